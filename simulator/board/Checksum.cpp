@@ -1,0 +1,66 @@
+#include "simulator/board/Board.hpp"
+
+#include <array>
+
+namespace
+{
+// Byte-wise tables of the reflected polynomials, built at compile time.
+constexpr std::array<std::uint16_t, 256> makeCrc16Table()
+{
+    std::array<std::uint16_t, 256> table{};
+    for (unsigned i = 0; i < 256; ++i) {
+        std::uint16_t crc = static_cast<std::uint16_t>(i);
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = static_cast<std::uint16_t>((crc & 1) ? (crc >> 1) ^ 0xA001 : crc >> 1);
+        }
+        table[i] = crc;
+    }
+    return table;
+}
+
+constexpr std::array<std::uint32_t, 256> makeCrc32Table()
+{
+    std::array<std::uint32_t, 256> table{};
+    for (unsigned i = 0; i < 256; ++i) {
+        std::uint32_t crc = i;
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc & 1) ? (crc >> 1) ^ 0xEDB88320u : crc >> 1;
+        }
+        table[i] = crc;
+    }
+    return table;
+}
+
+constexpr std::array<std::uint16_t, 256> CRC16_TABLE = makeCrc16Table();
+constexpr std::array<std::uint32_t, 256> CRC32_TABLE = makeCrc32Table();
+} // namespace
+
+std::uint16_t boardCrc16(const void* bytes, std::uint16_t count)
+{
+    const auto* data = static_cast<const std::uint8_t*>(bytes);
+    std::uint16_t crc = 0;
+    for (std::uint16_t i = 0; i < count; ++i) {
+        crc = static_cast<std::uint16_t>(CRC16_TABLE[(crc ^ data[i]) & 0xFF] ^ (crc >> 8));
+    }
+    return crc;
+}
+
+std::uint32_t boardCrc32(const void* bytes, std::uint16_t count)
+{
+    const auto* data = static_cast<const std::uint8_t*>(bytes);
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (std::uint16_t i = 0; i < count; ++i) {
+        crc = CRC32_TABLE[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
+    }
+    return ~crc;
+}
+
+std::uint8_t boardChecksum8(const void* bytes, std::uint16_t count)
+{
+    const auto* data = static_cast<const std::uint8_t*>(bytes);
+    std::uint8_t sum = 0;
+    for (std::uint16_t i = 0; i < count; ++i) {
+        sum = static_cast<std::uint8_t>(sum + data[i]);
+    }
+    return sum;
+}
