@@ -1,0 +1,6 @@
+#include <quillon/FontManager.hpp>
+
+namespace quillon
+{
+FontProvider* FontRegistry::provider = nullptr;
+} // namespace quillon
