@@ -1,20 +1,13 @@
 #include <gtest/gtest.h>
 #include <quillon/hal/Types.hpp>
 
+#include "framework/PrintRectangle.hpp"
+
 #include <cstring>
 #include <vector>
 
 using quillon::Rectangle;
 using quillon::Vector;
-
-namespace quillon
-{
-// Lets EXPECT_EQ print a rectangle.
-void PrintTo(const Rectangle& r, std::ostream* os)
-{
-    *os << r.x << ", " << r.y << ", " << r.width << ", " << r.height;
-}
-} // namespace quillon
 
 TEST(Rectangle, Intersection)
 {

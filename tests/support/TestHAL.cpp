@@ -1,0 +1,91 @@
+#include "TestHAL.hpp"
+
+#include <quillon/lcd/LCD.hpp>
+
+#include <algorithm>
+
+namespace quillon
+{
+namespace test
+{
+TestHAL::TestHAL(DMA_Interface& dma, LCD& lcd, TouchController* touchController, Buffering buffering,
+                 uint16_t width, uint16_t height)
+    : HAL(dma, lcd, touchController, width, height), memory(static_cast<size_t>(width) * height * 3, 0)
+{
+    setFrameBufferStartAddress(memory.data(), 16, buffering == Buffering::Double, true);
+    shown = memory.data();
+    initialize();
+    lcd.init();
+}
+
+TestHAL::~TestHAL()
+{
+    // The display settings are class-wide: leave them as a fresh process has them.
+    USE_DUAL_BUFFERS = false;
+    USE_ANIMATION_STORAGE = false;
+    ORIENTATION_SWAPPED = 0;
+    SCREEN_WIDTH = FB_WIDTH = 800;
+    SCREEN_HEIGHT = FB_HEIGHT = 480;
+}
+
+void TestHAL::frame()
+{
+    frameSignal();
+    afterFrame();
+    framesRun++;
+    if (frameHook) {
+        frameHook(*this);
+    }
+}
+
+void TestHAL::frames(uint32_t count)
+{
+    for (uint32_t i = 0; i < count; i++) {
+        frame();
+    }
+}
+
+uint16_t TestHAL::pixel(int16_t x, int16_t y)
+{
+    return getClientFrameBuffer()[static_cast<int32_t>(y) * FB_WIDTH + x];
+}
+
+uint16_t TestHAL::shownPixel(int16_t x, int16_t y)
+{
+    return getOutputBuffer()[static_cast<int32_t>(y) * FB_WIDTH + x];
+}
+
+void TestHAL::fillBuffers(uint16_t color)
+{
+    std::fill(memory.begin(), memory.end(), color);
+}
+
+bool TestHAL::sampleKey(uint8_t& key)
+{
+    if (pendingKey == 0) {
+        return false;
+    }
+    key = pendingKey;
+    pendingKey = 0;
+    return true;
+}
+
+void TestHAL::setTFTFrameBuffer(uint16_t* address)
+{
+    shown = address;
+    swaps++;
+}
+
+void TestHAL::presentFrameArea(const Rectangle& area)
+{
+    presented.push_back(area);
+    HAL::presentFrameArea(area);
+}
+
+uint16_t* TestHAL::acquireFrameBuffer()
+{
+    uint16_t* buffer = HAL::acquireFrameBuffer();
+    return redirect != nullptr ? redirect : buffer;
+}
+} // namespace test
+} // namespace quillon
