@@ -735,8 +735,8 @@ def draw_tank():
 def draw_placeholders():
     # Ids nothing draws; one is the narrowest sliver the database holds.
     add(12, "sliver", 4, 1,
-        '<rect width="4" height="1" fill="%s"/><rect width="1" height="1" fill="#000" fill-opacity="0.5"/>'
-        '<rect x="3" width="1" height="1" fill="#000" fill-opacity="0.5"/>' % GREY)
+        '<rect x="1" width="2" height="1" fill="%s"/><rect width="1" height="1" fill="%s" fill-opacity="0.5"/>'
+        '<rect x="3" width="1" height="1" fill="%s" fill-opacity="0.5"/>' % (GREY, GREY, GREY))
     for bid in range(239):
         if bid not in bitmaps:
             add(bid, "unused", 16, 16, '<rect width="16" height="16" fill="#2a2a2c"/>'
