@@ -1,6 +1,7 @@
 #include "framework/SceneTestSupport.hpp"
 
 #include <quillon/Screen.hpp>
+#include <quillon/Transition.hpp>
 #include <quillon/containers/Container.hpp>
 #include <quillon/hal/HAL.hpp>
 
@@ -300,4 +301,22 @@ TEST_F(BoxUnderButton, GestureReachesTheFocusInItsCoordinates)
     EXPECT_EQ(button.gestures[0].getVelocity(), -25);
     EXPECT_EQ(button.gestures[0].getX(), 50);
     EXPECT_EQ(button.gestures[0].getY(), -120);
+}
+
+namespace
+{
+class WatchingTransition : public Transition
+{
+public:
+    Container* boundContainer() const { return screenContainer; }
+};
+} // namespace
+
+TEST_F(ScreenTest, BindTransitionHandsOverTheRootContainer)
+{
+    TestScreen screen;
+    WatchingTransition transition;
+    screen.bindTransition(transition);
+    EXPECT_EQ(transition.boundContainer(), &screen.root());
+    EXPECT_EQ(screen.root().getRect(), Rectangle(0, 0, 800, 480));
 }
