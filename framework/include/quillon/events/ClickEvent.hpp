@@ -34,7 +34,7 @@ private:
     ClickEventType type;
     int16_t x;
     int16_t y;
-    int16_t reserved;
+    [[maybe_unused]] int16_t reserved;
 };
 } // namespace quillon
 
