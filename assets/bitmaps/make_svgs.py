@@ -531,7 +531,7 @@ def draw_menu_icons():
          '<path d="M8 8 V56 H58" %s/><path d="M14 50 C30 48 42 36 54 14" %s/>' % (stroke(TEXT, 4), stroke(ORANGE, 4)))
     icon(115, "time_program_heating", 64, 64,
          p_clock(x=-6, y=-6, s=0.85) + '<g>%s</g>' % p_radiator(x=30, y=30, s=0.5))
-    icon(116, "program_heating_dhw", 48, 48, p_radiator(x=-6, y=-8, s=0.75) + p_tap(x=22, y=20, s=0.62))
+    icon(116, "program_heating_dhw", 48, 48, p_radiator(x=2, y=-2, s=0.6) + p_tap(x=24, y=22, s=0.6))
     add(117, "legend_hot_water", 61, 27,
         '<rect x="2" y="4" width="19" height="19" fill="%s"/>%s' % (ORANGE, p_tap(x=24, y=-6, s=0.55)))
     add(118, "legend_heating", 64, 28,
