@@ -1,0 +1,36 @@
+#ifndef HELPERS_BOARDWRAPPERS_HPP
+#define HELPERS_BOARDWRAPPERS_HPP
+
+#include "helpers/DateTime.hpp"
+
+#include <stdint.h>
+
+// How the model and the screens reach the board: clock, backlight, buzzer and a few inputs.
+// The clock wrappers also run on the device link task; none keeps state.
+namespace helpers
+{
+// Passes the calendar fields of the value; the board's result.
+bool writeRtc(const DateTime& value);
+// False when the board read fails, the value then unchanged.
+bool readRtc(DateTime& value);
+// The board's signal that the shown clock should be refreshed.
+bool hasClockChanged();
+// 0: no error.
+uint32_t getRtcErrorState();
+
+bool setBacklight(uint8_t level);
+// The key beep.
+bool beep();
+
+uint32_t readMeasurement0();
+uint32_t readMeasurement1();
+uint32_t readMeasurement2();
+uint32_t readMeasurement3();
+uint32_t queryBoardStatus1();
+uint32_t queryBoardStatus2();
+uint32_t queryBoardStatus3();
+void triggerBoardAction1();
+void triggerBoardAction2();
+} // namespace helpers
+
+#endif

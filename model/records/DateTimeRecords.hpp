@@ -1,0 +1,35 @@
+#ifndef MODEL_RECORDS_DATETIMERECORDS_HPP
+#define MODEL_RECORDS_DATETIMERECORDS_HPP
+
+#include <stdint.h>
+
+// Date and time records exactly as they travel in device frames.
+
+// One day of a time program: four phases, each a pair of switching-time bytes (start,
+// end): hour x 8 + ten-minute step, a byte above 0xBF meaning 24:00 (helpers::Time).
+struct time_point
+{
+    static const uint32_t PHASES = 4;
+
+    uint8_t bytes[2 * PHASES];
+
+    uint8_t phaseStart(uint32_t phase) const { return bytes[2 * phase]; }
+    uint8_t phaseEnd(uint32_t phase) const { return bytes[2 * phase + 1]; }
+};
+static_assert(sizeof(time_point) == 8, "time_point travels as 8 bytes");
+
+// A date and time, one packed BCD byte per field (helpers::DateTime converts it).
+struct date_time
+{
+    uint8_t century; // year / 100
+    uint8_t year;    // year mod 100
+    uint8_t month;   // 1..12
+    uint8_t day;     // 1..31
+    uint8_t weekday; // 0 = Sunday; ignored when read, computed when written
+    uint8_t hour;
+    uint8_t minute;
+    uint8_t second;
+};
+static_assert(sizeof(date_time) == 8, "date_time travels as 8 bytes");
+
+#endif
