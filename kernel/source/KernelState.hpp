@@ -1,0 +1,41 @@
+#ifndef RTOS_KERNEL_STATE_HPP
+#define RTOS_KERNEL_STATE_HPP
+
+// The scheduler's own data, shared by the kernel's files and read by the kernel's tests.
+#include <rtos/Task.hpp>
+
+struct rtosKernelState
+{
+    rtosTaskRecord* volatile currentTask;
+    rtosList readyLists[RTOS_MAX_PRIORITIES];
+    rtosList delayedLists[2];
+    rtosList* volatile delayedList;         // wake-up ticks in the present run of the tick count
+    rtosList* volatile overflowDelayedList; // wake-up ticks past the wrap
+    rtosList pendingReadyList;              // woken while the scheduler was suspended
+    rtosList terminationList;
+    volatile uint32_t terminationCount;
+    rtosList suspendedList;
+    rtosTaskHandle idleTask;
+    volatile uint32_t numberOfTasks;
+    volatile uint32_t tickCount;
+    volatile uint32_t readyPriorities; // bit p: ready list p may hold tasks
+    volatile int32_t schedulerRunning;
+    volatile uint32_t schedulerSuspended;
+    volatile uint32_t pendedTicks;
+    volatile int32_t yieldPending;
+    volatile uint32_t overflowCount;
+    uint32_t taskNumber;
+    volatile uint32_t nextUnblockTick;
+};
+
+extern rtosKernelState rtosKernel;
+
+// Tests only: frees every task, timer and registry entry and returns the kernel to its first state.
+void rtosResetKernelForTest();
+void rtosResetTimersForTest();
+void rtosResetQueueRegistryForTest();
+
+// Kernel checks read as conditions that must hold.
+#define RTOS_CHECK(condition) ((condition) ? static_cast<void>(0) : rtosCheckFailed())
+
+#endif
