@@ -8,6 +8,8 @@
 
 namespace quillon
 {
+class WildcardReader;
+
 // Bits of GlyphRecord::flags.
 enum GlyphFlags : uint8_t
 {
@@ -83,10 +85,11 @@ public:
     virtual uint8_t getBitsPerPixel() const { return bitsPerPixel; }
     virtual int8_t getKerning(WideChar previous, const GlyphRecord* glyph) const;
 
-    // The same metrics over an argument list, for callers that forward their own arguments.
-    int16_t getStringWidthWithArguments(const WideChar* text, va_list arguments) const;
-    uint8_t getSpacingAboveWithArguments(const WideChar* text, va_list arguments) const;
-    uint16_t getMaxTextHeightWithArguments(const WideChar* text, va_list arguments) const;
+    // The same metrics over the rest of a reader, for callers that forward their own
+    // arguments (or have none: WildcardReader::initialize without arguments).
+    int16_t getStringWidth(WildcardReader& reader) const;
+    uint8_t getSpacingAbove(WildcardReader& reader) const;
+    uint16_t getMaxTextHeight(WildcardReader& reader) const;
 
 protected:
     uint16_t height; // line top to baseline

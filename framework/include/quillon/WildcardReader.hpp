@@ -17,6 +17,8 @@ public:
 
     // Takes its own copy of the argument list, so two readers can walk the same text.
     void initialize(const WideChar* text, va_list arguments);
+    // A text read without arguments: placeholders that need one vanish.
+    void initialize(const WideChar* text);
 
     // The next unit, 0 at the end (and from then on).
     WideChar getNextChar();

@@ -30,33 +30,34 @@ int16_t Font::getStringWidth(const WideChar* text, ...) const
 {
     va_list arguments;
     va_start(arguments, text);
-    const int16_t width = getStringWidthWithArguments(text, arguments);
+    WildcardReader reader;
+    reader.initialize(text, arguments);
     va_end(arguments);
-    return width;
+    return getStringWidth(reader);
 }
 
 uint8_t Font::getSpacingAbove(const WideChar* text, ...) const
 {
     va_list arguments;
     va_start(arguments, text);
-    const uint8_t spacing = getSpacingAboveWithArguments(text, arguments);
+    WildcardReader reader;
+    reader.initialize(text, arguments);
     va_end(arguments);
-    return spacing;
+    return getSpacingAbove(reader);
 }
 
 uint16_t Font::getMaxTextHeight(const WideChar* text, ...) const
 {
     va_list arguments;
     va_start(arguments, text);
-    const uint16_t maximum = getMaxTextHeightWithArguments(text, arguments);
-    va_end(arguments);
-    return maximum;
-}
-
-int16_t Font::getStringWidthWithArguments(const WideChar* text, va_list arguments) const
-{
     WildcardReader reader;
     reader.initialize(text, arguments);
+    va_end(arguments);
+    return getMaxTextHeight(reader);
+}
+
+int16_t Font::getStringWidth(WildcardReader& reader) const
+{
     int16_t widest = 0;
     int16_t lineWidth = 0;
     WideChar previous = 0;
@@ -77,10 +78,8 @@ int16_t Font::getStringWidthWithArguments(const WideChar* text, va_list argument
     return lineWidth > widest ? lineWidth : widest;
 }
 
-uint8_t Font::getSpacingAboveWithArguments(const WideChar* text, va_list arguments) const
+uint8_t Font::getSpacingAbove(WildcardReader& reader) const
 {
-    WildcardReader reader;
-    reader.initialize(text, arguments);
     uint8_t smallest = 255;
     for (WideChar character = reader.getNextChar(); character != 0; character = reader.getNextChar()) {
         const GlyphRecord* glyph = character != NEWLINE ? getGlyph(character) : nullptr;
@@ -94,10 +93,8 @@ uint8_t Font::getSpacingAboveWithArguments(const WideChar* text, va_list argumen
     return smallest;
 }
 
-uint16_t Font::getMaxTextHeightWithArguments(const WideChar* text, va_list arguments) const
+uint16_t Font::getMaxTextHeight(WildcardReader& reader) const
 {
-    WildcardReader reader;
-    reader.initialize(text, arguments);
     uint16_t largest = 0;
     for (WideChar character = reader.getNextChar(); character != 0; character = reader.getNextChar()) {
         const GlyphRecord* glyph = character != NEWLINE ? getGlyph(character) : nullptr;

@@ -1,6 +1,7 @@
 #include <quillon/Font.hpp>
 #include <quillon/LanguageTable.hpp>
 #include <quillon/TypedText.hpp>
+#include <quillon/WildcardReader.hpp>
 
 namespace quillon
 {
@@ -31,7 +32,13 @@ int16_t TypedText::getWidth() const
 {
     assertValid();
     const Font* font = getFont();
-    return font != nullptr ? font->getStringWidth(getText()) : 0;
+    if (font == nullptr) {
+        return 0;
+    }
+    // Measured without arguments: its wildcards vanish instead of reading arguments nobody passed.
+    WildcardReader reader;
+    reader.initialize(getText());
+    return font->getStringWidth(reader);
 }
 
 void TypedText::registerTypedTextDatabase(const TypedTextRecord* records, const Font* const* fontTable,

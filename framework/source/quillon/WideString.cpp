@@ -1,4 +1,5 @@
 #include <quillon/WideString.hpp>
+#include <quillon/hal/HAL.hpp>
 
 namespace quillon
 {
@@ -263,6 +264,7 @@ namespace quillon
 {
 const WideChar* mapStringPointer(const WideChar* string)
 {
-    return string;
+    HAL* hal = HAL::getInstance();
+    return hal != nullptr ? hal->mapStringPointer(string) : string;
 }
 } // namespace quillon

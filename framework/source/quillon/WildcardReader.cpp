@@ -2,6 +2,25 @@
 
 namespace quillon
 {
+namespace
+{
+bool takesArgument(WideChar letter)
+{
+    switch (letter) {
+    case 'c':
+    case 'd':
+    case 'i':
+    case 'u':
+    case 'o':
+    case 'x':
+    case 's':
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
 WildcardReader::WildcardReader()
     : format(nullptr), position(nullptr), substitution(nullptr), substituting(0), numberBuffer(), hasArguments(false)
 {
@@ -21,6 +40,18 @@ void WildcardReader::initialize(const WideChar* text, va_list argumentList)
     }
     va_copy(arguments, argumentList);
     hasArguments = true;
+    format = text;
+    position = nullptr;
+    substitution = nullptr;
+    substituting = 0;
+}
+
+void WildcardReader::initialize(const WideChar* text)
+{
+    if (hasArguments) {
+        va_end(arguments);
+    }
+    hasArguments = false;
     format = text;
     position = nullptr;
     substitution = nullptr;
@@ -62,6 +93,10 @@ WideChar WildcardReader::getNextChar()
             return unit;
         }
         const WideChar letter = position[1];
+        if (takesArgument(letter) && !hasArguments) {
+            position += 2; // nothing to substitute
+            continue;
+        }
         switch (letter) {
         case 0:
             ++position; // onto the terminator: this '%' is the last unit

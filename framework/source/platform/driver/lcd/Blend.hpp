@@ -1,0 +1,56 @@
+#ifndef QUILLON_PLATFORM_DRIVER_LCD_BLEND_HPP
+#define QUILLON_PLATFORM_DRIVER_LCD_BLEND_HPP
+
+#include <stdint.h>
+
+namespace quillon
+{
+// RGB565 blending, per channel in place, truncating. Unsigned 32 bits: 0xF800 * 65536
+// does not fit an int.
+namespace blend
+{
+const uint32_t RED = 0xF800;
+const uint32_t GREEN = 0x07E0;
+const uint32_t BLUE = 0x001F;
+
+// Weights 256 - alpha and alpha (global alpha of fills and 16-bit copies).
+inline uint16_t withAlpha(uint16_t destination, uint16_t source, uint32_t alpha)
+{
+    const uint32_t inverse = 256u - alpha;
+    const uint32_t d = destination;
+    const uint32_t s = source;
+    return static_cast<uint16_t>(((((d & RED) * inverse + (s & RED) * alpha) >> 8) & RED) |
+                                 ((((d & GREEN) * inverse + (s & GREEN) * alpha) >> 8) & GREEN) |
+                                 ((((d & BLUE) * inverse + (s & BLUE) * alpha) >> 8) & BLUE));
+}
+
+// Weights 65536 - weight and weight, weight = pixel alpha (or coverage) x global alpha.
+inline uint16_t withWeight(uint16_t destination, uint16_t source, uint32_t weight)
+{
+    const uint32_t inverse = 65536u - weight;
+    const uint32_t d = destination;
+    const uint32_t s = source;
+    return static_cast<uint16_t>(((((d & RED) * inverse + (s & RED) * weight) >> 16) & RED) |
+                                 ((((d & GREEN) * inverse + (s & GREEN) * weight) >> 16) & GREEN) |
+                                 ((((d & BLUE) * inverse + (s & BLUE) * weight) >> 16) & BLUE));
+}
+
+inline uint16_t fromARGB8888(uint32_t pixel)
+{
+    const uint32_t red = (pixel >> 16) & 0xFF;
+    const uint32_t green = (pixel >> 8) & 0xFF;
+    const uint32_t blue = pixel & 0xFF;
+    return static_cast<uint16_t>(((red & 0xF8) << 8) | ((green & 0xFC) << 3) | (blue >> 3));
+}
+
+// An 8-bit coverage from a raw value of bitsPerPixel bits: the value in the top bits and
+// every lower bit set, so the largest value is full coverage.
+inline uint32_t coverage(uint32_t value, uint8_t bitsPerPixel)
+{
+    const uint32_t shift = 8u - bitsPerPixel;
+    return (value << shift) | ((1u << shift) - 1u);
+}
+} // namespace blend
+} // namespace quillon
+
+#endif

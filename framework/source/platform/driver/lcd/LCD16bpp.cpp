@@ -1,0 +1,430 @@
+#include <platform/driver/lcd/Blend.hpp>
+#include <platform/driver/lcd/LCD16bpp.hpp>
+#include <quillon/hal/DisplayTransform.hpp>
+#include <quillon/hal/HAL.hpp>
+
+#include <string.h>
+
+namespace quillon
+{
+namespace
+{
+int32_t minimum(int32_t a, int32_t b)
+{
+    return a < b ? a : b;
+}
+
+int32_t maximum(int32_t a, int32_t b)
+{
+    return a > b ? a : b;
+}
+
+// The rectangle clipped to the display, computed without 16-bit wrap-around.
+Rectangle clipToDisplay(int32_t x, int32_t y, int32_t width, int32_t height)
+{
+    const int32_t left = maximum(x, 0);
+    const int32_t top = maximum(y, 0);
+    const int32_t right = minimum(x + width, HAL::SCREEN_WIDTH);
+    const int32_t bottom = minimum(y + height, HAL::SCREEN_HEIGHT);
+    if (width <= 0 || height <= 0 || right <= left || bottom <= top) {
+        return Rectangle();
+    }
+    return Rectangle(static_cast<int16_t>(left), static_cast<int16_t>(top), static_cast<int16_t>(right - left),
+                     static_cast<int16_t>(bottom - top));
+}
+
+uint16_t* pixelAddress(uint16_t* frameBuffer, int32_t x, int32_t y)
+{
+    return frameBuffer + y * static_cast<int32_t>(HAL::FB_WIDTH) + x;
+}
+
+// The range [first, last) of steps n for which start + n * direction stays in [0, limit).
+void stepsInside(int32_t start, int32_t direction, int32_t limit, int32_t& first, int32_t& last)
+{
+    if (direction > 0) {
+        first = maximum(first, -start);
+        last = minimum(last, limit - start);
+    } else if (direction < 0) {
+        first = maximum(first, start - limit + 1);
+        last = minimum(last, start + 1);
+    } else if (start < 0 || start >= limit) {
+        last = first; // the whole line lies off the display
+    }
+}
+
+// Display direction of one glyph column and one glyph row for each text rotation.
+const int8_t COLUMN_DX[4] = {1, 0, -1, 0};
+const int8_t COLUMN_DY[4] = {0, 1, 0, -1};
+const int8_t ROW_DX[4] = {0, -1, 0, 1};
+const int8_t ROW_DY[4] = {1, 0, -1, 0};
+} // namespace
+
+void LCD16bpp::init()
+{
+    HAL::getInstance()->setTransparentKeyColor(TRANSPARENT_KEY_COLOR);
+}
+
+LCD16bpp::ClippedCopy LCD16bpp::clipCopy(const Rectangle& sourceRect, const Rectangle& part)
+{
+    ClippedCopy result;
+    // Never read outside the source block.
+    const Rectangle inSource = part & Rectangle(0, 0, sourceRect.width, sourceRect.height);
+    if (inSource.isEmpty()) {
+        result.sourceOffset = 0;
+        return result;
+    }
+    const int32_t x = sourceRect.x + inSource.x;
+    const int32_t y = sourceRect.y + inSource.y;
+    result.destination = clipToDisplay(x, y, inSource.width, inSource.height);
+    result.sourceOffset = (inSource.y + result.destination.y - y) * static_cast<int32_t>(sourceRect.width) +
+                          inSource.x + result.destination.x - x;
+    return result;
+}
+
+void LCD16bpp::fillRect(const Rectangle& rect, Color color, uint8_t alpha)
+{
+    if (alpha == 0 || color == TRANSPARENT_KEY_COLOR || rect.isEmpty()) {
+        return;
+    }
+    Rectangle area = clipToDisplay(rect.x, rect.y, rect.width, rect.height);
+    if (area.isEmpty()) {
+        return;
+    }
+    DisplayTransform::rectToFrameBuffer(area);
+    HAL* hal = HAL::getInstance();
+    const uint32_t caps = hal->getBlitCaps();
+    if ((alpha < 255 && (caps & BlitFillAlpha) != 0) || (alpha == 255 && (caps & BlitFill) != 0)) {
+        hal->blitFill(color, static_cast<uint16_t>(area.x), static_cast<uint16_t>(area.y),
+                      static_cast<uint16_t>(area.width), static_cast<uint16_t>(area.height), alpha);
+        return;
+    }
+    uint16_t* row = pixelAddress(hal->acquireFrameBuffer(), area.x, area.y);
+    for (int32_t line = 0; line < area.height; ++line, row += HAL::FB_WIDTH) {
+        if (alpha == 255) {
+            for (int32_t column = 0; column < area.width; ++column) {
+                row[column] = color;
+            }
+        } else {
+            for (int32_t column = 0; column < area.width; ++column) {
+                row[column] = blend::withAlpha(row[column], color, alpha);
+            }
+        }
+    }
+    hal->releaseFrameBuffer();
+}
+
+void LCD16bpp::copyRect(const uint16_t* source, const Rectangle& sourceRect, const Rectangle& part, uint8_t alpha,
+                        bool keyed)
+{
+    if (alpha == 0 || source == nullptr) {
+        return;
+    }
+    const ClippedCopy copy = clipCopy(sourceRect, part);
+    if (copy.isEmpty()) {
+        return;
+    }
+    const Rectangle& area = copy.destination;
+    const uint16_t* from = source + copy.sourceOffset;
+    const int32_t sourceStride = sourceRect.width;
+    HAL* hal = HAL::getInstance();
+    const uint32_t caps = hal->getBlitCaps();
+    if ((alpha < 255 && (caps & BlitCopy16Alpha) != 0) || (keyed && (caps & BlitCopy16Keyed) != 0) ||
+        (alpha == 255 && !keyed && (caps & BlitCopy16) != 0)) {
+        hal->copyRect(from, static_cast<uint16_t>(area.x), static_cast<uint16_t>(area.y),
+                      static_cast<uint16_t>(area.width), static_cast<uint16_t>(area.height),
+                      static_cast<uint16_t>(sourceStride), alpha, keyed);
+        return;
+    }
+    uint16_t* row = pixelAddress(hal->acquireFrameBuffer(), area.x, area.y);
+    for (int32_t line = 0; line < area.height; ++line, row += HAL::FB_WIDTH, from += sourceStride) {
+        if (keyed) {
+            // Key pixels stay untouched; the others fade with alpha like the rest of the bitmap.
+            for (int32_t column = 0; column < area.width; ++column) {
+                const uint16_t pixel = from[column];
+                if (pixel != TRANSPARENT_KEY_COLOR) {
+                    row[column] = alpha == 255 ? pixel : blend::withAlpha(row[column], pixel, alpha);
+                }
+            }
+        } else if (alpha == 255) {
+            hal->blockCopy(row, from, static_cast<uint32_t>(area.width) * 2);
+        } else {
+            for (int32_t column = 0; column < area.width; ++column) {
+                row[column] = blend::withAlpha(row[column], from[column], alpha);
+            }
+        }
+    }
+    hal->releaseFrameBuffer();
+}
+
+void LCD16bpp::drawBitmapPart(const Bitmap& bitmap, int16_t x, int16_t y, const Rectangle& part, uint8_t alpha,
+                              bool)
+{
+    if (alpha == 0) {
+        return;
+    }
+    const Rectangle bounds = bitmap.getRect();
+    const Rectangle drawn = part & bounds;
+    const uint8_t* data = bitmap.getData();
+    if (drawn.isEmpty() || data == nullptr) {
+        return;
+    }
+    const Rectangle bitmapRect(x, y, bounds.width, bounds.height);
+    if (bitmap.getFormat() == BITMAP_ARGB8888) {
+        copyRectARGB8888(reinterpret_cast<const uint32_t*>(data), bitmapRect, drawn, alpha);
+        return;
+    }
+    const uint16_t* pixels = reinterpret_cast<const uint16_t*>(data);
+    const Rectangle solid = bitmap.getSolidRect();
+    if (solid.includes(bounds)) {
+        copyRect(pixels, bitmapRect, drawn, alpha, false);
+        return;
+    }
+    const uint8_t* alphaPlane = bitmap.getAlphaData();
+    const auto drawNonSolid = [&](const Rectangle& piece) {
+        if (alphaPlane != nullptr) {
+            copyRectWithAlphaData(pixels, alphaPlane, bitmapRect, piece, alpha);
+        } else {
+            copyRect(pixels, bitmapRect, piece, alpha, true);
+        }
+    };
+    const Rectangle inner = solid & drawn;
+    if (inner.isEmpty()) {
+        drawNonSolid(drawn);
+        return;
+    }
+    // The opaque interior is a plain copy; only the strips around it need per-pixel work.
+    copyRect(pixels, bitmapRect, inner, alpha, false);
+    if (inner.y > drawn.y) {
+        drawNonSolid(Rectangle(drawn.x, drawn.y, drawn.width, static_cast<int16_t>(inner.y - drawn.y)));
+    }
+    if (inner.x > drawn.x) {
+        drawNonSolid(Rectangle(drawn.x, inner.y, static_cast<int16_t>(inner.x - drawn.x), inner.height));
+    }
+    if (drawn.right() > inner.right()) {
+        drawNonSolid(Rectangle(inner.right(), inner.y, static_cast<int16_t>(drawn.right() - inner.right()), inner.height));
+    }
+    if (drawn.bottom() > inner.bottom()) {
+        drawNonSolid(Rectangle(drawn.x, inner.bottom(), drawn.width, static_cast<int16_t>(drawn.bottom() - inner.bottom())));
+    }
+}
+
+void LCD16bpp::copyRectARGB8888(const uint32_t* source, const Rectangle& bitmapRect, const Rectangle& part,
+                                uint8_t alpha)
+{
+    if (alpha == 0 || source == nullptr) {
+        return;
+    }
+    const ClippedCopy copy = clipCopy(bitmapRect, part);
+    if (copy.isEmpty()) {
+        return;
+    }
+    const Rectangle& area = copy.destination;
+    const uint32_t* from = source + copy.sourceOffset;
+    const int32_t sourceStride = bitmapRect.width;
+    HAL* hal = HAL::getInstance();
+    const uint32_t caps = hal->getBlitCaps();
+    if ((alpha == 255 && (caps & BlitCopy32) != 0) || (alpha < 255 && (caps & BlitCopy32Alpha) != 0)) {
+        hal->blitCopyARGB8888(from, static_cast<uint16_t>(area.x), static_cast<uint16_t>(area.y),
+                              static_cast<uint16_t>(area.width), static_cast<uint16_t>(area.height),
+                              static_cast<uint16_t>(sourceStride), alpha);
+        return;
+    }
+    uint16_t* row = pixelAddress(hal->acquireFrameBuffer(), area.x, area.y);
+    for (int32_t line = 0; line < area.height; ++line, row += HAL::FB_WIDTH, from += sourceStride) {
+        for (int32_t column = 0; column < area.width; ++column) {
+            const uint32_t pixel = from[column];
+            const uint32_t pixelAlpha = pixel >> 24;
+            if (pixelAlpha == 0) {
+                continue;
+            }
+            const uint16_t color = blend::fromARGB8888(pixel);
+            row[column] = (pixelAlpha == 255 && alpha == 255) ? color
+                                                                : blend::withWeight(row[column], color, pixelAlpha * alpha);
+        }
+    }
+    hal->releaseFrameBuffer();
+}
+
+void LCD16bpp::copyRectWithAlphaData(const uint16_t* pixels, const uint8_t* alphaPlane, const Rectangle& bitmapRect,
+                                     const Rectangle& part, uint8_t alpha)
+{
+    if (alpha == 0 || pixels == nullptr || alphaPlane == nullptr) {
+        return;
+    }
+    const ClippedCopy copy = clipCopy(bitmapRect, part);
+    if (copy.isEmpty()) {
+        return;
+    }
+    const Rectangle& area = copy.destination;
+    const uint16_t* from = pixels + copy.sourceOffset;
+    const uint8_t* alphas = alphaPlane + copy.sourceOffset;
+    const int32_t sourceStride = bitmapRect.width;
+    HAL* hal = HAL::getInstance();
+    uint16_t* row = pixelAddress(hal->acquireFrameBuffer(), area.x, area.y);
+    for (int32_t line = 0; line < area.height;
+         ++line, row += HAL::FB_WIDTH, from += sourceStride, alphas += sourceStride) {
+        // Groups of four from the line's first pixel; a group (the last one may be shorter) is
+        // skipped only when every alpha value in it is 0.
+        for (int32_t group = 0; group < area.width; group += 4) {
+            const int32_t end = minimum(group + 4, area.width);
+            if (end - group == 4) {
+                uint32_t values;
+                memcpy(&values, alphas + group, sizeof(values));
+                if (values == 0) {
+                    continue;
+                }
+                if (values == 0xFFFFFFFFu && alpha == 255) {
+                    memcpy(row + group, from + group, 4 * sizeof(uint16_t));
+                    continue;
+                }
+            }
+            for (int32_t column = group; column < end; ++column) {
+                const uint32_t pixelAlpha = alphas[column];
+                if (pixelAlpha == 0) {
+                    continue;
+                }
+                row[column] = (pixelAlpha == 255 && alpha == 255)
+                                  ? from[column]
+                                  : blend::withWeight(row[column], from[column], pixelAlpha * alpha);
+            }
+        }
+    }
+    hal->releaseFrameBuffer();
+}
+
+int32_t LCD16bpp::glyphColumnStep(bool portrait, uint32_t rotation)
+{
+    const int32_t width = HAL::FB_WIDTH;
+    const int32_t landscapeSteps[4] = {1, width, -1, -width};
+    const int32_t portraitSteps[4] = {-width, 1, width, -1};
+    return portrait ? portraitSteps[rotation & 3] : landscapeSteps[rotation & 3];
+}
+
+int32_t LCD16bpp::glyphRowStep(bool portrait, uint32_t rotation)
+{
+    // A row is the column direction turned a quarter clockwise.
+    return glyphColumnStep(portrait, (rotation + 1) & 3);
+}
+
+void LCD16bpp::drawGlyph(uint16_t* frameBuffer, const Rectangle& widgetArea, int16_t x, int16_t y,
+                         uint16_t skipColumns, uint16_t skipRows, int16_t rightLimit, int16_t bottomLimit,
+                         const GlyphRecord* glyph, const uint8_t* data, Color color, uint8_t bitsPerPixel,
+                         uint8_t alpha, uint32_t rotation)
+{
+    if (glyph == nullptr || data == nullptr || frameBuffer == nullptr) {
+        return;
+    }
+    const int32_t width = glyph->getWidth();
+    const int32_t height = glyph->getHeight();
+    if (width == 0 || height == 0) {
+        return;
+    }
+    rotation &= 3;
+    int32_t xOffset = x;
+    int32_t skip = skipColumns;
+    if (skip == 0) {
+        xOffset += glyph->left;
+    } else {
+        skip -= glyph->left;
+        if (skip < 0) {
+            xOffset -= skip;
+            skip = 0;
+        }
+    }
+    const int32_t rows = minimum(height - skipRows, bottomLimit - y);
+    int32_t firstColumn = skip;
+    int32_t lastColumn = minimum(width, rightLimit - xOffset + skip);
+    if (rows <= 0 || firstColumn >= lastColumn) {
+        return;
+    }
+    // Display position of column 0 of the first drawn row.
+    const int32_t columnZero = xOffset - skip;
+    const int32_t startX = LCD::glyphStartX(widgetArea, static_cast<int16_t>(columnZero), y, rotation);
+    const int32_t startY = LCD::glyphStartY(widgetArea, static_cast<int16_t>(columnZero), y, rotation);
+    const bool portrait = HAL::ORIENTATION_SWAPPED != 0;
+
+    HAL* hal = HAL::getInstance();
+    const uint32_t caps = hal->getBlitCaps();
+    const bool unrotated = (rotation == 0 && !portrait) || (rotation == 1 && portrait);
+    const bool unclipped = skip == 0 && skipRows == 0 && xOffset + width <= rightLimit && y + height <= bottomLimit &&
+                           startX >= 0 && startY >= 0 && startX + width <= HAL::SCREEN_WIDTH &&
+                           startY + height <= HAL::SCREEN_HEIGHT;
+    if (unrotated && unclipped) {
+        uint32_t operation = 0;
+        if ((caps & BlitGlyph4) != 0 && bitsPerPixel == 4 && glyph->isRowAligned()) {
+            operation = BlitGlyph4;
+        } else if ((caps & BlitGlyph8) != 0 && bitsPerPixel == 8) {
+            operation = BlitGlyph8;
+        }
+        if (operation != 0) {
+            int16_t engineX = static_cast<int16_t>(startX);
+            int16_t engineY = static_cast<int16_t>(startY);
+            DisplayTransform::pointToFrameBuffer(engineX, engineY);
+            const uint16_t stride = static_cast<uint16_t>(bitsPerPixel == 8 ? width : (width + 1) & ~1);
+            hal->blitCopyWithOperation(data, static_cast<uint16_t>(engineX), static_cast<uint16_t>(engineY), stride,
+                                       static_cast<uint16_t>(height), stride, color, alpha, operation);
+            return;
+        }
+    }
+
+    // Keep every written pixel on the display.
+    int32_t firstRow = 0;
+    int32_t lastRow = rows;
+    stepsInside(startX, COLUMN_DX[rotation], HAL::SCREEN_WIDTH, firstColumn, lastColumn);
+    stepsInside(startY, COLUMN_DY[rotation], HAL::SCREEN_HEIGHT, firstColumn, lastColumn);
+    stepsInside(startX, ROW_DX[rotation], HAL::SCREEN_WIDTH, firstRow, lastRow);
+    stepsInside(startY, ROW_DY[rotation], HAL::SCREEN_HEIGHT, firstRow, lastRow);
+    if (firstColumn >= lastColumn || firstRow >= lastRow) {
+        return;
+    }
+    int16_t firstX = static_cast<int16_t>(startX + firstColumn * COLUMN_DX[rotation] + firstRow * ROW_DX[rotation]);
+    int16_t firstY = static_cast<int16_t>(startY + firstColumn * COLUMN_DY[rotation] + firstRow * ROW_DY[rotation]);
+    DisplayTransform::pointToFrameBuffer(firstX, firstY);
+    const int32_t columnStep = glyphColumnStep(portrait, rotation);
+    const int32_t rowStep = glyphRowStep(portrait, rotation);
+    uint16_t* rowStart = pixelAddress(frameBuffer, firstX, firstY);
+
+    const bool rowAligned = bitsPerPixel == 4 && glyph->isRowAligned();
+    const uint32_t valueMask = (1u << bitsPerPixel) - 1u;
+    const int32_t rowBytes = (width + 1) / 2;
+    for (int32_t row = firstRow; row < lastRow; ++row, rowStart += rowStep) {
+        const int32_t glyphRow = skipRows + row;
+        uint16_t* pixel = rowStart;
+        for (int32_t column = firstColumn; column < lastColumn; ++column, pixel += columnStep) {
+            uint32_t value;
+            if (rowAligned) {
+                const uint8_t pair = data[glyphRow * rowBytes + (column >> 1)];
+                value = (column & 1) != 0 ? static_cast<uint32_t>(pair >> 4) : static_cast<uint32_t>(pair & 0x0F);
+            } else {
+                // One stream over the whole glyph, first pixel in the top bits.
+                const uint32_t bit = static_cast<uint32_t>(glyphRow * width + column) * bitsPerPixel;
+                value = (static_cast<uint32_t>(data[bit >> 3]) >> (8u - bitsPerPixel - (bit & 7u))) & valueMask;
+            }
+            if (value == 0) {
+                continue;
+            }
+            const uint32_t coverage = blend::coverage(value, bitsPerPixel);
+            *pixel = (coverage == 255 && alpha == 255) ? color : blend::withWeight(*pixel, color, coverage * alpha);
+        }
+    }
+}
+
+// The assertion line is part of the message tools look for.
+#line 419
+void LCD16bpp::copyToAnimationStorage(const Rectangle& rect)
+{
+    Rectangle area = clipToDisplay(rect.x, rect.y, rect.width, rect.height);
+    DisplayTransform::rectToFrameBuffer(area);
+    HAL* hal = HAL::getInstance();
+    if (!area.isEmpty() && (hal->getBlitCaps() & BlitCopy16) != 0) {
+        hal->copyToAnimationStorage(area);
+        return;
+    }
+    QUILLON_ASSERT(HAL::USE_ANIMATION_STORAGE && "Animation storage required");
+    const uint16_t* from = pixelAddress(hal->getOutputBuffer(), area.x, area.y);
+    uint16_t* to = pixelAddress(hal->getAnimationStorage(), area.x, area.y);
+    for (int32_t line = 0; line < area.height; ++line, from += HAL::FB_WIDTH, to += HAL::FB_WIDTH) {
+        hal->blockCopy(to, from, static_cast<uint32_t>(area.width) * 2);
+    }
+}
+} // namespace quillon
