@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+struct rtosTimerRecord;
+
 // The panel's copy of the device's values: one entry per device value, polled by the
 // "DPT" timer and written through the device link. Plain functions over static data.
 
@@ -108,6 +110,6 @@ std::int64_t dptFloatToRaw(std::uint32_t index, float value);
 float dptRawToFloat(std::uint32_t index, std::int64_t raw);
 
 // One pass of the poll timer; public so tests can drive it without the timer task.
-void dptPollTimerCallback(void* timer);
+void dptPollTimerCallback(rtosTimerRecord* timer);
 
 #endif
