@@ -9,6 +9,8 @@
 #include <fstream>
 #include <random>
 
+#include <unistd.h>
+
 namespace {
 
 using namespace bitmapgen;
@@ -139,8 +141,10 @@ class SourceFolder : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // The process id keeps builds that test at the same time apart.
         folder = std::filesystem::temp_directory_path() /
-                 ("bitmapgen-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                 ("bitmapgen-" + std::to_string(getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder / "svg");
     }
