@@ -16,7 +16,7 @@ constexpr unsigned NEVER = 65535;
 
 std::string hex(unsigned value)
 {
-    char text[8];
+    char text[16];
     std::snprintf(text, sizeof(text), "0x%04X", value);
     return text;
 }
