@@ -436,9 +436,11 @@ const char* rtosTaskGetName(rtosTaskHandle task) { return orCurrent(task)->name;
 
 uint16_t rtosTaskGetStackHighWaterMark(rtosTaskHandle handle)
 {
-    const uint8_t* byte = reinterpret_cast<const uint8_t*>(orCurrent(handle)->stackStart);
+    const rtosTaskRecord* task = orCurrent(handle);
+    const uint8_t* byte = reinterpret_cast<const uint8_t*>(task->stackStart);
+    const uint8_t* top = reinterpret_cast<const uint8_t*>(task->topOfStack);
     uint32_t count = 0;
-    while (byte[count] == STACK_FILL) {
+    while (byte + count < top && byte[count] == STACK_FILL) { // a stack never touched ends at its top
         ++count;
     }
     return static_cast<uint16_t>(count / sizeof(uint32_t));
@@ -845,6 +847,9 @@ void rtosFree(void* pointer)
 
 void rtosResetKernelForTest()
 {
+    k.schedulerRunning = 0; // freeing must not switch
+    k.schedulerSuspended = 0;
+    k.yieldPending = 0;
     if (k.numberOfTasks > 0) {
         rtosList* lists[] = {&k.delayedLists[0], &k.delayedLists[1], &k.terminationList, &k.suspendedList};
         for (rtosList& ready : k.readyLists) {
