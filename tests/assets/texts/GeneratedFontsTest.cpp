@@ -1,0 +1,70 @@
+#include <assets/GeneratedFonts.hpp>
+#include <assets/GeneratedTexts.hpp>
+#include <quillon/ApplicationFontProvider.hpp>
+#include <quillon/LanguageTable.hpp>
+#include <quillon/TypedText.hpp>
+
+#include <gtest/gtest.h>
+
+using namespace quillon;
+
+TEST(GeneratedFonts, HeightsAndGlyphCounts)
+{
+    struct Case {
+        uint16_t height;
+        uint8_t below;
+        uint16_t glyphs;
+    };
+    const Case cases[NUMBER_OF_FONTS] = {
+        {22, 6, 224}, {22, 5, 223}, {26, 7, 232}, {26, 6, 224}, {46, 7, 33}, {46, 8, 34}, {102, 19, 133}, {130, 22, 15},
+    };
+    for (int i = 0; i < NUMBER_OF_FONTS; ++i) {
+        SCOPED_TRACE(i);
+        const Font* font = assets::fontTable[i];
+        ASSERT_NE(font, nullptr);
+        EXPECT_EQ(font->getFontHeight(), cases[i].height);
+        EXPECT_EQ(font->getFullHeight(), cases[i].height + cases[i].below);
+        EXPECT_EQ(font->getBitsPerPixel(), 4);
+        EXPECT_EQ(assets::generated::glyphCounts[i], cases[i].glyphs);
+    }
+    EXPECT_EQ(assets::fontTable[0], &assets::font0());
+    EXPECT_EQ(assets::fontTable[7], &assets::font7());
+}
+
+TEST(GeneratedFonts, CharacterSets)
+{
+    // Font 1 lacks only the no-break space of font 0; font 2 adds the list symbols.
+    EXPECT_NE(assets::font0().getGlyph(0x00A0), nullptr);
+    EXPECT_EQ(assets::font1().getGlyph(0x00A0), nullptr);
+    EXPECT_NE(assets::font2().getGlyph(0x25CF), nullptr);
+    EXPECT_EQ(assets::font0().getGlyph(0x25CF), nullptr);
+    EXPECT_NE(assets::font5().getGlyph(u'+'), nullptr);
+    EXPECT_EQ(assets::font4().getGlyph(u'+'), nullptr);
+    EXPECT_EQ(assets::font7().getGlyph(u'A'), nullptr);
+    for (const Font* font : assets::fontTable) {
+        EXPECT_EQ(font->getGlyph(0x4E00), nullptr);
+        for (char16_t digit = u'0'; digit <= u'9'; ++digit) {
+            const GlyphRecord* glyph = font->getGlyph(digit);
+            ASSERT_NE(glyph, nullptr);
+            EXPECT_GT(glyph->getAdvance(), 0);
+            EXPECT_EQ(glyph->kerningCount, 0);
+            EXPECT_TRUE(glyph->isRowAligned());
+            // Digits stand on the baseline (round ones overshoot it a little) under the line top.
+            EXPECT_LE(glyph->getTop(), font->getFontHeight());
+            EXPECT_LE(glyph->getHeight() - glyph->getTop(), 2);
+        }
+    }
+}
+
+TEST(GeneratedFonts, FontIdsMapOntoTheTable)
+{
+    assets::registerGeneratedTexts();
+    LanguageTable::setLanguage(LANGUAGE_ENGLISH);
+    ApplicationFontProvider provider;
+    EXPECT_EQ(ApplicationFontProvider::NUMBER_OF_FONT_IDS, 27);
+    for (FontId id = 0; id < ApplicationFontProvider::NUMBER_OF_FONT_IDS; ++id) {
+        EXPECT_EQ(provider.getFont(id), assets::fontTable[ApplicationFontProvider::fontIndexOf(id)]) << id;
+    }
+    EXPECT_EQ(provider.getFont(27), nullptr);
+    EXPECT_EQ(provider.getFont(9), &assets::font7());
+}
