@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#include <quillon/UIEventListener.hpp>
 #include <quillon/Widget.hpp>
 #include <quillon/hal/HAL.hpp>
 #include <support/TestFrame.hpp>
+
+#include <vector>
 
 using namespace quillon;
 using namespace quillon::test;
@@ -59,4 +62,29 @@ TEST(TestFrame, CountsEveryWriteEvenOfTheSameColour)
     frame.fill(BLUE);
     EXPECT_EQ(frame.totalWrites(), 0);
     EXPECT_EQ(frame.at(0, 0), BLUE);
+}
+
+TEST(TestFrame, ClickPressesAndReleasesInTwoFrames)
+{
+    struct Clicks : public UIEventListener
+    {
+        void onClick(const ClickEvent& e) override { seen.push_back(e.getType()); }
+        std::vector<int> seen;
+    } listener;
+    TestFrame frame;
+    frame.hal().setListener(&listener);
+    frame.click(5, 6);
+    EXPECT_EQ(listener.seen, (std::vector<int>{ClickEvent::PRESSED, ClickEvent::RELEASED}));
+    EXPECT_EQ(frame.hal().frameCount(), 2u);
+}
+
+TEST(TestFrame, DrawsWithoutCountingWhenAskedTo)
+{
+    TestFrame frame(SENTINEL);
+    frame.setCounting(false);
+    Box box(RED);
+    box.setPosition(0, 0, 4, 4);
+    frame.draw(box);
+    EXPECT_EQ(frame.count(RED), 16);
+    EXPECT_EQ(frame.totalWrites(), 0);
 }

@@ -35,6 +35,8 @@ public:
     // Writes per pixel, row-major over the frame buffer.
     const std::vector<uint32_t>& writes() const { return counts; }
     void resetWrites();
+    // Counting runs every primitive three times; long screen tests may switch it off.
+    void setCounting(bool on) { counting = on; }
 
 private:
     // draw(buffer) draws into buffer, or into the frame buffer when buffer is null.
@@ -46,6 +48,7 @@ private:
     std::vector<uint16_t> probeDark;
     std::vector<uint16_t> probeLight;
     std::vector<uint32_t> counts;
+    bool counting = true;
 };
 } // namespace test
 } // namespace quillon

@@ -70,6 +70,13 @@ int TestFrame::totalWrites() const
     return total;
 }
 
+void TestFrame::click(int16_t x, int16_t y)
+{
+    touchPanel.queueTouch(x, y);
+    touchPanel.queueNoTouch();
+    testHal.frames(2);
+}
+
 void TestFrame::fill(Color color)
 {
     testHal.fillBuffers(color);

@@ -41,6 +41,12 @@ public:
     // Paints every buffer and forgets the counted writes.
     void fill(Color color);
     void resetWrites() { counter.resetWrites(); }
+    void setCounting(bool on) { counter.setCounting(on); }
+
+    // Input through the scripted panel, one frame per sample. Frames reach the application
+    // only once it is the HAL's listener: hal().setListener(&app).
+    void click(int16_t x, int16_t y);
+    void frames(uint32_t count) { testHal.frames(count); }
 
     TestHAL& hal() { return testHal; }
     ScriptedTouchController& touch() { return touchPanel; }
