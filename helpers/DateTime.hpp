@@ -24,8 +24,8 @@ class DateTime
 {
 public:
     // 2014-01-01 00:00:00: the earliest valid value and the default.
-    static const uint32_t EARLIEST = 1388534400u;
-    static const uint32_t SECONDS_PER_DAY = 86400;
+    static constexpr uint32_t EARLIEST = 1388534400u;
+    static constexpr uint32_t SECONDS_PER_DAY = 86400;
 
     DateTime() : seconds(EARLIEST) {}
     explicit DateTime(uint32_t secondsSince1970) : seconds(secondsSince1970) {}

@@ -12,11 +12,11 @@ namespace helpers
 class Time
 {
 public:
-    static const uint32_t SECONDS_PER_DAY = 86400;
+    static constexpr uint32_t SECONDS_PER_DAY = 86400;
     // 24:00 as a switching-time byte; greater bytes read as this.
-    static const uint8_t END_OF_DAY_SWITCH_TIME = 0xC0;
+    static constexpr uint8_t END_OF_DAY_SWITCH_TIME = 0xC0;
     // "hh:mm"
-    static const uint16_t FORMATTED_LENGTH = 5;
+    static constexpr uint16_t FORMATTED_LENGTH = 5;
 
     Time() : seconds(0) {}
     explicit Time(uint32_t secondsOfDay) : seconds(secondsOfDay) {}

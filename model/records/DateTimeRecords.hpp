@@ -9,7 +9,7 @@
 // end): hour x 8 + ten-minute step, a byte above 0xBF meaning 24:00 (helpers::Time).
 struct time_point
 {
-    static const uint32_t PHASES = 4;
+    static constexpr uint32_t PHASES = 4;
 
     uint8_t bytes[2 * PHASES];
 

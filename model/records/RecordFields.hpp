@@ -31,9 +31,9 @@ inline bool readBit(uint8_t byte, uint32_t bit)
 // A temperature in tenths of a degree followed by its sensor status byte.
 struct TemperatureItem
 {
-    static const uint32_t SIZE = 3;
-    static const uint8_t STATUS_VALID = 0;
-    static const uint8_t STATUS_NOT_FITTED = 6;
+    static constexpr uint32_t SIZE = 3;
+    static constexpr uint8_t STATUS_VALID = 0;
+    static constexpr uint8_t STATUS_NOT_FITTED = 6;
 
     int16_t tenths;
     uint8_t status;

@@ -26,7 +26,7 @@ static_assert(sizeof(alarm_history) == 9, "alarm_history travels as 9 bytes");
 // Eight yields, element 0 the most recent period.
 struct solar_histogram
 {
-    static const uint32_t VALUES = 8;
+    static constexpr uint32_t VALUES = 8;
 
     uint8_t bytes[4 * VALUES];
     uint32_t value(uint32_t element) const { return model::readU32(bytes + 4 * element); }
@@ -36,7 +36,7 @@ static_assert(sizeof(solar_histogram) == 32, "solar_histogram travels as 32 byte
 // A cylinder temperature extreme with the time it was measured.
 struct cylinder_min_max
 {
-    static const uint32_t CYLINDER_SENSORS = 5;
+    static constexpr uint32_t CYLINDER_SENSORS = 5;
 
     uint8_t bytes[16];
     uint32_t timestamp() const { return model::readU32(bytes); } // seconds since 1970
@@ -50,7 +50,7 @@ static_assert(sizeof(cylinder_min_max) == 16, "cylinder_min_max travels as 16 by
 template <uint32_t N>
 struct temperature_series
 {
-    static const uint32_t VALUES = N;
+    static constexpr uint32_t VALUES = N;
 
     uint8_t bytes[2 * N];
     int16_t value(uint32_t element) const { return model::readI16(bytes + 2 * element); }
@@ -67,7 +67,7 @@ static_assert(sizeof(temperature_6) == 12 && sizeof(temperature_11) == 22 && siz
 // One unsigned share per slot of a day.
 struct percent_48
 {
-    static const uint32_t VALUES = 48;
+    static constexpr uint32_t VALUES = 48;
 
     uint8_t bytes[VALUES];
     uint8_t value(uint32_t slot) const { return bytes[slot]; }

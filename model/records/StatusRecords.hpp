@@ -98,7 +98,7 @@ static_assert(sizeof(solar_info) == 48, "solar_info travels as 48 bytes");
 // The whole installation.
 struct common_info
 {
-    static const uint8_t BOTH_BITS = 3; // a 2-bit output field of an absent option
+    static constexpr uint8_t BOTH_BITS = 3; // a 2-bit output field of an absent option
 
     uint8_t bytes[32];
 

@@ -20,7 +20,7 @@ static_assert(sizeof(mac_addr) == 6, "mac_addr travels as 6 bytes");
 template <uint32_t N>
 struct narrow_text
 {
-    static const uint32_t CAPACITY = N;
+    static constexpr uint32_t CAPACITY = N;
 
     char characters[N];
 
@@ -46,7 +46,7 @@ static_assert(sizeof(lan_password) == 16 && sizeof(lan_text) == 32, "LAN texts t
 // 21 UTF-16 units: at most 20 characters and a terminator.
 struct heating_circuit_name
 {
-    static const uint32_t UNITS = 21;
+    static constexpr uint32_t UNITS = 21;
 
     uint8_t bytes[2 * UNITS];
     quillon::WideChar unit(uint32_t position) const { return model::readU16(bytes + 2 * position); }
