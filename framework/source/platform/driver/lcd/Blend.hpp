@@ -2,6 +2,7 @@
 #define QUILLON_PLATFORM_DRIVER_LCD_BLEND_HPP
 
 #include <stdint.h>
+#include <string.h>
 
 namespace quillon
 {
@@ -49,6 +50,67 @@ inline uint32_t coverage(uint32_t value, uint8_t bitsPerPixel)
 {
     const uint32_t shift = 8u - bitsPerPixel;
     return (value << shift) | ((1u << shift) - 1u);
+}
+// Eight pixels at a time. The 8-bit-weight blend splits a pixel into its channels first
+// (the channel value, not the channel in place): every intermediate then fits 16 bits,
+// 31 x 256 or 63 x 256 at most, and the truncated result is the same bit for bit.
+typedef uint16_t Lanes __attribute__((vector_size(16)));
+const int32_t LANES = 8;
+
+inline Lanes load(const uint16_t* pixels)
+{
+    Lanes lanes;
+    memcpy(&lanes, pixels, sizeof(lanes));
+    return lanes;
+}
+
+inline void store(uint16_t* pixels, Lanes lanes)
+{
+    memcpy(pixels, &lanes, sizeof(lanes));
+}
+
+inline Lanes withAlpha(Lanes destination, Lanes source, uint16_t alpha)
+{
+    const uint16_t inverse = static_cast<uint16_t>(256u - alpha);
+    const Lanes red = (((destination >> 11) * inverse + (source >> 11) * alpha) >> 8) << 11;
+    const Lanes green = ((((destination >> 5) & 63) * inverse + ((source >> 5) & 63) * alpha) >> 8) << 5;
+    const Lanes blue = ((destination & 31) * inverse + (source & 31) * alpha) >> 8;
+    return red | green | blue;
+}
+
+inline void fillRow(uint16_t* row, int32_t count, uint16_t color)
+{
+    const Lanes lanes = Lanes{} + color;
+    int32_t column = 0;
+    for (; column + LANES <= count; column += LANES) {
+        store(row + column, lanes);
+    }
+    for (; column < count; ++column) {
+        row[column] = color;
+    }
+}
+
+inline void blendRowWithColor(uint16_t* row, int32_t count, uint16_t color, uint8_t alpha)
+{
+    const Lanes source = Lanes{} + color;
+    int32_t column = 0;
+    for (; column + LANES <= count; column += LANES) {
+        store(row + column, withAlpha(load(row + column), source, alpha));
+    }
+    for (; column < count; ++column) {
+        row[column] = withAlpha(row[column], color, alpha);
+    }
+}
+
+inline void blendRow(uint16_t* row, const uint16_t* source, int32_t count, uint8_t alpha)
+{
+    int32_t column = 0;
+    for (; column + LANES <= count; column += LANES) {
+        store(row + column, withAlpha(load(row + column), load(source + column), alpha));
+    }
+    for (; column < count; ++column) {
+        row[column] = withAlpha(row[column], source[column], alpha);
+    }
 }
 } // namespace blend
 } // namespace quillon

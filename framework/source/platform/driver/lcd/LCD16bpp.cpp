@@ -52,6 +52,62 @@ void stepsInside(int32_t start, int32_t direction, int32_t limit, int32_t& first
     }
 }
 
+// The text colour at each raw coverage value of a glyph, for up to 4 bits per pixel.
+// The three channels are blended in one 64-bit product: spread apart (blue in bits 0-20, red
+// in 21-41, green in 42-63) each channel's c x (65536 - f) + s x f fits its own field, so
+// the result equals the per-channel blend with weight f = coverage x alpha bit for bit.
+// Value 0 keeps the pixel and full coverage at alpha 255 gives the colour itself, so one
+// branch-free blend serves every value.
+class GlyphInk
+{
+public:
+    GlyphInk(Color color, uint8_t alpha, uint8_t bitsPerPixel)
+        : color(color), alpha(alpha), bitsPerPixel(bitsPerPixel), fullValue((1u << bitsPerPixel) - 1u)
+    {
+        if (bitsPerPixel > 4) {
+            return;
+        }
+        for (uint32_t value = 0; value <= fullValue; ++value) {
+            const bool exact = value == fullValue && alpha == 255;
+            const uint64_t weight = value == 0 ? 0 : blend::coverage(value, bitsPerPixel) * alpha;
+            inverse[value] = exact ? 0 : 65536u - weight;
+            source[value] = spread(color) * (exact ? 65536u : weight);
+        }
+    }
+
+    // Up to 4 bits per pixel.
+    void plotTabled(uint16_t* pixel, uint32_t value) const
+    {
+        const uint64_t mixed = spread(*pixel) * inverse[value] + source[value];
+        *pixel = static_cast<uint16_t>(((mixed >> 16) & 0x1Fu) | (((mixed >> 37) & 0x1Fu) << 11) |
+                                       (((mixed >> 58) & 0x3Fu) << 5));
+    }
+
+    void plot(uint16_t* pixel, uint32_t value) const
+    {
+        if (bitsPerPixel <= 4) {
+            plotTabled(pixel, value);
+        } else if (value == fullValue && alpha == 255) {
+            *pixel = color;
+        } else if (value != 0) {
+            *pixel = blend::withWeight(*pixel, color, blend::coverage(value, bitsPerPixel) * alpha);
+        }
+    }
+
+private:
+    static uint64_t spread(uint64_t pixel)
+    {
+        return (pixel & 0x1Fu) | ((pixel >> 11) << 21) | (((pixel >> 5) & 0x3Fu) << 42);
+    }
+
+    Color color;
+    uint8_t alpha;
+    uint8_t bitsPerPixel;
+    uint32_t fullValue;
+    uint64_t inverse[16];
+    uint64_t source[16];
+};
+
 // Display direction of one glyph column and one glyph row for each text rotation.
 const int8_t COLUMN_DX[4] = {1, 0, -1, 0};
 const int8_t COLUMN_DY[4] = {0, 1, 0, -1};
@@ -99,15 +155,17 @@ void LCD16bpp::fillRect(const Rectangle& rect, Color color, uint8_t alpha)
         return;
     }
     uint16_t* row = pixelAddress(hal->acquireFrameBuffer(), area.x, area.y);
-    for (int32_t line = 0; line < area.height; ++line, row += HAL::FB_WIDTH) {
-        if (alpha == 255) {
-            for (int32_t column = 0; column < area.width; ++column) {
-                row[column] = color;
-            }
-        } else {
-            for (int32_t column = 0; column < area.width; ++column) {
-                row[column] = blend::withAlpha(row[column], color, alpha);
-            }
+    if (alpha == 255) {
+        // The first line is filled, the others are copies of it (it stays in the cache).
+        const uint16_t* first = row;
+        blend::fillRow(row, area.width, color);
+        for (int32_t line = 1; line < area.height; ++line) {
+            row += HAL::FB_WIDTH;
+            memcpy(row, first, static_cast<size_t>(area.width) * sizeof(uint16_t));
+        }
+    } else {
+        for (int32_t line = 0; line < area.height; ++line, row += HAL::FB_WIDTH) {
+            blend::blendRowWithColor(row, area.width, color, alpha);
         }
     }
     hal->releaseFrameBuffer();
@@ -148,9 +206,7 @@ void LCD16bpp::copyRect(const uint16_t* source, const Rectangle& sourceRect, con
         } else if (alpha == 255) {
             hal->blockCopy(row, from, static_cast<uint32_t>(area.width) * 2);
         } else {
-            for (int32_t column = 0; column < area.width; ++column) {
-                row[column] = blend::withAlpha(row[column], from[column], alpha);
-            }
+            blend::blendRow(row, from, area.width, alpha);
         }
     }
     hal->releaseFrameBuffer();
@@ -384,27 +440,39 @@ void LCD16bpp::drawGlyph(uint16_t* frameBuffer, const Rectangle& widgetArea, int
     const int32_t rowStep = glyphRowStep(portrait, rotation);
     uint16_t* rowStart = pixelAddress(frameBuffer, firstX, firstY);
 
+    // One blend per raw value, worked out once per glyph instead of once per pixel.
+    const GlyphInk ink(color, alpha, bitsPerPixel);
     const bool rowAligned = bitsPerPixel == 4 && glyph->isRowAligned();
     const uint32_t valueMask = (1u << bitsPerPixel) - 1u;
     const int32_t rowBytes = (width + 1) / 2;
     for (int32_t row = firstRow; row < lastRow; ++row, rowStart += rowStep) {
         const int32_t glyphRow = skipRows + row;
         uint16_t* pixel = rowStart;
-        for (int32_t column = firstColumn; column < lastColumn; ++column, pixel += columnStep) {
-            uint32_t value;
-            if (rowAligned) {
-                const uint8_t pair = data[glyphRow * rowBytes + (column >> 1)];
-                value = (column & 1) != 0 ? static_cast<uint32_t>(pair >> 4) : static_cast<uint32_t>(pair & 0x0F);
-            } else {
-                // One stream over the whole glyph, first pixel in the top bits.
+        if (rowAligned) {
+            // Each row starts on a byte, its first pixel in the low nibble: two pixels a byte.
+            const uint8_t* bytes = data + glyphRow * rowBytes;
+            int32_t column = firstColumn;
+            if ((column & 1) != 0) {
+                ink.plotTabled(pixel, bytes[column >> 1] >> 4u);
+                ++column;
+                pixel += columnStep;
+            }
+            for (; column + 1 < lastColumn; column += 2, pixel += 2 * columnStep) {
+                const uint32_t pair = bytes[column >> 1];
+                if (pair != 0) {
+                    ink.plotTabled(pixel, pair & 0x0Fu);
+                    ink.plotTabled(pixel + columnStep, pair >> 4u);
+                }
+            }
+            if (column < lastColumn) {
+                ink.plotTabled(pixel, bytes[column >> 1] & 0x0Fu);
+            }
+        } else {
+            // One stream over the whole glyph, first pixel in the top bits.
+            for (int32_t column = firstColumn; column < lastColumn; ++column, pixel += columnStep) {
                 const uint32_t bit = static_cast<uint32_t>(glyphRow * width + column) * bitsPerPixel;
-                value = (static_cast<uint32_t>(data[bit >> 3]) >> (8u - bitsPerPixel - (bit & 7u))) & valueMask;
+                ink.plot(pixel, (static_cast<uint32_t>(data[bit >> 3]) >> (8u - bitsPerPixel - (bit & 7u))) & valueMask);
             }
-            if (value == 0) {
-                continue;
-            }
-            const uint32_t coverage = blend::coverage(value, bitsPerPixel);
-            *pixel = (coverage == 255 && alpha == 255) ? color : blend::withWeight(*pixel, color, coverage * alpha);
         }
     }
 }
