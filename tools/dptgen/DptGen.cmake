@@ -9,10 +9,13 @@ if(TARGET dpt_generated)
     return()
 endif()
 
-add_executable(dptgen
-    ${CMAKE_SOURCE_DIR}/tools/dptgen/main.cpp
+# The reader and the rule checks form a library of their own so that tests can feed them.
+add_library(dptgen_core STATIC
     ${CMAKE_SOURCE_DIR}/tools/dptgen/TableSource.cpp
     ${CMAKE_SOURCE_DIR}/tools/dptgen/TableChecks.cpp)
+target_include_directories(dptgen_core PUBLIC ${CMAKE_SOURCE_DIR}/tools/dptgen)
+add_executable(dptgen ${CMAKE_SOURCE_DIR}/tools/dptgen/main.cpp)
+target_link_libraries(dptgen PRIVATE dptgen_core)
 
 set(DPT_DATA ${CMAKE_SOURCE_DIR}/model/dpt/datapoints.tsv)
 set(DPT_SEEDS ${CMAKE_SOURCE_DIR}/model/dpt/seeds.tsv)

@@ -177,6 +177,9 @@ void checkBlocks(const std::vector<Row>& rows, std::vector<std::string>& errors)
             errors.push_back("row " + std::to_string(first.index) + ": only time programs, dates, the "
                              "status block and u8 values are polled fast at 5 s");
         }
+        if (first.normal != 180 || (first.fast != 5 && first.fast != 20)) {
+            errors.push_back("row " + std::to_string(first.index) + ": circuit rows are 180/5 or 180/20");
+        }
         if ((first.type == 10 || first.type == 11 || first.type == 17) &&
             (first.normal != 180 || first.fast != 5)) {
             errors.push_back("row " + std::to_string(first.index) + " must be 180/5");
