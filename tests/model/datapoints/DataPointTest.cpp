@@ -178,3 +178,8 @@ TEST_F(DataPoints, DateTimeReadsAPoint)
     EXPECT_EQ(value, helpers::DateTime(2016, 3, 7, 14, 5, 9));
     EXPECT_FALSE(point.isChanged());
 }
+
+TEST(DataPointDeathTest, AMemberNeedsAnOwner)
+{
+    EXPECT_DEATH(U8Point(2, nullptr, nullptr), "Assertion failed: owner != nullptr && \"data point without owner\"");
+}

@@ -79,3 +79,9 @@ TEST_F(RangeDataPoints, ActivateStopsAtTheFirstFailingElement)
     EXPECT_TRUE(sound.refresh());
     EXPECT_FALSE(broken.request());
 }
+
+TEST(RangeDataPointDeathTest, ARangeNeedsAnOwner)
+{
+    using Days = model::RangeDataPoint<unsigned char, DP_U8, 2>;
+    EXPECT_DEATH(Days(nullptr, 9), "Assertion failed: owner != nullptr && \"range without owner\"");
+}
