@@ -136,12 +136,20 @@ int dptSet(std::uint32_t index, const void* buffer)
     }
     DpTableEntry& entry = table[index];
     const std::uint32_t size = dptTypeSize(entry.type);
-    // Floats compare by their bytes, so a stored NaN does not count as a change forever.
-    const std::uint32_t stored = isFloatType(entry.type) ? sizeof(float) : size;
     portEnterCritical();
-    const bool changed = std::memcmp(entry.value, buffer, stored) != 0;
-    if (changed) {
-        std::memcpy(entry.value, buffer, stored);
+    bool changed = false;
+    if (isFloatType(entry.type)) {
+        float value = 0.0f;
+        std::memcpy(&value, buffer, sizeof(value));
+        changed = value != floatStorage(entry)[0];
+        if (changed) {
+            floatStorage(entry)[0] = value;
+        }
+    } else {
+        changed = std::memcmp(entry.value, buffer, size) != 0;
+        if (changed) {
+            std::memcpy(entry.value, buffer, size);
+        }
     }
     entry.countdown = 1; // read back on the second pass
     portExitCritical();
