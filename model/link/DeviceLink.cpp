@@ -222,6 +222,9 @@ void linkBuildReadRequest(std::uint16_t address, DeviceFrame& frame)
 {
     frame.used = static_cast<std::uint16_t>(
         linkBuildHeader(MSG_READ_REQUEST, frame, address, static_cast<std::uint8_t>(dptValueSizeAt(address))));
+    if (!requestQueue) {
+        return;
+    }
     const std::uint32_t waiting = rtosQueueMessagesWaiting(requestQueue);
     for (std::uint32_t i = 0; i < waiting; ++i) {
         std::uint16_t next = 0;

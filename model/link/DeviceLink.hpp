@@ -49,7 +49,7 @@ int linkCallSubscriberCheck(std::uint8_t b);
 void linkSetResponseHandler(LinkCallHandler handler);
 void linkSetPeerRequestHandler(LinkCallHandler handler);
 
-// The steps of task "PAR", callable on their own.
+// The steps of task "PAR", callable on their own; a pass with 0 ticks never waits.
 void linkTask(void* parameter);
 void linkTaskPass(std::uint32_t waitTicks);
 void linkHandleFrame(const DeviceFrame& frame, std::uint32_t used);
