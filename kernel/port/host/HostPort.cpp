@@ -19,6 +19,7 @@
 #include <ctime>
 #include <new>
 #include <pthread.h>
+#include <sched.h>
 #include <semaphore.h>
 #include <unistd.h>
 
@@ -53,15 +54,17 @@ struct PortState
     volatile uint32_t criticalNesting;
     uint32_t tickPeriodMicroseconds;
     int parkSignal;
+    int processor; // every kernel thread runs on this one, -1 until chosen
     std::atomic<uint32_t> runningTaskThreads;
     std::atomic<uint32_t> maxRunningTaskThreads;
     std::atomic<uint64_t> raisedTicks;
 };
 
-PortState port = {{}, {0}, {}, false, {}, {}, false, {}, {0}, NESTING_BEFORE_START, PORT_TICK_PERIOD_US, 0, {0}, {0}, {0}};
+PortState port = {{}, {0}, {}, false, {}, {}, false, {}, {0}, NESTING_BEFORE_START, PORT_TICK_PERIOD_US, 0, -1, {0}, {0}, {0}};
 
 thread_local TaskThread* self = nullptr;  // the task this thread plays, none on other threads
 thread_local uint32_t heldCritical = 0;   // times this thread holds the interrupt mutex
+thread_local volatile sig_atomic_t parking = 0; // the thread is stopping itself
 
 // The port keeps the thread record in the pointer-sized slot the top of stack points at.
 TaskThread* threadOf(const rtosTaskRecord* task)
@@ -132,10 +135,12 @@ void blockParkSignal(int how)
     pthread_sigmask(how, &set, nullptr);
 }
 
-// A task stops itself; the park signal stays blocked so that its handler cannot park it twice.
+// A task stops itself. While it does, the park signal's handler leaves it alone, so that it is
+// not parked twice; a request that came meanwhile is answered here.
 void parkCooperatively(TaskThread* me, bool wakeInterruptLoop)
 {
-    blockParkSignal(SIG_BLOCK);
+    parking = 1;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
     leaveRunning();
     me->parked.store(1);
     if (me->parkRequest.exchange(0)) {
@@ -145,7 +150,8 @@ void parkCooperatively(TaskThread* me, bool wakeInterruptLoop)
         signalEvent();
     }
     waitForResume(me);
-    blockParkSignal(SIG_UNBLOCK);
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    parking = 0;
 }
 
 // Runs on the task's thread wherever it was; only async-signal-safe calls.
@@ -153,7 +159,7 @@ void parkSignalHandler(int)
 {
     const int savedErrno = errno;
     TaskThread* me = self;
-    if (me != nullptr && heldCritical == 0 && me->parked.load() == 0 && me->parkRequest.exchange(0)) {
+    if (me != nullptr && parking == 0 && heldCritical == 0 && me->parkRequest.exchange(0)) {
         leaveRunning();
         me->parked.store(1);
         sem_post(&port.parkAcknowledged);
@@ -163,6 +169,29 @@ void parkSignalHandler(int)
 }
 
 void ignoreConsoleInterrupt(int) {}
+
+// All kernel threads share one processor, as on the board: hand-overs stay on one core's caches.
+// It is the one the process started on, so that several simulators spread over the machine.
+void pinToProcessor(pthread_t thread)
+{
+    if (port.processor < 0) {
+        port.processor = sched_getcpu();
+    }
+    if (port.processor >= 0) {
+        cpu_set_t set;
+        CPU_ZERO(&set);
+        CPU_SET(port.processor, &set);
+        pthread_setaffinity_np(thread, sizeof(set), &set);
+    }
+}
+
+void prepareHost()
+{
+    if (port.parkSignal == 0) {
+        port.parkSignal = SIGRTMIN + 2;
+        pinToProcessor(pthread_self());
+    }
+}
 
 // Returns once the current task runs no task code.
 void stopTask(TaskThread* thread)
@@ -308,9 +337,7 @@ bool installSignals()
 
 uint32_t* portCreateTaskThread(uint32_t* topOfStack, rtosTaskFunction entry, void* parameter)
 {
-    if (port.parkSignal == 0) {
-        port.parkSignal = SIGRTMIN + 2;
-    }
+    prepareHost();
     portEnterCritical(); // the C library's locks are taken with no task switch possible
     void* memory = std::malloc(sizeof(TaskThread));
     if (memory == nullptr) {
@@ -327,6 +354,7 @@ uint32_t* portCreateTaskThread(uint32_t* topOfStack, rtosTaskFunction entry, voi
         rtosCheckFailed();
     }
     pthread_attr_destroy(&attributes);
+    pinToProcessor(thread->thread);
     portExitCritical();
 
     uintptr_t slot = reinterpret_cast<uintptr_t>(topOfStack) - sizeof(TaskThread*);
@@ -337,9 +365,7 @@ uint32_t* portCreateTaskThread(uint32_t* topOfStack, rtosTaskFunction entry, voi
 
 int32_t portStart(void)
 {
-    if (port.parkSignal == 0) {
-        port.parkSignal = SIGRTMIN + 2;
-    }
+    prepareHost();
     portInstallInterruptHandler(PORT_INT_YIELD, yieldHandler);
     portInstallInterruptHandler(PORT_INT_TICK, tickHandler);
     if (!createHostObjects() || !installSignals()) {
@@ -354,6 +380,7 @@ int32_t portStart(void)
         return 0;
     }
     pthread_attr_destroy(&attributes);
+    pinToProcessor(tick);
     port.criticalNesting = 0;
     interruptLoop(); // resumes the first task on its first pass
 }
