@@ -62,7 +62,8 @@ TEST(GeneratedFonts, FontIdsMapOntoTheTable)
     assets::registerGeneratedTexts();
     LanguageTable::setLanguage(LANGUAGE_ENGLISH);
     ApplicationFontProvider provider;
-    EXPECT_EQ(ApplicationFontProvider::NUMBER_OF_FONT_IDS, 27);
+    const int fontIdCount = ApplicationFontProvider::NUMBER_OF_FONT_IDS; // a value, not the member
+    EXPECT_EQ(fontIdCount, 27);
     for (FontId id = 0; id < ApplicationFontProvider::NUMBER_OF_FONT_IDS; ++id) {
         EXPECT_EQ(provider.getFont(id), assets::fontTable[ApplicationFontProvider::fontIndexOf(id)]) << id;
     }
