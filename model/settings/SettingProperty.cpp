@@ -1,0 +1,47 @@
+#include "model/settings/SettingProperty.hpp"
+
+namespace model
+{
+BaseSettingProperty::BaseSettingProperty(SettingId settingId)
+    : settingId(settingId), listeners(), listenerCount(0), changed(0)
+{
+}
+
+void BaseSettingProperty::addListener(ISettingChangeListener* listener)
+{
+    if (listenerCount < MAX_LISTENERS) {
+        listeners[listenerCount++] = listener;
+    }
+}
+
+void BaseSettingProperty::removeListener(ISettingChangeListener* listener)
+{
+    uint32_t position = 0;
+    while (position < listenerCount) {
+        if (listeners[position] == listener) {
+            listeners[position] = listeners[--listenerCount];
+            listeners[listenerCount] = nullptr;
+        } else {
+            ++position;
+        }
+    }
+}
+
+void BaseSettingProperty::notifyListeners()
+{
+    for (uint32_t position = 0; position < listenerCount; ++position) {
+        if (listeners[position]) {
+            listeners[position]->onSettingChanged(settingId);
+        }
+    }
+}
+
+bool BaseSettingProperty::finishSet(StoreResult result)
+{
+    if (result == STORE_OK) {
+        notifyListeners();
+    }
+    changed = 1;
+    return result == STORE_OK || result == STORE_UNCHANGED;
+}
+} // namespace model
