@@ -30,6 +30,24 @@ struct rtosKernelState
 
 extern rtosKernelState rtosKernel;
 
+// Scheduler list work shared by the kernel's files; callers hold the critical section or
+// keep the scheduler suspended.
+namespace rtosInternal
+{
+constexpr uint32_t ITEM_VALUE_IN_USE = 0x80000000u; // an event group wait owns the event item value
+
+constexpr uint32_t eventValueFor(uint32_t priority) { return RTOS_MAX_PRIORITIES - priority; }
+inline rtosTaskRecord* orCurrent(rtosTaskHandle task) { return task != nullptr ? task : rtosKernel.currentTask; }
+
+void addToReadyList(rtosTaskRecord* task);
+void removeStateItem(rtosTaskRecord* task);
+void initialiseLists();
+void resetNextUnblockTick();
+void putCurrentOnDelayedList(uint32_t wakeTick);
+void blockCurrent(uint32_t ticks, bool canWaitForEver);
+void freeTask(rtosTaskRecord* task);
+} // namespace rtosInternal
+
 // Tests only: frees every task, timer and registry entry and returns the kernel to its first state.
 void rtosResetKernelForTest();
 void rtosResetTimersForTest();
