@@ -70,3 +70,25 @@ TEST(GeneratedFonts, FontIdsMapOntoTheTable)
     EXPECT_EQ(provider.getFont(27), nullptr);
     EXPECT_EQ(provider.getFont(9), &assets::font7());
 }
+
+// Every glyph stays inside its line: nothing above the line top, nothing below the pixels
+// below the baseline, so a text drawn in a box of the full height is never cut.
+TEST(GeneratedFonts, GlyphsStayInsideTheLine)
+{
+    for (int i = 0; i < NUMBER_OF_FONTS; ++i) {
+        SCOPED_TRACE(i);
+        const Font& font = *assets::fontTable[i];
+        int found = 0;
+        for (uint32_t c = 0; c <= 0xFFFF; ++c) {
+            const GlyphRecord* glyph = font.getGlyph(static_cast<WideChar>(c));
+            if (glyph == nullptr) {
+                continue;
+            }
+            ++found;
+            EXPECT_EQ(glyph->unicode, c);
+            EXPECT_LE(glyph->getTop(), font.getFontHeight()) << std::hex << c;
+            EXPECT_LE(glyph->getHeight() - glyph->getTop(), font.getFullHeight() - font.getFontHeight()) << std::hex << c;
+        }
+        EXPECT_EQ(found, assets::generated::glyphCounts[i]);
+    }
+}
