@@ -136,22 +136,30 @@ void blockParkSignal(int how)
 }
 
 // A task stops itself. While it does, the park signal's handler leaves it alone, so that it is
-// not parked twice; a request that came meanwhile is answered here.
+// not parked twice; a request that came meanwhile is answered here, also one that came just
+// after the resume, before the handler would look again.
 void parkCooperatively(TaskThread* me, bool wakeInterruptLoop)
 {
-    parking = 1;
-    std::atomic_signal_fence(std::memory_order_seq_cst);
-    leaveRunning();
-    me->parked.store(1);
-    if (me->parkRequest.exchange(0)) {
-        sem_post(&port.parkAcknowledged);
+    for (;;) {
+        parking = 1;
+        std::atomic_signal_fence(std::memory_order_seq_cst);
+        leaveRunning();
+        me->parked.store(1);
+        if (me->parkRequest.exchange(0)) {
+            sem_post(&port.parkAcknowledged);
+        }
+        if (wakeInterruptLoop) {
+            signalEvent();
+        }
+        waitForResume(me);
+        std::atomic_signal_fence(std::memory_order_seq_cst);
+        parking = 0;
+        std::atomic_signal_fence(std::memory_order_seq_cst);
+        if (me->parkRequest.load() == 0) {
+            return;
+        }
+        wakeInterruptLoop = false; // the interrupt loop is already waiting for this task
     }
-    if (wakeInterruptLoop) {
-        signalEvent();
-    }
-    waitForResume(me);
-    std::atomic_signal_fence(std::memory_order_seq_cst);
-    parking = 0;
 }
 
 // Runs on the task's thread wherever it was; only async-signal-safe calls.
@@ -299,12 +307,11 @@ void* taskThreadMain(void* argument)
         // A task function that returns ends its task as a deletion would.
         rtosTaskDelete(nullptr);
     }
+    // No longer a task: it may wait here for a lock a parked task holds, without stopping anyone.
     self = nullptr;
     sem_destroy(&me->resume);
-    portEnterCritical();
     me->~TaskThread();
     std::free(me);
-    portExitCritical();
     return nullptr;
 }
 
@@ -397,7 +404,15 @@ void portRaiseInterrupt(uint32_t number)
     if (number == PORT_INT_YIELD && self != nullptr && heldCritical == 0) {
         parkCooperatively(self, true); // a yielding task really stops until it is chosen again
     } else {
+        parking = 1; // never parked while holding the event's lock
+        std::atomic_signal_fence(std::memory_order_seq_cst);
         signalEvent(); // inside a critical section the task parks when it leaves it
+        std::atomic_signal_fence(std::memory_order_seq_cst);
+        parking = 0;
+        std::atomic_signal_fence(std::memory_order_seq_cst);
+        if (self != nullptr && heldCritical == 0 && self->parkRequest.load() != 0) {
+            parkCooperatively(self, false);
+        }
     }
 }
 
