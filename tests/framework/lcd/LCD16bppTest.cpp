@@ -180,6 +180,43 @@ TEST_F(Renderer, CopyRectReproducesAndBlendsItsPart)
     lcd.copyRect(nullptr, Rectangle(0, 0, 7, 3), Rectangle(0, 0, 7, 3), 255, false);
 }
 
+TEST_F(Renderer, TranslucentRunsMatchThePerPixelArithmetic)
+{
+    // Eight pixels at a time and the rest one by one: every run length gives the per-pixel blend.
+    uint32_t state = 7;
+    const auto next = [&state]() {
+        state = state * 1103515245u + 12345u;
+        return static_cast<uint16_t>(state >> 12);
+    };
+    std::vector<uint16_t> source(40 * 2);
+    for (uint16_t& pixel : source) {
+        pixel = next();
+    }
+    for (int16_t width : {1, 8, 13, 37}) {
+        for (uint8_t alpha : {1, 77, 128, 254}) {
+            SCOPED_TRACE(testing::Message() << "width " << width << ", alpha " << int(alpha));
+            std::vector<uint16_t> background(40 * 2);
+            for (size_t i = 0; i < background.size(); ++i) {
+                background[i] = next();
+                hal.frameBufferBlock()[(i / 40) * 800 + i % 40] = background[i];
+                hal.frameBufferBlock()[(10 + i / 40) * 800 + i % 40] = background[i];
+            }
+            lcd.copyRect(source.data(), Rectangle(0, 0, 40, 2), Rectangle(0, 0, width, 2), alpha, false);
+            const uint16_t color = next();
+            lcd.fillRect(Rectangle(0, 10, width, 2), color, alpha);
+            for (int16_t y = 0; y < 2; ++y) {
+                for (int16_t x = 0; x < 40; ++x) {
+                    const size_t i = static_cast<size_t>(y * 40 + x);
+                    const bool inside = x < width;
+                    ASSERT_EQ(at(x, y), inside ? blend::withAlpha(background[i], source[i], alpha) : background[i]);
+                    ASSERT_EQ(at(x, static_cast<int16_t>(10 + y)),
+                              inside ? blend::withAlpha(background[i], color, alpha) : background[i]);
+                }
+            }
+        }
+    }
+}
+
 TEST_F(Renderer, KeyedCopiesSkipTheKeyAndFadeTheRest)
 {
     const uint16_t source[4] = {BLUE, 0xABCD, WHITE, 0xABCD};
@@ -301,6 +338,64 @@ TEST_F(Renderer, GlyphPixelsAtFullAndNearlyFullAlpha)
     EXPECT_EQ(at(6, 5), rgb(30, 62, 30)); // weight 64770
     lcd.drawGlyphOnScreen(7, 5, 0, 0, 800, 480, glyph, data, WHITE, bitsPerPixel, 0);
     EXPECT_EQ(at(7, 5), BLACK);
+}
+
+TEST_F(Renderer, GlyphBlendsMatchThePerPixelArithmetic)
+{
+    // Every coverage value over varied pixels, in both 4 bpp layouts and at 1, 2 and 8 bpp.
+    uint32_t state = 99;
+    const auto next = [&state]() {
+        state = state * 1664525u + 1013904223u;
+        return state >> 8;
+    };
+    for (uint8_t bitsPerPixel : {1, 2, 4, 8}) {
+        for (bool rowAligned : {false, true}) {
+            if (rowAligned && bitsPerPixel != 4) {
+                continue;
+            }
+            const uint16_t width = 17;
+            const uint16_t height = 9;
+            const uint32_t valueMask = (1u << bitsPerPixel) - 1u;
+            std::vector<uint32_t> values(width * height);
+            std::vector<uint8_t> data(rowAligned ? (width + 1) / 2 * height : (width * height * bitsPerPixel + 7) / 8);
+            for (uint32_t i = 0; i < values.size(); ++i) {
+                values[i] = next() & valueMask;
+                const uint32_t row = i / width;
+                const uint32_t column = i % width;
+                if (rowAligned) {
+                    data[row * ((width + 1) / 2) + column / 2] |= static_cast<uint8_t>(values[i] << ((column & 1) * 4));
+                } else {
+                    const uint32_t bit = i * bitsPerPixel;
+                    data[bit / 8] |= static_cast<uint8_t>(values[i] << (8 - bitsPerPixel - bit % 8));
+                }
+            }
+            FixtureFont fixture(20, 5, bitsPerPixel);
+            fixture.glyph('m', width, height, static_cast<int16_t>(height), 0, width, data, rowAligned);
+            const uint8_t* glyphData = nullptr;
+            uint8_t glyphBits = 0;
+            const GlyphRecord* glyph = fixture.font().getGlyphWithData('m', glyphData, glyphBits);
+            for (uint8_t alpha : {255, 254, 128, 1}) {
+                SCOPED_TRACE(testing::Message() << int(bitsPerPixel) << " bpp, aligned " << rowAligned << ", alpha "
+                                                << int(alpha));
+                std::vector<uint16_t> background(width * height);
+                for (uint32_t i = 0; i < background.size(); ++i) {
+                    background[i] = static_cast<uint16_t>(next());
+                    hal.frameBufferBlock()[(i / width) * 800 + 30 + i % width] = background[i];
+                }
+                const uint16_t color = static_cast<uint16_t>(next());
+                lcd.drawGlyphOnScreen(30, 0, 0, 0, 800, 480, glyph, glyphData, color, glyphBits, alpha);
+                for (uint32_t i = 0; i < values.size(); ++i) {
+                    const uint32_t coverage = blend::coverage(values[i], bitsPerPixel);
+                    const uint16_t expected = values[i] == 0 ? background[i]
+                                              : (coverage == 255 && alpha == 255)
+                                                  ? color
+                                                  : blend::withWeight(background[i], color, coverage * alpha);
+                    ASSERT_EQ(at(static_cast<int16_t>(30 + i % width), static_cast<int16_t>(i / width)), expected)
+                        << "pixel " << i;
+                }
+            }
+        }
+    }
 }
 
 TEST_F(Renderer, GlyphStreamsAreReadMostSignificantFirst)

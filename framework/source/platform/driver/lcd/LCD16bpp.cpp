@@ -52,32 +52,40 @@ void stepsInside(int32_t start, int32_t direction, int32_t limit, int32_t& first
     }
 }
 
-// The text colour at each raw coverage value of a glyph, for up to 4 bits per pixel.
-// The three channels are blended in one 64-bit product: spread apart (blue in bits 0-20, red
-// in 21-41, green in 42-63) each channel's c x (65536 - f) + s x f fits its own field, so
-// the result equals the per-channel blend with weight f = coverage x alpha bit for bit.
-// Value 0 keeps the pixel and full coverage at alpha 255 gives the colour itself, so one
-// branch-free blend serves every value.
+// The text colour at each raw coverage value of a glyph. For up to 4 bits per pixel the
+// blend is tabled per value, the three channels in one 64-bit product: spread apart (blue in
+// bits 0-20, red in 21-41, green in 42-63) each channel's d x (65536 - f) + s x f fits its own
+// field, so the result equals the per-channel blend with weight f = coverage x alpha bit for bit.
 class GlyphInk
 {
 public:
     GlyphInk(Color color, uint8_t alpha, uint8_t bitsPerPixel)
-        : color(color), alpha(alpha), bitsPerPixel(bitsPerPixel), fullValue((1u << bitsPerPixel) - 1u)
+        : color(color),
+          alpha(alpha),
+          bitsPerPixel(bitsPerPixel),
+          fullValue((1u << bitsPerPixel) - 1u),
+          opaqueValue(alpha == 255 ? fullValue : NO_VALUE)
     {
         if (bitsPerPixel > 4) {
             return;
         }
-        for (uint32_t value = 0; value <= fullValue; ++value) {
-            const bool exact = value == fullValue && alpha == 255;
-            const uint64_t weight = value == 0 ? 0 : blend::coverage(value, bitsPerPixel) * alpha;
-            inverse[value] = exact ? 0 : 65536u - weight;
-            source[value] = spread(color) * (exact ? 65536u : weight);
+        for (uint32_t value = 1; value <= fullValue; ++value) {
+            const uint64_t weight = blend::coverage(value, bitsPerPixel) * alpha;
+            inverse[value] = 65536u - weight;
+            source[value] = spread(color) * weight;
         }
     }
 
     // Up to 4 bits per pixel.
     void plotTabled(uint16_t* pixel, uint32_t value) const
     {
+        if (value == 0) {
+            return;
+        }
+        if (value == opaqueValue) {
+            *pixel = color; // full coverage at full alpha is the colour itself
+            return;
+        }
         const uint64_t mixed = spread(*pixel) * inverse[value] + source[value];
         *pixel = static_cast<uint16_t>(((mixed >> 16) & 0x1Fu) | (((mixed >> 37) & 0x1Fu) << 11) |
                                        (((mixed >> 58) & 0x3Fu) << 5));
@@ -87,7 +95,7 @@ public:
     {
         if (bitsPerPixel <= 4) {
             plotTabled(pixel, value);
-        } else if (value == fullValue && alpha == 255) {
+        } else if (value == opaqueValue) {
             *pixel = color;
         } else if (value != 0) {
             *pixel = blend::withWeight(*pixel, color, blend::coverage(value, bitsPerPixel) * alpha);
@@ -95,6 +103,8 @@ public:
     }
 
 private:
+    static const uint32_t NO_VALUE = 0x100; // above every raw value
+
     static uint64_t spread(uint64_t pixel)
     {
         return (pixel & 0x1Fu) | ((pixel >> 11) << 21) | (((pixel >> 5) & 0x3Fu) << 42);
@@ -104,6 +114,7 @@ private:
     uint8_t alpha;
     uint8_t bitsPerPixel;
     uint32_t fullValue;
+    uint32_t opaqueValue; // written as the plain colour; none below alpha 255
     uint64_t inverse[16];
     uint64_t source[16];
 };
