@@ -1,3 +1,4 @@
+#include "framework/PrintRectangle.hpp"
 #include "framework/widgets/WidgetBitmaps.hpp"
 
 #include <quillon/Callback.hpp>

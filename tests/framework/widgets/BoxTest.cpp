@@ -1,3 +1,4 @@
+#include "framework/PrintRectangle.hpp"
 #include <quillon/Screen.hpp>
 #include <quillon/containers/Container.hpp>
 #include <quillon/widgets/Box.hpp>
