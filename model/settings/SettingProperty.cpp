@@ -36,6 +36,17 @@ void BaseSettingProperty::notifyListeners()
     }
 }
 
+SettingsStorage::Compare BaseSettingProperty::compareFor(const void* defaultBytes, uint32_t length)
+{
+    const uint8_t* bytes = static_cast<const uint8_t*>(defaultBytes);
+    for (uint32_t i = 0; i < length; ++i) {
+        if (bytes[i] != 0) {
+            return SettingsStorage::Compare::WithStoredRecord;
+        }
+    }
+    return SettingsStorage::Compare::WithImage;
+}
+
 bool BaseSettingProperty::finishSet(StoreResult result)
 {
     if (result == STORE_OK) {

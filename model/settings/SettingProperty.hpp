@@ -40,6 +40,10 @@ public:
     uint32_t getListenerCount() const { return listenerCount; }
 
 protected:
+    // A missing record reads as the default. Where the default is stored as zeros, the
+    // store may take a missing record for the same bytes; otherwise writing zeros over it
+    // would be skipped and the default would come back.
+    static SettingsStorage::Compare compareFor(const void* defaultBytes, uint32_t length);
     // What set reports after the store answered.
     bool finishSet(StoreResult result);
 
@@ -89,7 +93,8 @@ public:
     // True when stored or already stored; the listeners hear only of a new value.
     virtual bool set(const T& value)
     {
-        return finishSet(SettingsStorage::getInstance().write(settingId, &value, sizeof(T)));
+        return finishSet(SettingsStorage::getInstance().write(settingId, &value, sizeof(T),
+                                                              compareFor(&defaultValue, sizeof(T))));
     }
 
     T operator=(T value)
@@ -136,7 +141,8 @@ public:
 
     virtual bool set(const int* values)
     {
-        return finishSet(SettingsStorage::getInstance().write(settingId, values, sizeof(defaultValue)));
+        return finishSet(SettingsStorage::getInstance().write(settingId, values, sizeof(defaultValue),
+                                                              compareFor(defaultValue, sizeof(defaultValue))));
     }
 
     const int* getDefault() const { return defaultValue; }
@@ -187,7 +193,10 @@ public:
             return false;
         }
         const uint32_t bytes = static_cast<uint32_t>((units + 1) * sizeof(quillon::WideChar));
-        return finishSet(SettingsStorage::getInstance().write(settingId, text, bytes));
+        const uint32_t defaultBytes =
+            static_cast<uint32_t>((boundedLength(defaultValue, UNITS) + 1) * sizeof(quillon::WideChar));
+        return finishSet(
+            SettingsStorage::getInstance().write(settingId, text, bytes, compareFor(defaultValue, defaultBytes)));
     }
 
     const quillon::WideChar* getDefault() const { return defaultValue; }

@@ -116,7 +116,7 @@ void SettingsStorage::eraseRecord(SettingId id)
     pages.unlock();
 }
 
-StoreResult SettingsStorage::write(SettingId id, const void* data, uint32_t length)
+StoreResult SettingsStorage::write(SettingId id, const void* data, uint32_t length, Compare compare)
 {
     if (length > SETTINGS_MAX_DATA || !isStoredId(id)) {
         return STORE_TOO_LONG;
@@ -125,7 +125,8 @@ StoreResult SettingsStorage::write(SettingId id, const void* data, uint32_t leng
     // A missing record's data are zero, so storing zeros over it changes nothing: a zero
     // default reads back as the default either way. A stored record of another length is
     // rewritten even when its first bytes agree: it would not read back as this value.
-    const bool comparable = record.id != id || record.length == length;
+    const bool missing = record.id != id;
+    const bool comparable = missing ? compare == Compare::WithImage : record.length == length;
     if (comparable && memcmp(record.data, data, length) == 0) {
         return STORE_UNCHANGED;
     }

@@ -105,7 +105,16 @@ public:
     // Checks the header and loads every record, or formats the store.
     void init();
 
-    StoreResult write(SettingId id, const void* data, uint32_t length);
+    // What a write compares the data with before it skips the EEPROM.
+    enum class Compare
+    {
+        // The image's data bytes, valid or not: over a missing record, zeros are unchanged.
+        WithImage,
+        // Only a valid record: for settings whose missing record does not stand for zeros.
+        WithStoredRecord,
+    };
+
+    StoreResult write(SettingId id, const void* data, uint32_t length, Compare compare = Compare::WithImage);
     // Copies the record's data when it fits capacity bytes.
     StoreResult read(SettingId id, void* destination, uint32_t capacity) const;
     // Points at the record's data in its image (valid until the id is written again) and
