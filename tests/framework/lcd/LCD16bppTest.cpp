@@ -78,6 +78,34 @@ TEST(Blend, ArithmeticPerChannelTruncating)
     EXPECT_EQ(blend::coverage(0x80, 8), 0x80u);
 }
 
+TEST(Blend, SpreadWeightsEqualTheChannelByChannelFormula)
+{
+    // The formula as written, one channel in place at a time.
+    const auto perChannel = [](uint32_t d, uint32_t s, uint32_t w) {
+        uint32_t result = 0;
+        for (uint32_t c : {0xF800u, 0x07E0u, 0x001Fu}) {
+            result |= (((d & c) * (65536u - w) + (s & c) * w) >> 16) & c;
+        }
+        return static_cast<uint16_t>(result);
+    };
+    uint32_t state = 1;
+    for (int i = 0; i < 200000; ++i) {
+        state = state * 1664525u + 1013904223u;
+        const uint16_t d = static_cast<uint16_t>(state >> 16);
+        state = state * 1664525u + 1013904223u;
+        const uint16_t s = static_cast<uint16_t>(state >> 16);
+        const uint32_t w = (state & 0xFF) * ((state >> 8) & 0xFF);
+        ASSERT_EQ(blend::withWeight(d, s, w), perChannel(d, s, w)) << d << " " << s << " " << w;
+    }
+    for (uint32_t w : {0u, 1u, 255u, 64770u, 65025u}) {
+        for (uint16_t d : {0x0000, 0xFFFF, 0xF800, 0x07E0, 0x001F}) {
+            for (uint16_t s : {0x0000, 0xFFFF, 0x07FF, 0xF81F}) {
+                ASSERT_EQ(blend::withWeight(d, s, w), perChannel(d, s, w));
+            }
+        }
+    }
+}
+
 TEST_F(Renderer, FillsOpaqueAndBlended)
 {
     EXPECT_EQ(lcd.bitDepth(), 16);

@@ -25,15 +25,26 @@ inline uint16_t withAlpha(uint16_t destination, uint16_t source, uint32_t alpha)
                                  ((((d & BLUE) * inverse + (s & BLUE) * alpha) >> 8) & BLUE));
 }
 
+// The three channels spread apart in 64 bits (blue in bits 0-20, red in 21-41, green in 42-63),
+// so that a channel times a weight up to 65536, plus another such product, stays in its field.
+inline uint64_t spread(uint64_t pixel)
+{
+    return (pixel & 0x1Fu) | ((pixel >> 11) << 21) | (((pixel >> 5) & 0x3Fu) << 42);
+}
+
+// The pixel of a spread sum of weighted channels, each field shifted down by 16.
+inline uint16_t gatherShifted16(uint64_t mixed)
+{
+    return static_cast<uint16_t>(((mixed >> 16) & 0x1Fu) | (((mixed >> 37) & 0x1Fu) << 11) |
+                                 (((mixed >> 58) & 0x3Fu) << 5));
+}
+
 // Weights 65536 - weight and weight, weight = pixel alpha (or coverage) x global alpha.
+// Per channel ((d & c) x (65536 - weight) + (s & c) x weight) >> 16 & c, all three channels
+// in one spread product; the truncated result is the same bit for bit.
 inline uint16_t withWeight(uint16_t destination, uint16_t source, uint32_t weight)
 {
-    const uint32_t inverse = 65536u - weight;
-    const uint32_t d = destination;
-    const uint32_t s = source;
-    return static_cast<uint16_t>(((((d & RED) * inverse + (s & RED) * weight) >> 16) & RED) |
-                                 ((((d & GREEN) * inverse + (s & GREEN) * weight) >> 16) & GREEN) |
-                                 ((((d & BLUE) * inverse + (s & BLUE) * weight) >> 16) & BLUE));
+    return gatherShifted16(spread(destination) * (65536u - weight) + spread(source) * weight);
 }
 
 inline uint16_t fromARGB8888(uint32_t pixel)

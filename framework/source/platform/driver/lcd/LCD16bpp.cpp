@@ -53,9 +53,7 @@ void stepsInside(int32_t start, int32_t direction, int32_t limit, int32_t& first
 }
 
 // The text colour at each raw coverage value of a glyph. For up to 4 bits per pixel the
-// blend is tabled per value, the three channels in one 64-bit product: spread apart (blue in
-// bits 0-20, red in 21-41, green in 42-63) each channel's d x (65536 - f) + s x f fits its own
-// field, so the result equals the per-channel blend with weight f = coverage x alpha bit for bit.
+// weights and the spread colour times its weight are tabled per value (see blend::withWeight).
 class GlyphInk
 {
 public:
@@ -72,7 +70,7 @@ public:
         for (uint32_t value = 1; value <= fullValue; ++value) {
             const uint64_t weight = blend::coverage(value, bitsPerPixel) * alpha;
             inverse[value] = 65536u - weight;
-            source[value] = spread(color) * weight;
+            source[value] = blend::spread(color) * weight;
         }
     }
 
@@ -86,9 +84,7 @@ public:
             *pixel = color; // full coverage at full alpha is the colour itself
             return;
         }
-        const uint64_t mixed = spread(*pixel) * inverse[value] + source[value];
-        *pixel = static_cast<uint16_t>(((mixed >> 16) & 0x1Fu) | (((mixed >> 37) & 0x1Fu) << 11) |
-                                       (((mixed >> 58) & 0x3Fu) << 5));
+        *pixel = blend::gatherShifted16(blend::spread(*pixel) * inverse[value] + source[value]);
     }
 
     void plot(uint16_t* pixel, uint32_t value) const
@@ -104,11 +100,6 @@ public:
 
 private:
     static const uint32_t NO_VALUE = 0x100; // above every raw value
-
-    static uint64_t spread(uint64_t pixel)
-    {
-        return (pixel & 0x1Fu) | ((pixel >> 11) << 21) | (((pixel >> 5) & 0x3Fu) << 42);
-    }
 
     Color color;
     uint8_t alpha;
