@@ -3,15 +3,17 @@
 // beyond its record, a text is always terminated within its size, and a value set
 // afterwards reads back, also after a restart.
 //
-// The first four input bytes steer: bit 0 of byte 0 gives the image a valid header, and
-// bits 1..23 of bytes 1..3 give record n a valid version and CRC, so that the lengths,
-// ids and texts behind a good CRC are reached as well.
+// An input shorter than the image is repeated over it. The first four image bytes steer:
+// bit 0 of byte 0 gives the image a valid header, and bits 1..23 of bytes 1..3 give
+// record n a valid version and CRC, so that the lengths, ids and texts behind a good CRC
+// are reached as well.
 #include "model/settings/SettingsGroup.hpp"
 #include "simulator/board/Board.hpp"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 
 namespace
 {
@@ -85,11 +87,10 @@ void steer(std::uint32_t control)
         }
         std::uint8_t* page = image[id];
         putU16(page + 2, model::SETTINGS_VERSION);
-        // Over what a careless reader would take: the length, even past the page.
-        const std::size_t available = sizeof(image) - (id * PAGE + 8);
+        // Over what a careless reader would take: a length up to 63, even past the page.
         std::size_t length = getU16(page + 6);
-        if (length > available) {
-            length = available;
+        if (length > PAGE - 1) {
+            length = PAGE - 1;
         }
         putU16(page, boardCrc16(page + 8, static_cast<std::uint16_t>(length)));
     }
@@ -171,8 +172,15 @@ void setAndReadBack(model::SettingsGroup& settings, const std::uint8_t* data, st
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     static model::SettingsGroup settings;
-    std::memset(image, 0, sizeof(image));
-    std::memcpy(image, data, size < sizeof(image) ? size : sizeof(image));
+    // A short input is repeated over the whole image, so that every page gets something
+    // from the start; an input of the image's size or more is the image.
+    std::uint8_t* bytes = &image[0][0];
+    if (size == 0) {
+        std::memset(image, 0, sizeof(image));
+    }
+    for (std::size_t done = 0; size > 0 && done < sizeof(image); done += size) {
+        std::memcpy(bytes + done, data, size < sizeof(image) - done ? size : sizeof(image) - done);
+    }
     std::uint32_t control = 0;
     for (std::size_t i = 0; i < 4 && i < size; ++i) {
         control |= static_cast<std::uint32_t>(data[i]) << (8 * i);

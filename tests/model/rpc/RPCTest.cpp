@@ -4,6 +4,7 @@
 #include "model/rpc/RPCGroup.hpp"
 
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>

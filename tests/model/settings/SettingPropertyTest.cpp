@@ -5,6 +5,7 @@
 #include <quillon/WideString.hpp>
 
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
