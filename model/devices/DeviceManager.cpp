@@ -147,17 +147,16 @@ bool DeviceManager::removeListener(IDeviceListener* listener)
     bool removed = false;
     uint32_t position = 0;
     while (position < listenerCount) {
-        if (listeners[position] == listener) {
-            const uint32_t last = listenerCount - 1;
-            if (position != last) {
-                listeners[position] = listeners[last];
-            }
-            listeners[last] = nullptr;
-            --listenerCount;
-            removed = true;
+        if (listeners[position] != listener) {
+            ++position;
+            continue;
         }
-        // The entry moved in is not examined again.
-        ++position;
+        const uint32_t last = listenerCount - 1;
+        listeners[position] = listeners[last];
+        listeners[last] = nullptr;
+        --listenerCount;
+        removed = true;
+        // The entry moved in is examined too: a listener registered twice could be it.
     }
     return removed;
 }
