@@ -157,6 +157,8 @@ protected:
 
 private:
     void queueBlit(const BlitOp& op);
+    // Aims op at (x, y) of the buffer drawing goes to, checks the blitter can do it, queues it.
+    void queueFrameBufferBlit(BlitOp op, uint16_t x, uint16_t y);
     uint16_t* frameBufferAddress(uint16_t* buffer, uint16_t x, uint16_t y) const;
     void measureLoad();
 

@@ -191,72 +191,66 @@ void HAL::queueBlit(const BlitOp& op)
     dma.addToQueue(op);
 }
 
+void HAL::queueFrameBufferBlit(BlitOp op, uint16_t x, uint16_t y)
+{
+    op.destination = frameBufferAddress(getClientFrameBuffer(), x, y);
+    op.destinationStride = FB_WIDTH;
+    QUILLON_ASSERT((getBlitCaps() & op.operation) != 0 && "blit operation not supported");
+    queueBlit(op);
+}
+
 void HAL::copyRect(const uint16_t* source, uint16_t x, uint16_t y, uint16_t width, uint16_t height,
                    uint16_t sourceWidth, uint8_t alpha, bool hasTransparentPixels)
 {
+    QUILLON_ASSERT(width > 0 && height > 0 && "Cannot blit empty rect");
     BlitOp op;
     op.operation = alpha < 255 ? BlitCopy16Alpha : (hasTransparentPixels ? BlitCopy16Keyed : BlitCopy16);
     op.source = source;
-    op.destination = frameBufferAddress(getClientFrameBuffer(), x, y);
     op.width = width;
     op.height = height;
     op.sourceStride = sourceWidth;
-    op.destinationStride = FB_WIDTH;
     op.alpha = alpha;
-    QUILLON_ASSERT(width > 0 && height > 0 && "Cannot blit empty rect");
-    QUILLON_ASSERT((getBlitCaps() & op.operation) != 0 && "blit operation not supported");
-    queueBlit(op);
+    queueFrameBufferBlit(op, x, y);
 }
 
 void HAL::blitCopyARGB8888(const uint32_t* source, uint16_t x, uint16_t y, uint16_t width, uint16_t height,
                            uint16_t sourceWidth, uint8_t alpha)
 {
+    QUILLON_ASSERT(width > 0 && height > 0 && "Cannot blit empty rect");
     BlitOp op;
     op.operation = alpha < 255 ? BlitCopy32Alpha : BlitCopy32;
     op.source = source;
-    op.destination = frameBufferAddress(getClientFrameBuffer(), x, y);
     op.width = width;
     op.height = height;
     op.sourceStride = sourceWidth;
-    op.destinationStride = FB_WIDTH;
     op.alpha = alpha;
-    QUILLON_ASSERT(width > 0 && height > 0 && "Cannot blit empty rect");
-    QUILLON_ASSERT((getBlitCaps() & op.operation) != 0 && "blit operation not supported");
-    queueBlit(op);
+    queueFrameBufferBlit(op, x, y);
 }
 
 void HAL::blitCopyWithOperation(const void* source, uint16_t x, uint16_t y, uint16_t width, uint16_t height,
                                 uint16_t sourceWidth, uint16_t color, uint8_t alpha, uint32_t operation)
 {
+    QUILLON_ASSERT(width > 0 && height > 0 && "Cannot blit empty rect");
     BlitOp op;
     op.operation = operation;
     op.source = source;
-    op.destination = frameBufferAddress(getClientFrameBuffer(), x, y);
     op.width = width;
     op.height = height;
     op.sourceStride = sourceWidth;
-    op.destinationStride = FB_WIDTH;
     op.color = color;
     op.alpha = alpha;
-    QUILLON_ASSERT(width > 0 && height > 0 && "Cannot blit empty rect");
-    QUILLON_ASSERT((getBlitCaps() & op.operation) != 0 && "blit operation not supported");
-    queueBlit(op);
+    queueFrameBufferBlit(op, x, y);
 }
 
 void HAL::blitFill(uint16_t color, uint16_t x, uint16_t y, uint16_t width, uint16_t height, uint8_t alpha)
 {
     BlitOp op;
     op.operation = alpha < 255 ? BlitFillAlpha : BlitFill;
-    op.source = nullptr;
-    op.destination = frameBufferAddress(getClientFrameBuffer(), x, y);
     op.width = width;
     op.height = height;
-    op.sourceStride = 0;
-    op.destinationStride = FB_WIDTH;
     op.color = color;
     op.alpha = alpha;
-    QUILLON_ASSERT((getBlitCaps() & op.operation) != 0 && "blit operation not supported");
-    queueBlit(op);
+    queueFrameBufferBlit(op, x, y);
 }
 
 void HAL::setListener(UIEventListener* newListener)
