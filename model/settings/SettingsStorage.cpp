@@ -105,15 +105,16 @@ void SettingsStorage::loadRecord(SettingId id)
     }
 }
 
-void SettingsStorage::eraseRecord(SettingId id)
+StoreResult SettingsStorage::eraseRecord(SettingId id)
 {
     if (!isStoredId(id)) {
-        return;
+        return STORE_TOO_LONG; // refused as a write would be
     }
     memset(&records[id], 0, sizeof(SettingRecord));
     pages.lock();
     pages.erasePage(static_cast<uint8_t>(id));
     pages.unlock();
+    return STORE_OK;
 }
 
 StoreResult SettingsStorage::write(SettingId id, const void* data, uint32_t length, Compare compare)
@@ -130,12 +131,15 @@ StoreResult SettingsStorage::write(SettingId id, const void* data, uint32_t leng
     if (comparable && memcmp(record.data, data, length) == 0) {
         return STORE_UNCHANGED;
     }
+    // The data may be this very image (a setting set to what its get returned).
+    uint8_t copy[SETTINGS_MAX_DATA];
+    memcpy(copy, data, length);
     memset(&record, 0, RECORD_HEADER_SIZE + length);
-    record.crc = boardCrc16(data, static_cast<uint16_t>(length));
+    record.crc = boardCrc16(copy, static_cast<uint16_t>(length));
     record.version = SETTINGS_VERSION;
     record.id = static_cast<uint16_t>(id);
     record.length = static_cast<uint16_t>(length);
-    memcpy(record.data, data, length);
+    memcpy(record.data, copy, length);
 
     pages.lock();
     const bool written =

@@ -120,7 +120,8 @@ public:
     // Points at the record's data in its image (valid until the id is written again) and
     // gives its length.
     StoreResult getData(SettingId id, const uint8_t** data, uint32_t* length = nullptr) const;
-    void eraseRecord(SettingId id);
+    // Clears the image and erases the page; ids outside 2..24 are refused.
+    StoreResult eraseRecord(SettingId id);
 
     // The setting's key name; null outside 2..24.
     static const char* getKey(SettingId id);

@@ -352,3 +352,14 @@ TEST_F(Settings, ZerosSetBeforeTheFirstReadAreKept)
     EXPECT_TRUE(settings.language.set(0u));
     EXPECT_FALSE(stored(SettingIds::LANGUAGE));
 }
+
+// A record with bytes after its text's terminator (as another writer may leave): set to
+// what get returned, the setting keeps its text, though the record is rewritten.
+TEST_F(Settings, SetToItsOwnTextKeepsIt)
+{
+    const WideChar stored[5] = {'a', 'b', 0, 'x', 'y'};
+    eeprom.putRecord(SettingIds::HC2, stored, sizeof(stored));
+    store().init();
+    EXPECT_TRUE(settings.hc2.set(settings.hc2.get()));
+    EXPECT_EQ(text(settings.hc2.get()), u"ab");
+}
