@@ -148,6 +148,43 @@ void wakeFromInterrupt(rtosList* waiting, volatile int32_t& lockCount, int32_t* 
         ++lockCount;
     }
 }
+
+enum class Waiting
+{
+    ForRoom,
+    ForItem
+};
+
+// A task found the queue full (waiting for room) or empty (for an item), outside the critical
+// section and with its time-out running: blocks it on the matching list unless the time-out has
+// passed or the queue changed meanwhile. Returns false once the time-out has passed.
+bool waitFor(rtosQueueRecord* queue, Waiting what, rtosTimeOut& timeOut, uint32_t& ticks)
+{
+    rtosSuspendAll();
+    lock(queue);
+    if (rtosCheckForTimeOut(&timeOut, &ticks)) {
+        unlock(queue);
+        rtosResumeAll();
+        return false;
+    }
+    const bool forItem = what == Waiting::ForItem;
+    if (forItem ? isEmptyNow(queue) : isFullNow(queue)) {
+        if (forItem && isMutex(queue)) {
+            portEnterCritical();
+            rtosPriorityInherit(holderOf(queue));
+            portExitCritical();
+        }
+        rtosPlaceOnEventList(forItem ? &queue->tasksWaitingToReceive : &queue->tasksWaitingToSend, ticks);
+        unlock(queue);
+        if (!rtosResumeAll()) {
+            portYield();
+        }
+    } else {
+        unlock(queue);
+        rtosResumeAll();
+    }
+    return true;
+}
 } // namespace
 
 rtosQueueHandle rtosQueueCreate(uint32_t length, uint32_t itemSize, uint8_t)
@@ -214,22 +251,8 @@ int32_t rtosQueueSend(rtosQueueHandle queue, const void* item, uint32_t ticks, u
         }
         portExitCritical();
 
-        rtosSuspendAll();
-        lock(queue);
-        if (rtosCheckForTimeOut(&timeOut, &ticks)) {
-            unlock(queue);
-            rtosResumeAll();
+        if (!waitFor(queue, Waiting::ForRoom, timeOut, ticks)) {
             return RTOS_FAIL;
-        }
-        if (isFullNow(queue)) {
-            rtosPlaceOnEventList(&queue->tasksWaitingToSend, ticks);
-            unlock(queue);
-            if (!rtosResumeAll()) {
-                portYield();
-            }
-        } else {
-            unlock(queue);
-            rtosResumeAll();
         }
     }
 }
@@ -294,27 +317,8 @@ int32_t rtosQueueReceive(rtosQueueHandle queue, void* buffer, uint32_t ticks, in
         }
         portExitCritical();
 
-        rtosSuspendAll();
-        lock(queue);
-        if (rtosCheckForTimeOut(&timeOut, &ticks)) {
-            unlock(queue);
-            rtosResumeAll();
+        if (!waitFor(queue, Waiting::ForItem, timeOut, ticks)) {
             return RTOS_FAIL;
-        }
-        if (isEmptyNow(queue)) {
-            if (isMutex(queue)) {
-                portEnterCritical();
-                rtosPriorityInherit(holderOf(queue));
-                portExitCritical();
-            }
-            rtosPlaceOnEventList(&queue->tasksWaitingToReceive, ticks);
-            unlock(queue);
-            if (!rtosResumeAll()) {
-                portYield();
-            }
-        } else {
-            unlock(queue);
-            rtosResumeAll();
         }
     }
 }
