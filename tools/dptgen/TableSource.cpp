@@ -157,6 +157,26 @@ std::string where(const std::string& path, int line)
 {
     return path + ":" + std::to_string(line) + ": ";
 }
+
+// Hands each line that is neither empty nor a comment to readFields(lineNumber, fields).
+template <class ReadFields>
+void forEachRecord(const std::string& path, std::vector<std::string>& errors, ReadFields readFields)
+{
+    std::ifstream in(path);
+    if (!in) {
+        errors.push_back(path + ": cannot open");
+        return;
+    }
+    std::string line;
+    int lineNumber = 0;
+    while (std::getline(in, line)) {
+        ++lineNumber;
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        readFields(lineNumber, splitTabs(line));
+    }
+}
 } // namespace
 
 unsigned wireSize(unsigned type)
@@ -177,37 +197,24 @@ bool isFloat(unsigned type)
 std::vector<Row> readTable(const std::string& path, std::vector<std::string>& errors)
 {
     std::vector<Row> rows;
-    std::ifstream in(path);
-    if (!in) {
-        errors.push_back(path + ": cannot open");
-        return rows;
-    }
-    std::string line;
-    int lineNumber = 0;
-    while (std::getline(in, line)) {
-        ++lineNumber;
-        if (line.empty() || line[0] == '#') {
-            continue;
-        }
-        const std::vector<std::string> f = splitTabs(line);
+    forEachRecord(path, errors, [&](int lineNumber, const std::vector<std::string>& f) {
         if (f.size() != 9) {
             errors.push_back(where(path, lineNumber) + "expected 9 fields, found " +
                              std::to_string(f.size()));
-            continue;
+            return;
         }
         Row row;
         row.line = lineNumber;
         long long values[6] = {};
-        const int columns[6] = {0, 1, 2, 3, 4, 5};
         bool ok = true;
         for (int i = 0; i < 6; ++i) {
-            ok = ok && parseInteger(f[columns[i]], values[i]);
+            ok = ok && parseInteger(f[i], values[i]);
         }
         if (!ok || values[1] < 0 || values[1] > 0xFFFF || values[2] < 0 || values[2] > 36 ||
             values[3] < 0 || values[3] > 0xFFFF || values[4] < 0 || values[4] > 0xFFFF ||
             values[5] < -32768 || values[5] > 32767) {
             errors.push_back(where(path, lineNumber) + "bad index, address, type, period or countdown");
-            continue;
+            return;
         }
         row.index = static_cast<unsigned>(values[0]);
         row.address = static_cast<unsigned>(values[1]);
@@ -227,7 +234,7 @@ std::vector<Row> readTable(const std::string& path, std::vector<std::string>& er
             row.initial.resize(wireSize(row.type), 0);
         }
         rows.push_back(row);
-    }
+    });
     return rows;
 }
 
@@ -235,25 +242,13 @@ std::vector<Seed> readSeeds(const std::string& path, const std::vector<Row>& row
                             std::vector<std::string>& errors)
 {
     std::vector<Seed> seeds;
-    std::ifstream in(path);
-    if (!in) {
-        errors.push_back(path + ": cannot open");
-        return seeds;
-    }
-    std::string line;
-    int lineNumber = 0;
-    while (std::getline(in, line)) {
-        ++lineNumber;
-        if (line.empty() || line[0] == '#') {
-            continue;
-        }
-        const std::vector<std::string> f = splitTabs(line);
+    forEachRecord(path, errors, [&](int lineNumber, const std::vector<std::string>& f) {
         long long table = 0;
         long long index = 0;
         if (f.size() != 3 || !parseInteger(f[0], table) || !parseInteger(f[1], index) ||
             index < 0 || static_cast<std::size_t>(index) >= rows.size()) {
             errors.push_back(where(path, lineNumber) + "expected table, index of a row and value");
-            continue;
+            return;
         }
         Seed seed;
         seed.line = lineNumber;
@@ -263,9 +258,9 @@ std::vector<Seed> readSeeds(const std::string& path, const std::vector<Row>& row
         std::string error;
         if (!parseValue(rows[seed.index].type, f[2], seed.value, unused, error)) {
             errors.push_back(where(path, lineNumber) + error);
-            continue;
+            return;
         }
         seeds.push_back(seed);
-    }
+    });
     return seeds;
 }
