@@ -1,5 +1,5 @@
-#include <quillon/Application.hpp>
 #include <quillon/EasingEquations.hpp>
+#include <quillon/TimerWidgets.hpp>
 #include <quillon/containers/ScrollableContainer.hpp>
 
 namespace quillon
@@ -11,22 +11,6 @@ const int32_t MIN_GLIDE_VELOCITY = 5;
 const int32_t FRAMES_PER_VELOCITY = 7;
 const int32_t PIXELS_PER_VELOCITY = 72;
 const int32_t VELOCITY_WITHOUT_DISTANCE = 4;
-
-void registerTimer(Drawable* drawable)
-{
-    Application* application = Application::getInstance();
-    if (application != nullptr) {
-        application->addTimerWidget(drawable);
-    }
-}
-
-void unregisterTimer(Drawable* drawable)
-{
-    Application* application = Application::getInstance();
-    if (application != nullptr) {
-        application->removeTimerWidget(drawable);
-    }
-}
 
 int32_t magnitude(int32_t value)
 {
@@ -180,7 +164,7 @@ void ScrollableContainer::stopAnimation()
 {
     animate = false;
     animationCounter = 0;
-    unregisterTimer(this);
+    unregisterTimerWidget(this);
 }
 
 void ScrollableContainer::onClick(const ClickEvent& event)
@@ -291,7 +275,7 @@ void ScrollableContainer::onGesture(const GestureEvent& event)
     animationStart = horizontal ? content.x : content.y;
     gestureType = event.getType();
     animate = true;
-    registerTimer(this);
+    registerTimerWidget(this);
 
     if (pressedDrawable != nullptr) {
         forwardClick(pressedDrawable, ClickEvent::CANCEL, event.getX(), event.getY());
@@ -303,7 +287,7 @@ void ScrollableContainer::onTick()
 {
     if (!animate) {
         animationCounter = 0;
-        unregisterTimer(this);
+        unregisterTimerWidget(this);
         return;
     }
     animationCounter++;

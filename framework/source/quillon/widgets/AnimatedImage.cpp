@@ -1,27 +1,8 @@
-#include <quillon/Application.hpp>
+#include <quillon/TimerWidgets.hpp>
 #include <quillon/widgets/AnimatedImage.hpp>
 
 namespace quillon
 {
-namespace
-{
-void registerTimer(Drawable* drawable)
-{
-    Application* application = Application::getInstance();
-    if (application != nullptr) {
-        application->addTimerWidget(drawable);
-    }
-}
-
-void unregisterTimer(Drawable* drawable)
-{
-    Application* application = Application::getInstance();
-    if (application != nullptr) {
-        application->removeTimerWidget(drawable);
-    }
-}
-} // namespace
-
 AnimatedImage::AnimatedImage(BitmapId startId, BitmapId endId, uint8_t updateTicksInterval)
     : Image(Bitmap(startId)),
       animationDoneAction(nullptr),
@@ -46,13 +27,13 @@ void AnimatedImage::startAnimation(bool reverseDirection, bool reset, bool loop)
     if (reset) {
         currentId = reverse ? endId : startId;
     }
-    registerTimer(this);
+    registerTimerWidget(this);
     running = true;
 }
 
 void AnimatedImage::stopAnimation()
 {
-    unregisterTimer(this);
+    unregisterTimerWidget(this);
     running = false;
     currentId = reverse ? endId : startId;
 }
@@ -60,10 +41,10 @@ void AnimatedImage::stopAnimation()
 void AnimatedImage::togglePause()
 {
     if (running) {
-        unregisterTimer(this);
+        unregisterTimerWidget(this);
         running = false;
     } else {
-        registerTimer(this);
+        registerTimerWidget(this);
         running = true;
     }
 }
@@ -98,7 +79,7 @@ void AnimatedImage::onTick()
     if (loopAnimation) {
         currentId = reverse ? endId : startId;
     } else {
-        unregisterTimer(this);
+        unregisterTimerWidget(this);
         running = false;
     }
 }
