@@ -17,6 +17,22 @@ int32_t magnitude(int32_t value)
     return value < 0 ? -value : value;
 }
 
+// A step along one axis that keeps content larger than the container covering it; content
+// that fits does not move. position and length are the content's, extent the container's.
+int16_t clampedStep(int16_t step, int16_t position, int16_t length, int16_t extent)
+{
+    if (length <= extent) {
+        return 0;
+    }
+    if (step < 0 && position + length + step < extent) {
+        return static_cast<int16_t>(extent - (position + length));
+    }
+    if (step > 0 && position + step > 0) {
+        return static_cast<int16_t>(-position);
+    }
+    return step;
+}
+
 // One indicator along an axis, in that axis' terms: offset from the track start and length.
 struct Indicator
 {
@@ -314,26 +330,8 @@ bool ScrollableContainer::scrollBy(int16_t dx, int16_t dy)
         return false;
     }
     const Rectangle content = getChildrenArea();
-    if (content.width > rect.width) {
-        if (dx < 0 && content.x + content.width + dx < rect.width) {
-            dx = static_cast<int16_t>(rect.width - (content.x + content.width));
-        }
-        if (dx > 0 && content.x + dx > 0) {
-            dx = static_cast<int16_t>(-content.x);
-        }
-    } else {
-        dx = 0;
-    }
-    if (content.height > rect.height) {
-        if (dy < 0 && content.y + content.height + dy < rect.height) {
-            dy = static_cast<int16_t>(rect.height - (content.y + content.height));
-        }
-        if (dy > 0 && content.y + dy > 0) {
-            dy = static_cast<int16_t>(-content.y);
-        }
-    } else {
-        dy = 0;
-    }
+    dx = clampedStep(dx, content.x, content.width, rect.width);
+    dy = clampedStep(dy, content.y, content.height, rect.height);
     if (dx == 0 && dy == 0) {
         return false;
     }
