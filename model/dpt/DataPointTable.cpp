@@ -1,5 +1,6 @@
 #include "model/dpt/DataPointTable.hpp"
 
+#include "model/dpt/WireSizes.hpp"
 #include "model/link/DeviceLink.hpp"
 
 #include <rtos/Rtos.hpp>
@@ -13,9 +14,6 @@ DpTableEntry* table = nullptr;
 std::uint16_t tableCount = 0;
 DptChangeCallback changeCallback = nullptr;
 rtosTimerHandle pollTimer = nullptr;
-
-const std::uint8_t WIRE_SIZES[] = {1, 1, 2, 2, 4, 4, 1, 2, 2, 4, 8, 8, 12, 9, 32, 4, 4, 16, 22,
-                                   16, 48, 32, 9, 2, 2, 6, 16, 32, 9, 16, 12, 22, 24, 42, 48, 48, 42, 1};
 
 bool isFloatType(dp_type type)
 {
@@ -78,7 +76,7 @@ void dptSetChangeCallback(DptChangeCallback callback)
 
 std::uint32_t dptTypeSize(std::uint32_t type)
 {
-    return type < sizeof(WIRE_SIZES) ? WIRE_SIZES[type] : 0;
+    return dpWireSize(type);
 }
 
 std::uint32_t dptValueSize(std::uint32_t index)

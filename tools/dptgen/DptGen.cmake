@@ -14,6 +14,8 @@ add_library(dptgen_core STATIC
     ${CMAKE_SOURCE_DIR}/tools/dptgen/TableSource.cpp
     ${CMAKE_SOURCE_DIR}/tools/dptgen/TableChecks.cpp)
 target_include_directories(dptgen_core PUBLIC ${CMAKE_SOURCE_DIR}/tools/dptgen)
+# The wire sizes are the model's own table.
+target_include_directories(dptgen_core PRIVATE ${CMAKE_SOURCE_DIR})
 add_executable(dptgen ${CMAKE_SOURCE_DIR}/tools/dptgen/main.cpp)
 target_link_libraries(dptgen PRIVATE dptgen_core)
 

@@ -1,5 +1,7 @@
 #include "TableSource.hpp"
 
+#include "model/dpt/WireSizes.hpp"
+
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -9,9 +11,6 @@
 
 namespace
 {
-const unsigned WIRE_SIZES[] = {1, 1, 2, 2, 4, 4, 1, 2, 2, 4, 8, 8, 12, 9, 32, 4, 4, 16, 22,
-                               16, 48, 32, 9, 2, 2, 6, 16, 32, 9, 16, 12, 22, 24, 42, 48, 48, 42, 1};
-
 std::vector<std::string> splitTabs(const std::string& line)
 {
     std::vector<std::string> fields;
@@ -181,7 +180,7 @@ void forEachRecord(const std::string& path, std::vector<std::string>& errors, Re
 
 unsigned wireSize(unsigned type)
 {
-    return type < sizeof(WIRE_SIZES) / sizeof(WIRE_SIZES[0]) ? WIRE_SIZES[type] : 0;
+    return dpWireSize(type);
 }
 
 bool isScaled(unsigned type)
