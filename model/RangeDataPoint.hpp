@@ -65,35 +65,9 @@ public:
     }
 
     // The next three stop at the first element that fails.
-    bool request() override
-    {
-        for (Element& element : elements) {
-            if (!element.request()) {
-                return false;
-            }
-        }
-        return true;
-    }
-
-    bool activate() override
-    {
-        for (Element& element : elements) {
-            if (!element.activate()) {
-                return false;
-            }
-        }
-        return true;
-    }
-
-    bool deactivate() override
-    {
-        for (Element& element : elements) {
-            if (!element.deactivate()) {
-                return false;
-            }
-        }
-        return true;
-    }
+    bool request() override { return untilOneFails(&Element::request); }
+    bool activate() override { return untilOneFails(&Element::activate); }
+    bool deactivate() override { return untilOneFails(&Element::deactivate); }
 
     // Every element is asked; two elements on one index both take the change.
     bool handleEvent(const DataChangedEvent& event) override
@@ -123,6 +97,16 @@ public:
     const Element& at(uint32_t element) const { return elements[element]; }
 
 private:
+    bool untilOneFails(bool (Element::*call)())
+    {
+        for (Element& element : elements) {
+            if (!(element.*call)()) {
+                return false;
+            }
+        }
+        return true;
+    }
+
     void listIn(IPropertyFilter* owner)
     {
         QUILLON_ASSERT(owner != nullptr && "range without owner");
