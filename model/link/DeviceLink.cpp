@@ -315,7 +315,7 @@ void linkStoreData(const DeviceFrame& frame)
         remaining -= static_cast<std::int32_t>(consumed);
         data += consumed;
         address = static_cast<std::uint16_t>(address + consumed);
-    } while (remaining >= 0 && consumed > 0 && remaining > 0);
+    } while (consumed > 0 && remaining > 0);
 }
 
 void linkAnswerRead(std::uint16_t address, std::uint8_t length)
