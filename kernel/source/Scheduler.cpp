@@ -4,6 +4,7 @@
 #include <rtos/Timer.hpp>
 
 #include <cstring>
+#include <initializer_list>
 
 rtosKernelState rtosKernel;
 
@@ -363,20 +364,18 @@ void rtosResetKernelForTest()
     k.schedulerSuspended = 0;
     k.yieldPending = 0;
     if (k.numberOfTasks > 0) {
-        rtosList* lists[] = {&k.delayedLists[0], &k.delayedLists[1], &k.terminationList, &k.suspendedList};
-        for (rtosList& ready : k.readyLists) {
-            while (!rtosListIsEmpty(&ready)) {
-                rtosTaskRecord* task = static_cast<rtosTaskRecord*>(rtosListFirstOwner(&ready));
-                rtosListRemove(&task->stateItem);
-                freeTask(task);
-            }
-        }
-        for (rtosList* list : lists) {
+        const auto freeTasksOf = [](rtosList* list) {
             while (!rtosListIsEmpty(list)) {
                 rtosTaskRecord* task = static_cast<rtosTaskRecord*>(rtosListFirstOwner(list));
                 rtosListRemove(&task->stateItem);
                 freeTask(task);
             }
+        };
+        for (rtosList& ready : k.readyLists) {
+            freeTasksOf(&ready);
+        }
+        for (rtosList* list : {&k.delayedLists[0], &k.delayedLists[1], &k.terminationList, &k.suspendedList}) {
+            freeTasksOf(list);
         }
     }
     rtosResetTimersForTest();
