@@ -77,9 +77,6 @@ int32_t rtosTaskCreate(rtosTaskFunction entry, const char* name, uint16_t stackD
     task->stackStart = stack;
     task->ownsStack = stackBuffer == nullptr ? 1 : 0;
     copyName(task->name, name);
-    if (priority >= RTOS_MAX_PRIORITIES) {
-        priority = RTOS_MAX_PRIORITIES - 1;
-    }
     task->priority = priority;
     task->basePriority = priority;
     rtosListInitItem(&task->stateItem);
