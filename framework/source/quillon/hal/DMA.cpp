@@ -134,10 +134,6 @@ void DMA_Interface::execute()
         disableAlpha();
         setupDataFill(op);
         break;
-    case BlitCopy16:
-        disableAlpha();
-        setupDataCopy(op);
-        break;
     case BlitCopy16Alpha:
         enableAlpha(op.alpha);
         setupDataCopy(op);
@@ -146,6 +142,7 @@ void DMA_Interface::execute()
         enableAlpha(op.alpha);
         setupDataFill(op);
         break;
+    case BlitCopy16:
     case BlitCopy32:
     case BlitCopy32Alpha:
     case BlitGlyph4:
