@@ -1,4 +1,4 @@
-#include "model/manager/StaticTable.hpp"
+#include "model/manager/ZeroedStaticTable.hpp"
 
 #include "model/devices/DeviceManager.hpp"
 
@@ -32,12 +32,12 @@ struct Recorder : IDeviceListener
     bool consistent = true;
 };
 
-class Devices : public StaticTable
+class Devices : public ZeroedStaticTable
 {
 protected:
     void SetUp() override
     {
-        StaticTable::SetUp();
+        ZeroedStaticTable::SetUp();
         current = &manager;
         dptSetChangeCallback(forward);
         recorder.manager = &manager;

@@ -1,5 +1,5 @@
 #include "model/groups/GroupIndexes.hpp"
-#include "model/manager/StaticTable.hpp"
+#include "model/manager/ZeroedStaticTable.hpp"
 
 #include "model/DataModelManager.hpp"
 
@@ -10,7 +10,7 @@ using model::IPropertyFilter;
 
 namespace
 {
-class Groups : public StaticTable
+class Groups : public ZeroedStaticTable
 {
 protected:
     model::ParameterGroups& groups = model::DataModelManager::getInstance().getGroups();

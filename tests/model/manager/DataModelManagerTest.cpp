@@ -1,4 +1,4 @@
-#include "model/manager/StaticTable.hpp"
+#include "model/manager/ZeroedStaticTable.hpp"
 
 #include "model/DataModelManager.hpp"
 #include "model/settings/SettingsStorage.hpp"
@@ -87,7 +87,7 @@ private:
 constexpr std::uint32_t STATUS = 288; // watched by the common group and the device manager
 constexpr std::uint32_t LOCK = 339;   // a lock group entry
 
-class Manager : public StaticTable
+class Manager : public ZeroedStaticTable
 {
 protected:
     // A model of the test's own: the singleton stays as the program's start-up left it.

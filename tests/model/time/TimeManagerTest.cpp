@@ -1,4 +1,4 @@
-#include "model/manager/StaticTable.hpp"
+#include "model/manager/ZeroedStaticTable.hpp"
 
 #include "model/DataModelManager.hpp"
 #include "model/time/TimeManager.hpp"
@@ -50,12 +50,12 @@ void forward(std::uint32_t index)
 
 constexpr std::uint32_t DEVICE_TIME = TimeManager::DEVICE_TIME_INDEX;
 
-class Clocks : public StaticTable
+class Clocks : public ZeroedStaticTable
 {
 protected:
     void SetUp() override
     {
-        StaticTable::SetUp();
+        ZeroedStaticTable::SetUp();
         model::SettingsStorage::getInstance().init();
         fake = FakeClock();
         fake.now = DateTime(2024, 3, 10, 10, 30, 0);
@@ -326,4 +326,5 @@ TEST_F(Clocks, SetDateTime)
     linkSetTxQueue(toDevice);
     EXPECT_TRUE(manager.setDateTime(DateTime(2025, 7, 14, 9, 16, 0)));
     linkSetTxQueue(nullptr);
+    rtosQueueDelete(toDevice);
 }

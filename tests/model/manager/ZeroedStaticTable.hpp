@@ -1,5 +1,5 @@
-#ifndef TESTS_MODEL_MANAGER_STATICTABLE_HPP
-#define TESTS_MODEL_MANAGER_STATICTABLE_HPP
+#ifndef TESTS_MODEL_MANAGER_ZEROEDSTATICTABLE_HPP
+#define TESTS_MODEL_MANAGER_ZEROEDSTATICTABLE_HPP
 
 #include "model/dpt/DataPointTable.hpp"
 #include "model/filter/DataChangedEvent.hpp"
@@ -8,10 +8,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 // The compiled-in table with every value zero and no device link: writes store and call the
-// change callback but send nothing, reads ask for nothing.
-class StaticTable : public ::testing::Test
+// change callback but send nothing, reads ask for nothing. The start values come back after
+// each test, for the tests of the table that run in the same program.
+class ZeroedStaticTable : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -20,10 +22,34 @@ protected:
         linkSetRxQueue(nullptr);
         dptInit(dptStaticTable(), dptStaticTableSize());
         dptSetChangeCallback(nullptr);
+        const DpTableEntry* table = dptStaticTable();
+        startValues.clear();
+        for (std::uint32_t index = 0; index < dptStaticTableSize(); ++index) {
+            const std::uint8_t* bytes = static_cast<const std::uint8_t*>(table[index].value);
+            startValues.emplace_back(bytes, bytes + storageSize(index));
+        }
         zeroTable();
     }
 
-    void TearDown() override { dptSetChangeCallback(nullptr); }
+    void TearDown() override
+    {
+        dptSetChangeCallback(nullptr);
+        DpTableEntry* table = dptStaticTable();
+        for (std::uint32_t index = 0; index < startValues.size(); ++index) {
+            std::memcpy(table[index].value, startValues[index].data(), startValues[index].size());
+        }
+        dptResetPeriods();
+    }
+
+    // A float, a scaled type's float and factor, or the wire bytes.
+    static std::uint32_t storageSize(std::uint32_t index)
+    {
+        const dp_type type = dptGetType(index);
+        if (type == DP_FLOAT) {
+            return sizeof(float);
+        }
+        return type > DP_FLOAT && type <= DP_SCALED_U32 ? 2 * sizeof(float) : dptTypeSize(type);
+    }
 
     static void zeroTable()
     {
@@ -53,6 +79,8 @@ protected:
         const DpTableEntry& entry = dptStaticTable()[index];
         return entry.currentPeriod == entry.fastPeriod && entry.fastPeriod != entry.normalPeriod;
     }
+
+    std::vector<std::vector<std::uint8_t>> startValues;
 
     static model::DataChangedEvent changeOf(std::uint32_t index)
     {
