@@ -349,3 +349,8 @@ TEST_F(Devices, ActivatePollsEveryDevicePointFast)
     manager.deactivate();
     EXPECT_FALSE(isFast(253) || isFast(319) || isFast(289) || isFast(37));
 }
+
+TEST_F(Devices, AnEleventhActionObjectIsAProgrammingError)
+{
+    EXPECT_DEATH(DeviceManager::GenericDeviceActions extra(&manager), "too many device actions");
+}

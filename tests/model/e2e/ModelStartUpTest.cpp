@@ -20,7 +20,7 @@
 namespace
 {
 constexpr std::uint32_t RUN_TICKS = 5000; // 5 s
-constexpr unsigned WATCHDOG_SECONDS = 30;
+constexpr unsigned WATCHDOG_SECONDS = 60;
 
 model::DataModelManager& model = model::DataModelManager::getInstance();
 
