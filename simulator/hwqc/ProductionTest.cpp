@@ -151,6 +151,11 @@ std::int32_t hwqcStart()
                           nullptr);
 }
 
+rtosTaskRecord* hwqcTaskHandle()
+{
+    return task;
+}
+
 void hwqcTask(void*)
 {
     hwqcSendAnswer(HWQC_OK); // the station learns that the test runs

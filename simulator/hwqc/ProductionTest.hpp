@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+struct rtosTaskRecord;
+
 // The production test: a test station on the serial line sends framed commands
 // ('>', command, payload) or the single bytes ENQ and EOT; task "HWQC" runs each command
 // and answers with one result byte. Chosen once at start-up, in place of the GUI task.
@@ -58,6 +60,7 @@ void hwqcReceiveByte(std::uint8_t byte);
 bool hwqcIsRequested();
 // Production-test mode for good: the message queue and task "HWQC". Returns the task creation's result.
 std::int32_t hwqcStart();
+rtosTaskRecord* hwqcTaskHandle();
 
 void hwqcTask(void* parameter);
 // One pass of the task: wait for a message, run its command, answer. False when none came.

@@ -64,6 +64,22 @@ HALSDL::~HALSDL()
 
 bool HALSDL::initSDL(int, char**)
 {
+    if (!openWindow()) {
+        return false;
+    }
+
+    // Standard output and error already are the console here.
+    renderer.init();
+    if (!exitHandlerRegistered) {
+        std::atexit(shutdownSDL);
+        exitHandlerRegistered = true;
+    }
+    initialised = true;
+    return true;
+}
+
+bool HALSDL::openWindow()
+{
     if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) < 0) {
         std::printf("Unable to init SDL: %s\n", SDL_GetError());
         std::fflush(stdout);
@@ -101,18 +117,7 @@ bool HALSDL::initSDL(int, char**)
         std::fflush(stdout);
         return false;
     }
-    if (!createFrameWrapper()) {
-        return false;
-    }
-
-    // Standard output and error already are the console here.
-    renderer.init();
-    if (!exitHandlerRegistered) {
-        std::atexit(shutdownSDL);
-        exitHandlerRegistered = true;
-    }
-    initialised = true;
-    return true;
+    return createFrameWrapper();
 }
 
 void HALSDL::shutdownSDL()

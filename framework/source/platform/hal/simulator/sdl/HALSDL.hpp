@@ -69,6 +69,7 @@ protected:
     Rectangle dirtyRect;   // presented since the last buffer was shown
 
 private:
+    bool openWindow();
     bool setVideoMode();
     bool createFrameWrapper();
     void stopFrameTimer();
