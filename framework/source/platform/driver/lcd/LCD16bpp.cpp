@@ -1,4 +1,5 @@
 #include <platform/driver/lcd/Blend.hpp>
+#include <platform/driver/lcd/CoverageRuns.hpp>
 #include <platform/driver/lcd/GlyphInk.hpp>
 #include <platform/driver/lcd/LCD16bpp.hpp>
 #include <quillon/hal/DisplayTransform.hpp>
@@ -264,6 +265,12 @@ void LCD16bpp::copyRectWithAlphaData(const uint16_t* pixels, const uint8_t* alph
     uint16_t* row = pixelAddress(hal->acquireFrameBuffer(), area.x, area.y);
     for (int32_t line = 0; line < area.height;
          ++line, row += HAL::FB_WIDTH, from += sourceStride, alphas += sourceStride) {
+#ifdef QUILLON_COVERAGE_RUNS
+        if (area.width >= runs::LANES) {
+            runs::alphaPlaneRow(row, from, alphas, area.width, alpha);
+            continue;
+        }
+#endif
         // Groups of four from the line's first pixel; a group (the last one may be shorter) is
         // skipped only when every alpha value in it is 0.
         for (int32_t group = 0; group < area.width; group += 4) {
@@ -385,11 +392,19 @@ void LCD16bpp::drawGlyph(uint16_t* frameBuffer, const Rectangle& widgetArea, int
     const int32_t rowStep = glyphRowStep(portrait, rotation);
     uint16_t* rowStart = pixelAddress(frameBuffer, firstX, firstY);
 
+    const bool rowAligned = bitsPerPixel == 4 && glyph->isRowAligned();
+    const int32_t rowBytes = (width + 1) / 2;
+#ifdef QUILLON_COVERAGE_RUNS
+    // Upright text, the common case: eight pixels of a row at a time.
+    if (rowAligned && columnStep == 1 && lastColumn - firstColumn >= runs::LANES) {
+        runs::glyphRows(rowStart, rowStep, data + (skipRows + firstRow) * rowBytes, rowBytes, lastRow - firstRow,
+                        firstColumn, lastColumn, color, alpha);
+        return;
+    }
+#endif
     // One blend per raw value, worked out once per glyph instead of once per pixel.
     const GlyphInk ink(color, alpha, bitsPerPixel);
-    const bool rowAligned = bitsPerPixel == 4 && glyph->isRowAligned();
     const uint32_t valueMask = (1u << bitsPerPixel) - 1u;
-    const int32_t rowBytes = (width + 1) / 2;
     for (int32_t row = firstRow; row < lastRow; ++row, rowStart += rowStep) {
         const int32_t glyphRow = skipRows + row;
         uint16_t* pixel = rowStart;
