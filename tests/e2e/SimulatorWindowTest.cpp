@@ -273,7 +273,7 @@ TEST_F(SimulatorWindow, ShowsItsScreenAndAnswersAClickAndF3)
     EXPECT_EQ(command(display, "xdotool getwindowgeometry " + window).find("Geometry: 800x480") != std::string::npos,
               true);
     // A few frames to draw and show the first picture.
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    std::this_thread::sleep_for(std::chrono::milliseconds(3000));
 
     Picture before;
     ASSERT_TRUE(screenshot(window, "img00.bmp", before)) << "no readable screenshots/img00.bmp";
