@@ -29,7 +29,8 @@ void guiTask(void*)
     quillon::SDLTouchController touchController;
     quillon::HALSDL hal(dma, lcd, &touchController, DISPLAY_WIDTH, DISPLAY_HEIGHT);
     if (!hal.initSDL(0, nullptr)) {
-        return; // the other tasks go on without a display
+        guiTaskHandle = nullptr; // the task ends here; the other tasks go on without a display
+        return;
     }
     hal.initialize();
 

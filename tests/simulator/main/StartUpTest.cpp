@@ -123,7 +123,9 @@ void observer(void* parameter)
     const Mode mode = *static_cast<Mode*>(parameter);
     rtosTaskDelay(500); // the GUI task has opened its window and drawn by then
     record->taskCount = rtosGetNumberOfTasks();
-    see(record->gui, guiTaskHandle);
+    if (mode != Mode::NoDisplay) {
+        see(record->gui, guiTaskHandle);
+    }
     see(record->link, linkTaskHandle());
     see(record->idle, rtosGetIdleTaskHandle());
     see(record->timerService, rtosTimerGetTaskHandle());
@@ -273,6 +275,7 @@ TEST_F(StartUp, WithoutADisplayTheLinkAndSimulatorGoOn)
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.console.rfind("Unable to init SDL: ", 0), 0u) << run.console;
     EXPECT_FALSE(record->windowOpen);
+    EXPECT_FALSE(record->guiHandleSet);
     EXPECT_GT(record->tableChanges.load(), 0u) << "no device answer reached the table";
     EXPECT_EQ(record->taskCount, 5u); // the GUI task has ended
 }
