@@ -338,6 +338,33 @@ TEST_F(SdlHost, FrameBuffersOfFewerBitsAreShownInGrey)
     }
 }
 
+TEST_F(SdlHost, APortraitDisplayTurnsTheWindowAndItsInput)
+{
+    open();
+    hal->setDisplayOrientation(HAL::ORIENTATION_PORTRAIT);
+    frame();
+    SDL_Surface* window = SDL_GetVideoSurface();
+    EXPECT_EQ(window->w, 480);
+    EXPECT_EQ(window->h, 800);
+    SDL_FillRect(window, nullptr, 0);
+
+    // The frame buffer keeps its native rows: column 10 of row 20 shows at (479 - 20, 10).
+    uint16_t* client = hal->getClientFrameBuffer();
+    client[20 * HAL::FB_WIDTH + 10] = 0xF800;
+    hal->presentFrame();
+    frame();
+    frame();
+    EXPECT_EQ(windowPixel(459, 10), 0xF800);
+    EXPECT_EQ(windowPixel(10, 20), 0);
+
+    hal->handleEvent(mouseButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 459, 10));
+    int32_t x = 0;
+    int32_t y = 0;
+    EXPECT_TRUE(hal->sampleTouch(x, y));
+    EXPECT_EQ(x, 10);
+    EXPECT_EQ(y, 480 - 459);
+}
+
 TEST_F(SdlHost, AfterEscapeNothingIsHandledAndReentriesWaitIdle)
 {
     open();
