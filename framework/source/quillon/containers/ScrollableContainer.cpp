@@ -41,6 +41,12 @@ struct Indicator
     bool valid;
 };
 
+// What an indicator on the other axis, when there is one, takes from the end of a track.
+int32_t crossingRoom(bool crossed, int32_t thickness, int32_t padding)
+{
+    return crossed ? thickness + 2 * padding + 1 : 0;
+}
+
 // position and length are the content's along the axis, extent the container's; other is the
 // room the crossing indicator takes from the end of the track.
 Indicator indicatorOnAxis(int32_t position, int32_t length, int32_t extent, int32_t padding, int32_t thickness,
@@ -358,7 +364,7 @@ Rectangle ScrollableContainer::getXScrollbar() const
     if (!scrollableX || content.width <= rect.width) {
         return Rectangle();
     }
-    const int32_t other = (scrollableY && content.height > rect.height) ? scrollbarWidth + 2 * scrollbarPadding + 1 : 0;
+    const int32_t other = crossingRoom(scrollableY && content.height > rect.height, scrollbarWidth, scrollbarPadding);
     const Indicator bar =
         indicatorOnAxis(content.x, content.width, rect.width, scrollbarPadding, scrollbarWidth, other);
     if (!bar.valid) {
@@ -375,7 +381,7 @@ Rectangle ScrollableContainer::getYScrollbar() const
     if (!scrollableY || content.height <= rect.height) {
         return Rectangle();
     }
-    const int32_t other = (scrollableX && content.width > rect.width) ? scrollbarWidth + 2 * scrollbarPadding + 1 : 0;
+    const int32_t other = crossingRoom(scrollableX && content.width > rect.width, scrollbarWidth, scrollbarPadding);
     const Indicator bar =
         indicatorOnAxis(content.y, content.height, rect.height, scrollbarPadding, scrollbarWidth, other);
     if (!bar.valid) {
@@ -392,7 +398,7 @@ Rectangle ScrollableContainer::getXBorder(const Rectangle& xBar, const Rectangle
     if (xBar.isEmpty()) {
         return Rectangle();
     }
-    const int32_t other = yBar.isEmpty() ? 0 : scrollbarWidth + 2 * scrollbarPadding + 1;
+    const int32_t other = crossingRoom(!yBar.isEmpty(), scrollbarWidth, scrollbarPadding);
     return Rectangle(scrollbarPadding, static_cast<int16_t>(xBar.y - 1),
                      static_cast<int16_t>(rect.width - 2 * scrollbarPadding - other),
                      static_cast<int16_t>(scrollbarWidth + 2));
@@ -403,7 +409,7 @@ Rectangle ScrollableContainer::getYBorder(const Rectangle& xBar, const Rectangle
     if (yBar.isEmpty()) {
         return Rectangle();
     }
-    const int32_t other = xBar.isEmpty() ? 0 : scrollbarWidth + 2 * scrollbarPadding + 1;
+    const int32_t other = crossingRoom(!xBar.isEmpty(), scrollbarWidth, scrollbarPadding);
     return Rectangle(static_cast<int16_t>(yBar.x - 1), scrollbarPadding, static_cast<int16_t>(scrollbarWidth + 2),
                      static_cast<int16_t>(rect.height - 2 * scrollbarPadding - other));
 }
