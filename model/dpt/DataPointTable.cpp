@@ -46,6 +46,25 @@ std::uint64_t loadLittleEndian(const std::uint8_t* data, std::uint32_t size)
     return value;
 }
 
+// The next two run inside the critical section; they return whether the value changed.
+bool storeFloat(const DpTableEntry& entry, float value)
+{
+    if (value == floatStorage(entry)[0]) {
+        return false;
+    }
+    floatStorage(entry)[0] = value;
+    return true;
+}
+
+bool storeBytes(const DpTableEntry& entry, const void* data, std::uint32_t size)
+{
+    if (std::memcmp(entry.value, data, size) == 0) {
+        return false;
+    }
+    std::memcpy(entry.value, data, size);
+    return true;
+}
+
 void notifyChange(std::uint32_t index, bool changed)
 {
     const DptChangeCallback callback = changeCallback;
@@ -139,15 +158,9 @@ int dptSet(std::uint32_t index, const void* buffer)
     if (isFloatType(entry.type)) {
         float value = 0.0f;
         std::memcpy(&value, buffer, sizeof(value));
-        changed = value != floatStorage(entry)[0];
-        if (changed) {
-            floatStorage(entry)[0] = value;
-        }
+        changed = storeFloat(entry, value);
     } else {
-        changed = std::memcmp(entry.value, buffer, size) != 0;
-        if (changed) {
-            std::memcpy(entry.value, buffer, size);
-        }
+        changed = storeBytes(entry, buffer, size);
     }
     entry.countdown = 1; // read back on the second pass
     portExitCritical();
@@ -281,16 +294,10 @@ std::uint32_t dptDecodeRaw(std::uint16_t address, const std::uint8_t* data, std:
         }
         const float value = dptRawToFloat(index, raw);
         portEnterCritical();
-        if (value != floatStorage(entry)[0]) {
-            floatStorage(entry)[0] = value;
-            changed = true;
-        }
+        changed = storeFloat(entry, value);
     } else {
         portEnterCritical();
-        if (std::memcmp(entry.value, data, size) != 0) {
-            std::memcpy(entry.value, data, size);
-            changed = true;
-        }
+        changed = storeBytes(entry, data, size);
     }
     entry.countdown = static_cast<std::int16_t>(entry.currentPeriod);
     portExitCritical();
