@@ -1,5 +1,6 @@
 #include "simulator/main/StartUp.hpp"
 
+#include "model/DataModelManager.hpp"
 #include "model/dpt/DataPointTable.hpp"
 #include "model/link/DeviceLink.hpp"
 #include "simulator/board/Board.hpp"
@@ -19,11 +20,8 @@ void simulatorStartUp()
     linkSetRxQueue(simGetDeviceToPanelQueue());
     linkInit();
 
-    // The data model starts here, before any screen can read it:
-    //     model::DataModelManager::getInstance().init();
-    // (settings loaded and checked, device manager and clock set up, change callback
-    // registered with the data-point table). It joins this list when the model lands.
-
+    // Settings loaded and checked, device manager and clock set up, change callback registered.
+    model::DataModelManager::getInstance().init();
     boardStartupHook3();
     boardStartupHook4();
     if (hwqcIsRequested()) {
