@@ -4,35 +4,23 @@
 
 namespace
 {
-// Byte-wise tables of the reflected polynomials, built at compile time.
-constexpr std::array<std::uint16_t, 256> makeCrc16Table()
+// Byte-wise table of a reflected polynomial, built at compile time.
+template <class Word>
+constexpr std::array<Word, 256> makeReflectedTable(Word polynomial)
 {
-    std::array<std::uint16_t, 256> table{};
+    std::array<Word, 256> table{};
     for (unsigned i = 0; i < 256; ++i) {
-        std::uint16_t crc = static_cast<std::uint16_t>(i);
+        Word crc = static_cast<Word>(i);
         for (int bit = 0; bit < 8; ++bit) {
-            crc = static_cast<std::uint16_t>((crc & 1) ? (crc >> 1) ^ 0xA001 : crc >> 1);
+            crc = static_cast<Word>((crc & 1) ? (crc >> 1) ^ polynomial : crc >> 1);
         }
         table[i] = crc;
     }
     return table;
 }
 
-constexpr std::array<std::uint32_t, 256> makeCrc32Table()
-{
-    std::array<std::uint32_t, 256> table{};
-    for (unsigned i = 0; i < 256; ++i) {
-        std::uint32_t crc = i;
-        for (int bit = 0; bit < 8; ++bit) {
-            crc = (crc & 1) ? (crc >> 1) ^ 0xEDB88320u : crc >> 1;
-        }
-        table[i] = crc;
-    }
-    return table;
-}
-
-constexpr std::array<std::uint16_t, 256> CRC16_TABLE = makeCrc16Table();
-constexpr std::array<std::uint32_t, 256> CRC32_TABLE = makeCrc32Table();
+constexpr std::array<std::uint16_t, 256> CRC16_TABLE = makeReflectedTable<std::uint16_t>(0xA001);
+constexpr std::array<std::uint32_t, 256> CRC32_TABLE = makeReflectedTable<std::uint32_t>(0xEDB88320u);
 } // namespace
 
 std::uint16_t boardCrc16(const void* bytes, std::uint16_t count)
