@@ -6,6 +6,7 @@
 #include "support/TestHAL.hpp"
 
 #include <platform/driver/lcd/Blend.hpp>
+#include <platform/driver/lcd/CoverageRuns.hpp>
 #include <platform/driver/lcd/LCD16bpp.hpp>
 #include <quillon/hal/NoDMA.hpp>
 
@@ -79,24 +80,46 @@ TEST_F(RendererRuns, GlyphRowsFromEveryColumnToEveryColumn)
     uint8_t bitsPerPixel = 0;
     const GlyphRecord* glyph = fixture.font().getGlyphWithData('w', glyphData, bitsPerPixel);
 
-    for (uint8_t alpha : {255, 200}) {
-        for (int16_t first = 0; first < width; ++first) {
-            for (int16_t last = static_cast<int16_t>(first + 1); last <= width; ++last) {
-                SCOPED_TRACE(testing::Message() << "columns " << first << " to " << last << ", alpha " << int(alpha));
-                const std::vector<uint16_t> background = paintBackground();
-                const uint16_t color = static_cast<uint16_t>(next());
-                // The pen at 100; skipped columns start the drawing further right, the limit ends it.
-                lcd.drawGlyphOnScreen(static_cast<int16_t>(100 + first), 10, static_cast<uint16_t>(first), 0,
-                                      static_cast<int16_t>(100 + last), 480, glyph, glyphData, color, bitsPerPixel,
-                                      alpha);
-                for (int32_t row = 0; row < 2; ++row) {
-                    for (int32_t column = -1; column <= width; ++column) {
-                        const uint16_t under = background[row * (RUN + 2) + column + 1];
-                        uint16_t expected = under;
-                        if (column >= first && column < last && values[row * width + column] != 0) {
-                            expected = blended(under, color, blend::coverage(values[row * width + column], 4), alpha);
+    // Through the renderer, and straight through the eight-lane rows, which the renderer passes
+    // over for wide rows on processors with wider registers.
+    enum class Path { Renderer, EightLanes };
+    const auto draw = [&](Path path, int16_t first, int16_t last, uint16_t color, uint8_t alpha) {
+        if (path == Path::Renderer) {
+            // The pen at 100; skipped columns start the drawing further right, the limit ends it.
+            lcd.drawGlyphOnScreen(static_cast<int16_t>(100 + first), 10, static_cast<uint16_t>(first), 0,
+                                  static_cast<int16_t>(100 + last), 480, glyph, glyphData, color, bitsPerPixel, alpha);
+            return;
+        }
+#ifdef QUILLON_COVERAGE_RUNS
+        uint16_t* start = hal.frameBufferBlock() + 10 * 800 + 100 + first;
+        const bool odd = (first & 1) != 0;
+        (alpha == 255 ? (odd ? runs::glyphRowsSSE2<true, true> : runs::glyphRowsSSE2<false, true>)
+                      : (odd ? runs::glyphRowsSSE2<true, false> : runs::glyphRowsSSE2<false, false>))(
+            start, 800, glyphData, static_cast<int32_t>(rowBytes), 2, first, last, color, alpha);
+#endif
+    };
+    for (Path path : {Path::Renderer, Path::EightLanes}) {
+        for (uint8_t alpha : {255, 200}) {
+            for (int16_t first = 0; first < width; ++first) {
+                for (int16_t last = static_cast<int16_t>(first + 1); last <= width; ++last) {
+                    if (path == Path::EightLanes && last - first < 8) {
+                        continue;
+                    }
+                    SCOPED_TRACE(testing::Message() << "path " << int(path) << ", columns " << first << " to " << last
+                                                    << ", alpha " << int(alpha));
+                    const std::vector<uint16_t> background = paintBackground();
+                    const uint16_t color = static_cast<uint16_t>(next());
+                    draw(path, first, last, color, alpha);
+                    for (int32_t row = 0; row < 2; ++row) {
+                        for (int32_t column = -1; column <= width; ++column) {
+                            const uint16_t under = background[row * (RUN + 2) + column + 1];
+                            uint16_t expected = under;
+                            if (column >= first && column < last && values[row * width + column] != 0) {
+                                expected =
+                                    blended(under, color, blend::coverage(values[row * width + column], 4), alpha);
+                            }
+                            ASSERT_EQ(at(column, row), expected) << "row " << row << ", column " << column;
                         }
-                        ASSERT_EQ(at(column, row), expected) << "row " << row << ", column " << column;
                     }
                 }
             }
