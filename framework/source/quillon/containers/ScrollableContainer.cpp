@@ -325,7 +325,9 @@ void ScrollableContainer::onTick()
         const bool horizontal = gestureType == GestureEvent::SWIPE_HORIZONTAL;
         const int16_t dx = horizontal ? static_cast<int16_t>(position - content.x) : 0;
         const int16_t dy = horizontal ? 0 : static_cast<int16_t>(position - content.y);
-        animate = scrollBy(dx, dy); // stops early at a limit
+        // A frame whose eased position rounds to where the content already is moves nothing
+        // but is no limit: the glide goes on, so it lands on its planned distance.
+        animate = (dx == 0 && dy == 0) || scrollBy(dx, dy); // stops early at a limit
     }
     invalidate();
 }
