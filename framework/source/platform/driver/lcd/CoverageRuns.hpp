@@ -5,8 +5,8 @@
 #include <string.h>
 
 // Runs of pixels blended by a per-pixel 8-bit coverage (a glyph value, an alpha-plane byte)
-// times a global alpha, eight pixels at a time. Without SSE2 the renderer keeps its per-pixel
-// loops and these are not built.
+// times a global alpha, eight pixels at a time (glyph rows sixteen at a time with AVX2).
+// Without SSE2 the renderer keeps its per-pixel loops and these are not built.
 #if defined(__SSE2__)
 #include <emmintrin.h>
 
@@ -147,8 +147,8 @@ typedef void (*GlyphRows)(uint16_t* rowStart, int32_t rowStep, const uint8_t* da
                           int32_t first, int32_t last, uint16_t color, uint8_t alpha);
 
 #if defined(QUILLON_COVERAGE_RUNS_AVX2)
-// The same sixteen pixels at a time, on processors that have AVX2 (the desktop this runs on
-// mostly has; the choice is made once, at the first glyph).
+// Glyph rows sixteen pixels at a time where the processor has AVX2, asked once, at the first
+// glyph; rows narrower than sixteen take the eight-lane steps.
 #define QUILLON_RUNS_AVX2 __attribute__((target("avx2")))
 
 struct Channels16
@@ -244,7 +244,7 @@ QUILLON_RUNS_AVX2 void glyphRowsAVX2(uint16_t* rowStart, int32_t rowStep, const 
 
 inline bool hasAVX2()
 {
-    static const bool available = __builtin_cpu_supports("avx2") != 0;
+    static const bool available = (__builtin_cpu_init(), __builtin_cpu_supports("avx2") != 0);
     return available;
 }
 #endif
