@@ -1,6 +1,7 @@
 // Glyph rows and alpha-plane lines are blended several pixels at a time, the last group of a
-// row overlapping the one before it. Every start and end column, both nibble phases and both
-// alpha cases must give exactly the per-pixel arithmetic, and nothing outside the run changes.
+// row overlapping the one before it, and short rows through a buffer. Every start and end
+// column, both nibble phases and both alpha cases must give exactly the per-pixel arithmetic,
+// and nothing outside the run changes.
 
 #include "framework/lcd/FixtureFont.hpp"
 #include "support/TestHAL.hpp"

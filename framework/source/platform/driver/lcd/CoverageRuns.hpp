@@ -112,7 +112,7 @@ QUILLON_RUNS_INLINE uint32_t eightNibbles(const uint8_t* rowBytes, int32_t colum
 }
 
 // Columns [first, last) of the rows of a row-aligned 4-bit glyph, each row onto consecutive
-// pixels, at least eight a row. The last eight of a row are worked out before anything is
+// pixels, at least eight a row (glyphRows() takes any number). The last eight of a row are worked out before anything is
 // stored: where they overlap the others they are blended from the same pixels, so storing
 // them twice is exact.
 template <bool ODD, bool OPAQUE>
@@ -133,6 +133,72 @@ QUILLON_RUNS_INLINE void glyphRowsOf8(uint16_t* rowStart, int32_t rowStep, const
             store(pixels, withCoverage<OPAQUE>(load(pixels), ink, coverage, alphaLanes));
         }
         store(tailPixels, tailMixed);
+    }
+}
+
+// Fewer than sixteen bytes between memory and a buffer in at most two moves of a fixed size
+// (overlapping when there are fewer), so nothing past them is read or written.
+QUILLON_RUNS_INLINE void moveShort(void* to, const void* from, uint32_t bytes)
+{
+    uint8_t* target = static_cast<uint8_t*>(to);
+    const uint8_t* source = static_cast<const uint8_t*>(from);
+    if (bytes >= 8) {
+        uint64_t head;
+        uint64_t end;
+        memcpy(&head, source, sizeof(head));
+        memcpy(&end, source + bytes - sizeof(end), sizeof(end));
+        memcpy(target, &head, sizeof(head));
+        memcpy(target + bytes - sizeof(end), &end, sizeof(end));
+    } else if (bytes >= 4) {
+        uint32_t head;
+        uint32_t end;
+        memcpy(&head, source, sizeof(head));
+        memcpy(&end, source + bytes - sizeof(end), sizeof(end));
+        memcpy(target, &head, sizeof(head));
+        memcpy(target + bytes - sizeof(end), &end, sizeof(end));
+    } else if (bytes >= 2) {
+        uint16_t head;
+        uint16_t end;
+        memcpy(&head, source, sizeof(head));
+        memcpy(&end, source + bytes - sizeof(end), sizeof(end));
+        memcpy(target, &head, sizeof(head));
+        memcpy(target + bytes - sizeof(end), &end, sizeof(end));
+    } else if (bytes == 1) {
+        *target = *source;
+    }
+}
+
+// One to four bytes, the first in the low byte, read in at most two moves as moveShort() does;
+// where the moves overlap they read the same bytes.
+QUILLON_RUNS_INLINE uint32_t fewBytes(const uint8_t* from, uint32_t count)
+{
+    if (count < 2) {
+        return *from;
+    }
+    uint16_t head;
+    uint16_t end;
+    memcpy(&head, from, sizeof(head));
+    memcpy(&end, from + count - sizeof(end), sizeof(end));
+    return head | (static_cast<uint32_t>(end) << (8 * (count - 2)));
+}
+
+// Rows of fewer than eight columns (narrow letters, clipped edges) through a buffer of eight.
+template <bool OPAQUE>
+void shortGlyphRows(uint16_t* rowStart, int32_t rowStep, const uint8_t* data, int32_t rowBytes, int32_t rows,
+                    int32_t first, int32_t last, uint16_t color, uint8_t alpha)
+{
+    const Channels ink = channels(_mm_set1_epi16(static_cast<int16_t>(color)));
+    const __m128i alphaLanes = _mm_set1_epi16(alpha);
+    const uint32_t pixelBytes = static_cast<uint32_t>(last - first) * sizeof(uint16_t);
+    const int32_t firstByte = first >> 1;
+    const uint32_t valueBytes = static_cast<uint32_t>(((last - 1) >> 1) - firstByte + 1);
+    const uint32_t shift = (first & 1) != 0 ? 4 : 0;
+    uint16_t buffer[LANES] = {}; // lanes past the row are blended too, and dropped
+    for (int32_t row = 0; row < rows; ++row, rowStart += rowStep, data += rowBytes) {
+        const uint32_t packed = fewBytes(data + firstByte, valueBytes);
+        moveShort(buffer, rowStart, pixelBytes);
+        store(buffer, withCoverage<OPAQUE>(load(buffer), ink, nibbleCoverage(packed >> shift), alphaLanes));
+        moveShort(rowStart, buffer, pixelBytes);
     }
 }
 
@@ -254,6 +320,11 @@ inline void glyphRows(uint16_t* rowStart, int32_t rowStep, const uint8_t* data, 
 {
     const bool odd = (first & 1) != 0;
     const bool opaque = alpha == 255;
+    if (last - first < LANES) {
+        (opaque ? shortGlyphRows<true> : shortGlyphRows<false>)(rowStart, rowStep, data, rowBytes, rows, first, last,
+                                                                color, alpha);
+        return;
+    }
     GlyphRows draw = opaque ? (odd ? glyphRowsSSE2<true, true> : glyphRowsSSE2<false, true>)
                             : (odd ? glyphRowsSSE2<true, false> : glyphRowsSSE2<false, false>);
 #if defined(QUILLON_COVERAGE_RUNS_AVX2)

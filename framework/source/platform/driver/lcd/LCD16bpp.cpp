@@ -396,7 +396,7 @@ void LCD16bpp::drawGlyph(uint16_t* frameBuffer, const Rectangle& widgetArea, int
     const int32_t rowBytes = (width + 1) / 2;
 #ifdef QUILLON_COVERAGE_RUNS
     // Upright text, the common case: eight pixels of a row at a time.
-    if (rowAligned && columnStep == 1 && lastColumn - firstColumn >= runs::LANES) {
+    if (rowAligned && columnStep == 1) {
         runs::glyphRows(rowStart, rowStep, data + (skipRows + firstRow) * rowBytes, rowBytes, lastRow - firstRow,
                         firstColumn, lastColumn, color, alpha);
         return;
