@@ -136,40 +136,8 @@ QUILLON_RUNS_INLINE void glyphRowsOf8(uint16_t* rowStart, int32_t rowStep, const
     }
 }
 
-// Fewer than sixteen bytes between memory and a buffer in at most two moves of a fixed size
-// (overlapping when there are fewer), so nothing past them is read or written.
-QUILLON_RUNS_INLINE void moveShort(void* to, const void* from, uint32_t bytes)
-{
-    uint8_t* target = static_cast<uint8_t*>(to);
-    const uint8_t* source = static_cast<const uint8_t*>(from);
-    if (bytes >= 8) {
-        uint64_t head;
-        uint64_t end;
-        memcpy(&head, source, sizeof(head));
-        memcpy(&end, source + bytes - sizeof(end), sizeof(end));
-        memcpy(target, &head, sizeof(head));
-        memcpy(target + bytes - sizeof(end), &end, sizeof(end));
-    } else if (bytes >= 4) {
-        uint32_t head;
-        uint32_t end;
-        memcpy(&head, source, sizeof(head));
-        memcpy(&end, source + bytes - sizeof(end), sizeof(end));
-        memcpy(target, &head, sizeof(head));
-        memcpy(target + bytes - sizeof(end), &end, sizeof(end));
-    } else if (bytes >= 2) {
-        uint16_t head;
-        uint16_t end;
-        memcpy(&head, source, sizeof(head));
-        memcpy(&end, source + bytes - sizeof(end), sizeof(end));
-        memcpy(target, &head, sizeof(head));
-        memcpy(target + bytes - sizeof(end), &end, sizeof(end));
-    } else if (bytes == 1) {
-        *target = *source;
-    }
-}
-
-// One to four bytes, the first in the low byte, read in at most two moves as moveShort() does;
-// where the moves overlap they read the same bytes.
+// One to four bytes, the first in the low byte, read in at most two moves of two bytes
+// (overlapping, and reading the same bytes, when there are three or two).
 QUILLON_RUNS_INLINE uint32_t fewBytes(const uint8_t* from, uint32_t count)
 {
     if (count < 2) {
@@ -182,23 +150,55 @@ QUILLON_RUNS_INLINE uint32_t fewBytes(const uint8_t* from, uint32_t count)
     return head | (static_cast<uint32_t>(end) << (8 * (count - 2)));
 }
 
-// Rows of fewer than eight columns (narrow letters, clipped edges) through a buffer of eight.
+QUILLON_RUNS_INLINE __m128i loadTwo(const uint16_t* pixels)
+{
+    uint32_t two;
+    memcpy(&two, pixels, sizeof(two));
+    return _mm_cvtsi32_si128(static_cast<int>(two));
+}
+
+QUILLON_RUNS_INLINE void storeTwo(uint16_t* pixels, __m128i lanes)
+{
+    const uint32_t two = static_cast<uint32_t>(_mm_cvtsi128_si32(lanes));
+    memcpy(pixels, &two, sizeof(two));
+}
+
+// Rows of fewer than eight columns (narrow letters, clipped edges): the first and the last
+// four pixels of a row side by side in one register (two and two below four, one alone).
+// Where the halves overlap they are blended from the same pixels, as in glyphRowsOf8().
 template <bool OPAQUE>
 void shortGlyphRows(uint16_t* rowStart, int32_t rowStep, const uint8_t* data, int32_t rowBytes, int32_t rows,
                     int32_t first, int32_t last, uint16_t color, uint8_t alpha)
 {
     const Channels ink = channels(_mm_set1_epi16(static_cast<int16_t>(color)));
     const __m128i alphaLanes = _mm_set1_epi16(alpha);
-    const uint32_t pixelBytes = static_cast<uint32_t>(last - first) * sizeof(uint16_t);
+    const int32_t count = last - first;
     const int32_t firstByte = first >> 1;
     const uint32_t valueBytes = static_cast<uint32_t>(((last - 1) >> 1) - firstByte + 1);
     const uint32_t shift = (first & 1) != 0 ? 4 : 0;
-    uint16_t buffer[LANES] = {}; // lanes past the row are blended too, and dropped
+    const int32_t half = count >= 4 ? 4 : 2;
+    const uint32_t endShift = 4u * static_cast<uint32_t>(count - half); // from column 0 to the last half
     for (int32_t row = 0; row < rows; ++row, rowStart += rowStep, data += rowBytes) {
-        const uint32_t packed = fewBytes(data + firstByte, valueBytes);
-        moveShort(buffer, rowStart, pixelBytes);
-        store(buffer, withCoverage<OPAQUE>(load(buffer), ink, nibbleCoverage(packed >> shift), alphaLanes));
-        moveShort(rowStart, buffer, pixelBytes);
+        const uint32_t values = fewBytes(data + firstByte, valueBytes) >> shift; // column k in nibble k
+        uint16_t* const end = rowStart + (count - half);
+        if (count >= 4) {
+            const __m128i under = _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(rowStart)),
+                                                     _mm_loadl_epi64(reinterpret_cast<const __m128i*>(end)));
+            const uint32_t packed = (values & 0xFFFFu) | ((values >> endShift) << 16);
+            const __m128i mixed = withCoverage<OPAQUE>(under, ink, nibbleCoverage(packed), alphaLanes);
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(rowStart), mixed);
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(end), _mm_unpackhi_epi64(mixed, mixed));
+        } else if (count >= 2) {
+            const __m128i under = _mm_unpacklo_epi32(loadTwo(rowStart), loadTwo(end));
+            const uint32_t packed = (values & 0xFFu) | (((values >> endShift) & 0xFFu) << 8);
+            const __m128i mixed = withCoverage<OPAQUE>(under, ink, nibbleCoverage(packed), alphaLanes);
+            storeTwo(rowStart, mixed);
+            storeTwo(end, _mm_srli_si128(mixed, 4));
+        } else {
+            const __m128i under = _mm_cvtsi32_si128(*rowStart);
+            const __m128i mixed = withCoverage<OPAQUE>(under, ink, nibbleCoverage(values & 0x0Fu), alphaLanes);
+            *rowStart = static_cast<uint16_t>(_mm_cvtsi128_si32(mixed));
+        }
     }
 }
 
