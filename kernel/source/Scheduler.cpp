@@ -167,7 +167,14 @@ void rtosEndScheduler(void)
     portEnd();
 }
 
-void rtosSuspendAll(void) { ++k.schedulerSuspended; }
+// Under the critical section: a tick handled while the task runs on then either came before the
+// suspension or sees it, never the one half-way through a list change that follows it.
+void rtosSuspendAll(void)
+{
+    portEnterCritical();
+    ++k.schedulerSuspended;
+    portExitCritical();
+}
 
 int32_t rtosResumeAll(void)
 {

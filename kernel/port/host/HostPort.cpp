@@ -5,8 +5,11 @@
 //  - a task running anywhere else (its own code, a blocking host call) is parked by a signal
 //    whose handler waits on the same semaphore; inside a critical section the handler only
 //    notes the request and the task parks when it leaves the section.
-// Before running any handler the main thread waits until the current task is parked, so kernel
-// code never runs on two threads at once; afterwards it resumes whichever task is current.
+// The main thread runs the handlers holding the critical section's mutex, so never while a task
+// is inside one. The running task goes on meanwhile: the handlers touch only what tasks touch
+// inside the critical section or with the scheduler suspended (which the tick only counts).
+// Only when a handler asks for a switch does the main thread park the running task, choose the
+// next one and resume it; a tick that changes nothing costs the tasks nothing.
 #include <rtos/HostPort.hpp>
 
 #include <atomic>
@@ -37,6 +40,7 @@ struct TaskThread
     std::atomic<int> parked;       // 1 while the thread runs no task code
     std::atomic<int> parkRequest;  // set by the interrupt loop, taken by whoever parks
     std::atomic<int> killed;       // deleted by another task: end when resumed
+    std::atomic<int> waitsForInterrupt; // parked until an interrupt that switches tasks
     sigjmp_buf exitPoint;
 };
 
@@ -46,9 +50,8 @@ struct PortState
     std::atomic<uint32_t> pending;
     pthread_mutex_t interruptMutex; // the kernel critical section, re-entrant
     bool mutexCreated;
-    pthread_mutex_t eventLock;
-    pthread_cond_t eventCondition;
-    bool eventSignalled;
+    sem_t event;                         // the interrupt loop's wake-up, at most one post outstanding
+    std::atomic<int> eventSignalled;
     sem_t parkAcknowledged;
     std::atomic<int> started;
     volatile uint32_t criticalNesting;
@@ -60,11 +63,12 @@ struct PortState
     std::atomic<uint64_t> raisedTicks;
 };
 
-PortState port = {{}, {0}, {}, false, {}, {}, false, {}, {0}, NESTING_BEFORE_START, PORT_TICK_PERIOD_US, 0, -1, {0}, {0}, {0}};
+PortState port = {{}, {0}, {}, false, {}, {0}, {}, {0}, NESTING_BEFORE_START, PORT_TICK_PERIOD_US, 0, -1, {0}, {0}, {0}};
 
 thread_local TaskThread* self = nullptr;  // the task this thread plays, none on other threads
 thread_local uint32_t heldCritical = 0;   // times this thread holds the interrupt mutex
 thread_local volatile sig_atomic_t parking = 0; // the thread is stopping itself
+thread_local bool yieldWhenLeaving = false; // yielded inside the critical section
 
 // The port keeps the thread record in the pointer-sized slot the top of stack points at.
 TaskThread* threadOf(const rtosTaskRecord* task)
@@ -93,28 +97,25 @@ void enterRunning()
 
 void leaveRunning() { --port.runningTaskThreads; }
 
-void signalEvent()
-{
-    pthread_mutex_lock(&port.eventLock);
-    port.eventSignalled = true;
-    pthread_cond_signal(&port.eventCondition);
-    pthread_mutex_unlock(&port.eventLock);
-}
-
-void waitForEvent()
-{
-    pthread_mutex_lock(&port.eventLock);
-    while (!port.eventSignalled) {
-        pthread_cond_wait(&port.eventCondition, &port.eventLock);
-    }
-    port.eventSignalled = false;
-    pthread_mutex_unlock(&port.eventLock);
-}
-
 void semaphoreWait(sem_t* semaphore)
 {
     while (sem_wait(semaphore) != 0) {
     }
+}
+
+// An auto-reset event. No lock: the woken interrupt loop never has to wait for the signaller.
+void signalEvent()
+{
+    if (port.eventSignalled.exchange(1) == 0) {
+        sem_post(&port.event);
+    }
+}
+
+// Whatever was signalled before the reset is seen by the caller's pass that follows.
+void waitForEvent()
+{
+    semaphoreWait(&port.event);
+    port.eventSignalled.store(0);
 }
 
 // The interrupt loop clears parked before it posts, so it never mistakes a resumed task for a stopped one.
@@ -138,12 +139,13 @@ void blockParkSignal(int how)
 // A task stops itself. While it does, the park signal's handler leaves it alone, so that it is
 // not parked twice; a request that came meanwhile is answered here, also one that came just
 // after the resume, before the handler would look again.
-void parkCooperatively(TaskThread* me, bool wakeInterruptLoop)
+void parkCooperatively(TaskThread* me, bool wakeInterruptLoop, bool forInterrupt = false)
 {
     for (;;) {
         parking = 1;
         std::atomic_signal_fence(std::memory_order_seq_cst);
         leaveRunning();
+        me->waitsForInterrupt.store(forInterrupt ? 1 : 0);
         me->parked.store(1);
         if (me->parkRequest.exchange(0)) {
             sem_post(&port.parkAcknowledged);
@@ -159,6 +161,7 @@ void parkCooperatively(TaskThread* me, bool wakeInterruptLoop)
             return;
         }
         wakeInterruptLoop = false; // the interrupt loop is already waiting for this task
+        forInterrupt = false;
     }
 }
 
@@ -215,6 +218,19 @@ void stopTask(TaskThread* thread)
     semaphoreWait(&port.parkAcknowledged);
 }
 
+// Called holding the interrupt mutex; true when a handler asks for a task switch.
+bool handlePendingInterrupts()
+{
+    const uint32_t bits = port.pending.exchange(0);
+    bool switchWanted = false;
+    for (uint32_t number = 0; number < PORT_MAX_INTERRUPTS; ++number) {
+        if ((bits & (1u << number)) != 0 && port.handlers[number] != nullptr && port.handlers[number]() != 0) {
+            switchWanted = true;
+        }
+    }
+    return switchWanted;
+}
+
 [[noreturn]] void interruptLoop()
 {
     port.pending |= 1u << PORT_INT_TICK;
@@ -222,24 +238,24 @@ void stopTask(TaskThread* thread)
     port.started.store(1);
     for (;;) {
         waitForEvent();
-        if (port.pending.load() == 0) {
-            continue; // nothing to handle; a task waiting for an interrupt keeps waiting
-        }
-        stopTask(threadOf(rtosGetCurrentTaskHandle()));
-        pthread_mutex_lock(&port.interruptMutex);
-        const uint32_t bits = port.pending.exchange(0);
-        bool switchWanted = false;
-        for (uint32_t number = 0; number < PORT_MAX_INTERRUPTS; ++number) {
-            if ((bits & (1u << number)) != 0 && port.handlers[number] != nullptr && port.handlers[number]() != 0) {
-                switchWanted = true;
-            }
+        pthread_mutex_lock(&port.interruptMutex); // no task is inside a critical section now
+        const bool switchWanted = handlePendingInterrupts();
+        TaskThread* running = threadOf(rtosGetCurrentTaskHandle());
+        if (switchWanted && running != nullptr && !running->parked.load()) {
+            // It may be entering a critical section: it parks when it leaves it, so let go meanwhile.
+            pthread_mutex_unlock(&port.interruptMutex);
+            stopTask(running);
+            pthread_mutex_lock(&port.interruptMutex);
+            handlePendingInterrupts(); // raised while it was stopping
         }
         if (switchWanted) {
             rtosSwitchContext();
         }
         TaskThread* next = threadOf(rtosGetCurrentTaskHandle());
         pthread_mutex_unlock(&port.interruptMutex);
-        if (next != nullptr && next->parked.load()) {
+        // A task that stopped for the interrupt goes on; the idle task only when it was chosen anew.
+        if (next != nullptr && next->parked.load() && (switchWanted || next->waitsForInterrupt.load() == 0)) {
+            next->waitsForInterrupt.store(0);
             next->parked.store(0);
             sem_post(&next->resume);
         }
@@ -288,8 +304,10 @@ void* tickThread(void*)
             rtosCheckFailed();
         }
         ++port.raisedTicks;
-        port.pending |= 1u << PORT_INT_TICK;
-        signalEvent();
+        // A tick still pending merges with this one; the interrupt loop was woken for it already.
+        if ((port.pending.fetch_or(1u << PORT_INT_TICK) & (1u << PORT_INT_TICK)) == 0) {
+            signalEvent();
+        }
     }
     return nullptr;
 }
@@ -325,8 +343,7 @@ bool createHostObjects()
     }
     pthread_mutexattr_destroy(&attributes);
     port.mutexCreated = true;
-    return pthread_mutex_init(&port.eventLock, nullptr) == 0 && pthread_cond_init(&port.eventCondition, nullptr) == 0 &&
-           sem_init(&port.parkAcknowledged, 0, 0) == 0;
+    return sem_init(&port.event, 0, 0) == 0 && sem_init(&port.parkAcknowledged, 0, 0) == 0;
 }
 
 bool installSignals()
@@ -404,7 +421,10 @@ void portRaiseInterrupt(uint32_t number)
     if (number == PORT_INT_YIELD && self != nullptr && heldCritical == 0) {
         parkCooperatively(self, true); // a yielding task really stops until it is chosen again
     } else {
-        parking = 1; // never parked while holding the event's lock
+        if (number == PORT_INT_YIELD && self != nullptr) {
+            yieldWhenLeaving = true; // the interrupt loop may take the bit before the section ends
+        }
+        parking = 1; // never parked half-way through waking the interrupt loop
         std::atomic_signal_fence(std::memory_order_seq_cst);
         signalEvent(); // inside a critical section the task parks when it leaves it
         std::atomic_signal_fence(std::memory_order_seq_cst);
@@ -457,8 +477,12 @@ void portExitCritical(void)
     }
     pthread_mutex_unlock(&port.interruptMutex);
     --heldCritical; // after the unlock: never parked while holding the mutex
-    if (heldCritical == 0 && self != nullptr && (port.pending.load() != 0 || self->parkRequest.load() != 0)) {
-        parkCooperatively(self, true); // what waited for the section's end happens now
+    // What waited for the section's end happens now; a task leaving sections in a loop thereby
+    // also lets the interrupt loop in.
+    if (heldCritical == 0 && self != nullptr &&
+        (yieldWhenLeaving || port.pending.load() != 0 || self->parkRequest.load() != 0)) {
+        yieldWhenLeaving = false;
+        parkCooperatively(self, true);
     }
 }
 
@@ -505,7 +529,7 @@ void portEnd(void)
 void portWaitForInterrupt(void)
 {
     if (self != nullptr && heldCritical == 0) {
-        parkCooperatively(self, false);
+        parkCooperatively(self, false, true);
     }
 }
 
