@@ -61,9 +61,10 @@ struct PortState
     std::atomic<uint32_t> runningTaskThreads;
     std::atomic<uint32_t> maxRunningTaskThreads;
     std::atomic<uint64_t> raisedTicks;
+    TaskThread* ending; // deleted itself; ends once the interrupt loop is done with it (under the mutex)
 };
 
-PortState port = {{}, {0}, {}, false, {}, {0}, {}, {0}, NESTING_BEFORE_START, PORT_TICK_PERIOD_US, 0, -1, {0}, {0}, {0}};
+PortState port = {{}, {0}, {}, false, {}, {0}, {}, {0}, NESTING_BEFORE_START, PORT_TICK_PERIOD_US, 0, -1, {0}, {0}, {0}, nullptr};
 
 thread_local TaskThread* self = nullptr;  // the task this thread plays, none on other threads
 thread_local uint32_t heldCritical = 0;   // times this thread holds the interrupt mutex
@@ -252,7 +253,13 @@ bool handlePendingInterrupts()
             rtosSwitchContext();
         }
         TaskThread* next = threadOf(rtosGetCurrentTaskHandle());
+        TaskThread* ended = port.ending;
+        port.ending = nullptr;
         pthread_mutex_unlock(&port.interruptMutex);
+        if (ended != nullptr) {
+            ended->killed.store(1);
+            sem_post(&ended->resume);
+        }
         // A task that stopped for the interrupt goes on; the idle task only when it was chosen anew.
         if (next != nullptr && next->parked.load() && (switchWanted || next->waitsForInterrupt.load() == 0)) {
             next->waitsForInterrupt.store(0);
@@ -506,6 +513,8 @@ void portEndRunningTaskThread(rtosTaskRecord* task, volatile int32_t* yieldPendi
     // A task that deletes itself inside a critical section must not take the section with it.
     port.criticalNesting = 0;
     blockParkSignal(SIG_BLOCK);
+    // The interrupt loop may be stopping this thread right now: its record must outlive that.
+    port.ending = me;
     while (heldCritical > 0) {
         pthread_mutex_unlock(&port.interruptMutex);
         --heldCritical;
@@ -517,7 +526,9 @@ void portEndRunningTaskThread(rtosTaskRecord* task, volatile int32_t* yieldPendi
     }
     port.pending |= 1u << PORT_INT_YIELD;
     signalEvent();
-    siglongjmp(me->exitPoint, 1);
+    for (;;) {
+        waitForResume(me); // until the interrupt loop ends it
+    }
 }
 
 void portEnd(void)
