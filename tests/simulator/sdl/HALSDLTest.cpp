@@ -368,7 +368,7 @@ TEST_F(SdlHost, APortraitDisplayTurnsTheWindowAndItsInput)
 TEST_F(SdlHost, AfterEscapeNothingIsHandledAndReentriesWaitIdle)
 {
     open();
-    // The first entry starts the frame timer, handles ESC and returns on the next event.
+    // The first entry starts the frame clock, handles ESC and returns on the next event.
     SDL_Event escape = key(SDL_KEYUP, SDLK_ESCAPE);
     SDL_PushEvent(&escape);
     hal->runTaskLoop();
@@ -391,7 +391,7 @@ TEST_F(SdlHost, AfterEscapeNothingIsHandledAndReentriesWaitIdle)
     EXPECT_FALSE(hal->sampleKey(typed));
     EXPECT_EQ(recorder.ticks, 0);
 
-    // A re-entry sleeps until the window has an event; no frame timer is left to wake it.
+    // A re-entry sleeps until the window has an event; no frame clock is left to wake it.
     std::atomic<bool> pushed{false};
     std::thread window([&pushed] {
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
@@ -439,6 +439,6 @@ TEST_F(SdlHost, TheFrameTimerPostsFrameEvents)
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     EXPECT_EQ(closer.ticks, 5);
     EXPECT_FALSE(hal->isAlive());
-    EXPECT_GE(wall, 4 * 20.0); // the timer's period, which SDL rounds to its 10 ms grain
+    EXPECT_GE(wall, 5 * 21.0); // five whole periods: the clock never runs ahead
 }
 } // namespace

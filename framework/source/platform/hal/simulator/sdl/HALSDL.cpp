@@ -7,6 +7,7 @@
 
 #include <SDL_image.h>
 
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -20,8 +21,9 @@ namespace
 const char* const WINDOW_CAPTION = "Quillon simulator";
 const char* const SCREENSHOT_FOLDER = "screenshots";
 
-// What the exit handler needs; SDL itself is one per process.
-bool initialised = false;
+// What the exit handler needs; SDL itself is one per process. The frame clock's thread
+// reads it too: no frame event is posted into an SDL that has been shut down.
+std::atomic<bool> initialised{false};
 bool exitHandlerRegistered = false;
 
 uint16_t greyRGB565(uint8_t g)
@@ -46,7 +48,6 @@ HALSDL::HALSDL(DMA_Interface& dma, LCD& lcd, TouchController* touchController, u
       pressUnsampled(false),
       pendingKey(0),
       alive(true),
-      frameTimer(nullptr),
       screenshotNumber(0)
 {
 }
@@ -80,7 +81,7 @@ bool HALSDL::initSDL(int, char**)
 
 bool HALSDL::openWindow()
 {
-    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) < 0) {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) < 0) {
         std::printf("Unable to init SDL: %s\n", SDL_GetError());
         std::fflush(stdout);
         return false;
@@ -155,23 +156,22 @@ uint32_t HALSDL::frameTimerCallback(uint32_t interval, void*)
     event.user.code = 0;
     event.user.data1 = nullptr;
     event.user.data2 = nullptr;
-    SDL_PushEvent(&event);
+    if (initialised) {
+        SDL_PushEvent(&event);
+    }
     return interval;
 }
 
 void HALSDL::stopFrameTimer()
 {
-    if (frameTimer != nullptr && SDL_WasInit(SDL_INIT_TIMER) != 0) {
-        SDL_RemoveTimer(frameTimer);
-    }
-    frameTimer = nullptr;
+    frameClock.stop();
 }
 
 void HALSDL::runTaskLoop()
 {
     // One timer for the life of the window, however often the loop is entered.
-    if (alive && frameTimer == nullptr) {
-        frameTimer = SDL_AddTimer(FRAME_INTERVAL_MS, frameTimerCallback, nullptr);
+    if (alive && !frameClock.isRunning()) {
+        frameClock.start(FRAME_INTERVAL_MS, frameTimerCallback, nullptr);
     }
     SDL_Event event;
     for (;;) {

@@ -3,6 +3,8 @@
 
 #include <quillon/hal/HAL.hpp>
 
+#include "FrameClock.hpp"
+
 #include <SDL.h>
 
 #include <cstdint>
@@ -10,9 +12,9 @@
 namespace quillon
 {
 // The HAL of the desktop: an SDL 1.2 window shows the frame buffer, the left mouse button
-// plays the touch panel, typed characters become keys, a 21 ms SDL timer is the frame
+// plays the touch panel, typed characters become keys, a 21 ms frame clock is the frame
 // signal and F3 saves the window as a BMP. Everything runs on the GUI task except the
-// timer callback, which only posts an event from SDL's timer thread.
+// frame clock's callback, which only posts an SDL event from the clock's thread.
 class HALSDL : public HAL
 {
 public:
@@ -86,7 +88,7 @@ private:
     bool pressUnsampled; // a press no sample has reported yet
     uint8_t pendingKey;
     bool alive;
-    SDL_TimerID frameTimer;
+    FrameClock frameClock; // the 21 ms frame signal
     int32_t screenshotNumber;
 };
 } // namespace quillon
