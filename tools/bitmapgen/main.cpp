@@ -8,6 +8,7 @@
 //
 // Any problem is printed and ends the run with status 1, which fails the build.
 
+#include "WriteIfChanged.hpp"
 #include "BitmapSet.hpp"
 #include "SourceWriter.hpp"
 #include "Xpm.hpp"
@@ -48,21 +49,6 @@ bool toNumber(const char* text, int& value)
 }
 
 // Writes only when the text changed, so an unchanged table does not recompile.
-bool writeFile(const std::string& path, const std::string& text)
-{
-    std::ifstream existing(path, std::ios::binary);
-    if (existing) {
-        std::stringstream old;
-        old << existing.rdbuf();
-        if (old.str() == text) {
-            return true;
-        }
-    }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-    return static_cast<bool>(out);
-}
-
 std::string symbol(const char* kind, int id)
 {
     char name[32];
@@ -138,12 +124,12 @@ int generateDatabase(int argc, char** argv)
         return fail(errors);
     }
     const std::string folder = argv[5];
-    if (!writeFile(folder + "/BitmapTable.cpp", table(entries, images))) {
+    if (!tools::writeIfChanged(folder + "/BitmapTable.cpp", table(entries, images))) {
         return fail("cannot write " + folder + "/BitmapTable.cpp");
     }
     for (int chunk = 0; chunk < chunks; ++chunk) {
         const std::string path = folder + "/BitmapPixels" + std::to_string(chunk) + ".cpp";
-        if (!writeFile(path, pixelChunk(entries, images, chunks, chunk))) {
+        if (!tools::writeIfChanged(path, pixelChunk(entries, images, chunks, chunk))) {
             return fail("cannot write " + path);
         }
     }
@@ -175,7 +161,7 @@ int generateIcon(int argc, char** argv)
         out << "    \"" << line << "\",\n";
     }
     out << "};\n} // namespace\n\nconst char* const* windowIconXpm()\n{\n    return xpm;\n}\n";
-    if (!writeFile(argv[6], out.str())) {
+    if (!tools::writeIfChanged(argv[6], out.str())) {
         return fail(std::string("cannot write ") + argv[6]);
     }
     return 0;

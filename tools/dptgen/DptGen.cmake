@@ -17,7 +17,7 @@ target_include_directories(dptgen_core PUBLIC ${CMAKE_SOURCE_DIR}/tools/dptgen)
 # The wire sizes are the model's own table.
 target_include_directories(dptgen_core PRIVATE ${CMAKE_SOURCE_DIR})
 add_executable(dptgen ${CMAKE_SOURCE_DIR}/tools/dptgen/main.cpp)
-target_link_libraries(dptgen PRIVATE dptgen_core)
+target_link_libraries(dptgen PRIVATE dptgen_core tools_common)
 
 set(DPT_DATA ${CMAKE_SOURCE_DIR}/model/dpt/datapoints.tsv)
 set(DPT_SEEDS ${CMAKE_SOURCE_DIR}/model/dpt/seeds.tsv)

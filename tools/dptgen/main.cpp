@@ -1,6 +1,7 @@
 // Generates the compiled-in data-point table and the device simulator's seed tables
 // from model/dpt/datapoints.tsv and model/dpt/seeds.tsv, after checking the table's rules.
 // Usage: dptgen <datapoints.tsv> <seeds.tsv> <table.cpp out> <seeds.cpp out>
+#include "WriteIfChanged.hpp"
 #include "TableSource.hpp"
 
 #include <cstdio>
@@ -112,18 +113,6 @@ std::string writeSeeds(const std::vector<Seed>& seeds)
     return out.str();
 }
 
-bool writeIfChanged(const std::string& path, const std::string& text)
-{
-    std::ifstream in(path);
-    std::stringstream old;
-    old << in.rdbuf();
-    if (in && old.str() == text) {
-        return true;
-    }
-    std::ofstream out(path);
-    out << text;
-    return static_cast<bool>(out);
-}
 } // namespace
 
 int main(int argc, char** argv)
@@ -145,7 +134,7 @@ int main(int argc, char** argv)
     if (!errors.empty()) {
         return 1;
     }
-    if (!writeIfChanged(argv[3], writeTable(rows)) || !writeIfChanged(argv[4], writeSeeds(seeds))) {
+    if (!tools::writeIfChanged(argv[3], writeTable(rows)) || !tools::writeIfChanged(argv[4], writeSeeds(seeds))) {
         std::fprintf(stderr, "dptgen: cannot write the output\n");
         return 1;
     }

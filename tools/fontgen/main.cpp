@@ -3,6 +3,7 @@
 // usage: fontgen <out.cpp> <fonts.txt> <font-characters.txt> <typeface folder>
 // Fails (exit 1) when a font's typeface lacks one of its characters.
 
+#include "WriteIfChanged.hpp"
 #include "FontRaster.hpp"
 
 #include <cstdio>
@@ -90,21 +91,6 @@ std::string fontsSource(const Font (&fonts)[FONT_COUNT])
     return out.str();
 }
 
-bool writeIfChanged(const std::string& path, const std::string& content)
-{
-    std::ifstream old(path, std::ios::binary);
-    if (old) {
-        std::stringstream existing;
-        existing << old.rdbuf();
-        if (existing.str() == content) {
-            return true;
-        }
-    }
-    std::ofstream out(path, std::ios::binary);
-    out << content;
-    return static_cast<bool>(out);
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -120,7 +106,7 @@ int main(int argc, char** argv)
         for (int i = 0; i < FONT_COUNT; ++i) {
             rasterise(definitions[i], argv[4], fonts[i], errors);
         }
-        if (errors.empty() && !writeIfChanged(argv[1], fontsSource(fonts))) {
+        if (errors.empty() && !tools::writeIfChanged(argv[1], fontsSource(fonts))) {
             errors.push_back(std::string("cannot write ") + argv[1]);
         }
     }

@@ -2,6 +2,7 @@
 // usage: textgen <out.cpp> <out-font-characters.txt> <table.txt>...
 // Fails (exit 1) with one line per problem when the table is incomplete or inconsistent.
 
+#include "WriteIfChanged.hpp"
 #include "TextSource.hpp"
 
 #include <cstdio>
@@ -16,21 +17,6 @@ namespace {
 
 const char* const LANGUAGE_NAMES[LANGUAGE_COUNT] = {"German", "English", "French", "Danish", "Dutch",
                                                     "Polish", "Italian", "Czech", "Slovak", "Swedish"};
-
-bool writeIfChanged(const std::string& path, const std::string& content)
-{
-    std::ifstream old(path, std::ios::binary);
-    if (old) {
-        std::stringstream existing;
-        existing << old.rdbuf();
-        if (existing.str() == content) {
-            return true; // keeps the time stamp, so nothing recompiles
-        }
-    }
-    std::ofstream out(path, std::ios::binary);
-    out << content;
-    return static_cast<bool>(out);
-}
 
 // Each language's strings go into one pool of code units (equal strings share their place);
 // the tables point into the pools, so everything is constant data without start-up code.
@@ -129,7 +115,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "textgen: %zu problem(s) in the text table\n", errors.size());
         return 1;
     }
-    if (!writeIfChanged(argv[1], tablesSource(table)) || !writeIfChanged(argv[2], fontCharacters(table))) {
+    if (!tools::writeIfChanged(argv[1], tablesSource(table)) || !tools::writeIfChanged(argv[2], fontCharacters(table))) {
         std::fprintf(stderr, "textgen: cannot write the output files\n");
         return 1;
     }
