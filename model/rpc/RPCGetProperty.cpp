@@ -2,8 +2,6 @@
 
 #include "model/link/DeviceLink.hpp"
 
-#include <string.h>
-
 namespace model
 {
 RPCGetProperty::RPCGetProperty(uint8_t byte0, uint8_t byte1, uint8_t byte2, int8_t byte3)
@@ -23,19 +21,12 @@ bool RPCGetProperty::setAndSend(uint8_t newByte0, uint8_t newByte1, uint8_t newB
     byte1 = newByte1;
     byte2 = newByte2;
     byte3 = newByte3;
-    if (primaryListener) {
-        primaryListener = listener;
-    }
+    replacePrimaryListener(listener);
     return send();
 }
 
 bool RPCGetProperty::takeResponse(uint8_t (&destination)[ANSWER_SIZE])
 {
-    if (!changed) {
-        return false;
-    }
-    changed = 0;
-    memcpy(destination, response, ANSWER_SIZE);
-    return true;
+    return takeResponseCopy(destination, ANSWER_SIZE);
 }
 } // namespace model

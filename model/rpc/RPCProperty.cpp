@@ -34,6 +34,23 @@ bool RPCProperty::onResponse(const uint8_t* buffer)
     return true;
 }
 
+void RPCProperty::replacePrimaryListener(IRPCResponseListener* listener)
+{
+    if (primaryListener) {
+        primaryListener = listener;
+    }
+}
+
+bool RPCProperty::takeResponseCopy(uint8_t* destination, uint32_t size)
+{
+    if (!changed) {
+        return false;
+    }
+    changed = 0;
+    memcpy(destination, response, size);
+    return true;
+}
+
 void RPCProperty::addListener(IRPCResponseListener* listener)
 {
     if (listenerCount < MAX_LISTENERS) {

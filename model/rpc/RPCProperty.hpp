@@ -56,6 +56,11 @@ public:
     void notifyListeners(const uint8_t* buffer);
 
 protected:
+    // A primary listener already set is replaced by the given one; without one none is set.
+    void replacePrimaryListener(IRPCResponseListener* listener);
+    // When a response arrived since: clears the flag, copies its first size bytes, true.
+    bool takeResponseCopy(uint8_t* destination, uint32_t size);
+
     uint32_t functionIndex;
     uint8_t response[RPC_RESPONSE_SIZE];
     volatile uint8_t changed; // set on the link task, taken on the GUI task

@@ -2,8 +2,6 @@
 
 #include "model/link/DeviceLink.hpp"
 
-#include <string.h>
-
 namespace model
 {
 RPCPutProperty::RPCPutProperty(uint8_t byte0, uint8_t byte1, uint8_t byte2, uint16_t value, int16_t extra)
@@ -24,19 +22,12 @@ bool RPCPutProperty::setAndSend(uint8_t newByte0, uint8_t newByte1, uint8_t newB
     byte2 = newByte2;
     value = newValue;
     extra = newExtra;
-    if (primaryListener) {
-        primaryListener = listener;
-    }
+    replacePrimaryListener(listener);
     return send();
 }
 
 bool RPCPutProperty::takeResponse(uint8_t (&destination)[ANSWER_SIZE])
 {
-    if (!changed) {
-        return false;
-    }
-    changed = 0;
-    memcpy(destination, response, ANSWER_SIZE);
-    return true;
+    return takeResponseCopy(destination, ANSWER_SIZE);
 }
 } // namespace model
