@@ -16,7 +16,7 @@ DeviceManager::GenericDeviceActions::GenericDeviceActions(DeviceManager* manager
 }
 
 DeviceManager::DeviceManager()
-    : listenerCount(0),
+    : listeners(),
       deviceChanged(0),
       actionCount(0),
       solarDeviceActions(this),
@@ -83,9 +83,6 @@ DeviceManager::DeviceManager()
     for (std::atomic<uint32_t>& word : presence) {
         word = 0;
     }
-    for (IDeviceListener*& listener : listeners) {
-        listener = nullptr;
-    }
 }
 
 void DeviceManager::init()
@@ -135,35 +132,17 @@ void DeviceManager::setAbsent(uint32_t id)
 
 bool DeviceManager::addListener(IDeviceListener* listener)
 {
-    if (listenerCount >= MAX_LISTENERS) {
-        return false;
-    }
-    listeners[listenerCount++] = listener;
-    return true;
+    return listeners.add(listener);
 }
 
 bool DeviceManager::removeListener(IDeviceListener* listener)
 {
-    bool removed = false;
-    uint32_t position = 0;
-    while (position < listenerCount) {
-        if (listeners[position] != listener) {
-            ++position;
-            continue;
-        }
-        const uint32_t last = listenerCount - 1;
-        listeners[position] = listeners[last];
-        listeners[last] = nullptr;
-        --listenerCount;
-        removed = true;
-        // The entry moved in is examined too: a listener registered twice could be it.
-    }
-    return removed;
+    return listeners.remove(listener);
 }
 
 void DeviceManager::notifyListeners(uint32_t id, uint32_t change)
 {
-    for (uint32_t i = 0; i < listenerCount; ++i) {
+    for (uint32_t i = 0; i < listeners.size(); ++i) {
         listeners[i]->onDeviceChanged(id, change);
     }
 }

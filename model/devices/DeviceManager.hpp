@@ -5,6 +5,7 @@
 #include "model/devices/DeviceIds.hpp"
 #include "model/devices/IDeviceListener.hpp"
 #include "model/filter/DefaultPropertyFilter.hpp"
+#include "model/filter/ListenerList.hpp"
 #include "model/records/Records.hpp"
 
 #include <atomic>
@@ -117,7 +118,7 @@ public:
     // Every occurrence; the last entry takes the freed place. True when one was removed.
     bool removeListener(IDeviceListener* listener);
     void notifyListeners(uint32_t id, uint32_t change);
-    uint32_t getListenerCount() const { return listenerCount; }
+    uint32_t getListenerCount() const { return listeners.size(); }
 
     // Called by the action objects' constructors only.
     void addActions(GenericDeviceActions* actionObject);
@@ -139,8 +140,7 @@ private:
     void followSensor(Byte& point, uint32_t id);
 
     std::atomic<uint32_t> presence[PRESENCE_WORDS];
-    IDeviceListener* listeners[MAX_LISTENERS];
-    uint32_t listenerCount;
+    ListenerList<IDeviceListener, MAX_LISTENERS> listeners;
     std::atomic<uint8_t> deviceChanged;
     GenericDeviceActions* actions[MAX_ACTIONS];
     uint32_t actionCount;

@@ -7,7 +7,7 @@
 namespace model
 {
 DefaultPropertyFilter::DefaultPropertyFilter()
-    : propertyCount(0), properties(), changed(0), indexBits(), subscribedCount(0), listeners(), listenerCount(0)
+    : propertyCount(0), properties(), changed(0), indexBits(), subscribedCount(0), listeners()
 {
 }
 
@@ -33,7 +33,7 @@ bool DefaultPropertyFilter::onDataChanged(const DataChangedEvent& event)
         return false;
     }
     changed = 1;
-    if (listenerCount != 0) {
+    if (listeners.size() != 0) {
         notifyListeners(firstClaimer);
     }
     return true;
@@ -184,29 +184,18 @@ void DefaultPropertyFilter::deactivateAll()
 void DefaultPropertyFilter::addListener(IDataChangedListener* listener)
 {
     SchedulerGuard guard;
-    if (listenerCount < MAX_LISTENERS) {
-        listeners[listenerCount++] = listener;
-    }
+    listeners.add(listener);
 }
 
 void DefaultPropertyFilter::removeListener(IDataChangedListener* listener)
 {
     SchedulerGuard guard;
-    uint32_t position = 0;
-    while (position < listenerCount) {
-        if (listeners[position] != listener) {
-            ++position;
-            continue;
-        }
-        // The last entry takes the freed place and is looked at next.
-        listeners[position] = listeners[listenerCount - 1];
-        listeners[--listenerCount] = nullptr;
-    }
+    listeners.remove(listener);
 }
 
 void DefaultPropertyFilter::notifyListeners(uint32_t position)
 {
-    for (uint32_t i = 0; i < listenerCount; ++i) {
+    for (uint32_t i = 0; i < listeners.size(); ++i) {
         if (listeners[i] != nullptr) {
             listeners[i]->onPropertyChanged(this, position);
         }

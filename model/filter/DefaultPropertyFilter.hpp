@@ -2,6 +2,7 @@
 #define MODEL_FILTER_DEFAULTPROPERTYFILTER_HPP
 
 #include "model/filter/IPropertyFilter.hpp"
+#include "model/filter/ListenerList.hpp"
 #include "model/filter/Listeners.hpp"
 
 #include <atomic>
@@ -53,7 +54,7 @@ public:
     void addListener(IDataChangedListener* listener);
     void removeListener(IDataChangedListener* listener);
     void notifyListeners(uint32_t position);
-    uint32_t listenerTotal() const { return listenerCount; }
+    uint32_t listenerTotal() const { return listeners.size(); }
 
     void onRPCResponse(uint32_t functionIndex, const uint8_t* response) override;
     void onSettingChanged(uint32_t settingId) override;
@@ -77,8 +78,7 @@ private:
     std::atomic<uint8_t> changed;
     uint32_t indexBits[INDEX_BITS / BITS_PER_WORD];
     uint32_t subscribedCount;
-    IDataChangedListener* listeners[MAX_LISTENERS];
-    uint32_t listenerCount;
+    ListenerList<IDataChangedListener, MAX_LISTENERS> listeners;
 };
 } // namespace model
 

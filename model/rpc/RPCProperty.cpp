@@ -7,7 +7,7 @@
 namespace model
 {
 RPCProperty::RPCProperty(uint32_t functionIndex)
-    : functionIndex(functionIndex), response(), changed(0), primaryListener(nullptr), listeners(), listenerCount(0)
+    : functionIndex(functionIndex), response(), changed(0), primaryListener(nullptr), listeners()
 {
 }
 
@@ -53,22 +53,12 @@ bool RPCProperty::takeResponseCopy(uint8_t* destination, uint32_t size)
 
 void RPCProperty::addListener(IRPCResponseListener* listener)
 {
-    if (listenerCount < MAX_LISTENERS) {
-        listeners[listenerCount++] = listener;
-    }
+    listeners.add(listener);
 }
 
 void RPCProperty::removeListener(IRPCResponseListener* listener)
 {
-    uint32_t position = 0;
-    while (position < listenerCount) {
-        if (listeners[position] == listener) {
-            listeners[position] = listeners[--listenerCount];
-            listeners[listenerCount] = nullptr;
-        } else {
-            ++position;
-        }
-    }
+    listeners.remove(listener);
 }
 
 void RPCProperty::notifyListeners(const uint8_t* buffer)
@@ -76,7 +66,7 @@ void RPCProperty::notifyListeners(const uint8_t* buffer)
     if (primaryListener) {
         primaryListener->onRPCResponse(functionIndex, buffer);
     }
-    for (uint32_t position = 0; position < listenerCount; ++position) {
+    for (uint32_t position = 0; position < listeners.size(); ++position) {
         if (listeners[position]) {
             listeners[position]->onRPCResponse(functionIndex, buffer);
         }

@@ -1,6 +1,7 @@
 #ifndef MODEL_RPC_RPCPROPERTY_HPP
 #define MODEL_RPC_RPCPROPERTY_HPP
 
+#include "model/filter/ListenerList.hpp"
 #include "model/filter/Listeners.hpp"
 
 #include <stdint.h>
@@ -65,8 +66,7 @@ protected:
     uint8_t response[RPC_RESPONSE_SIZE];
     volatile uint8_t changed; // set on the link task, taken on the GUI task
     IRPCResponseListener* primaryListener;
-    IRPCResponseListener* listeners[MAX_LISTENERS];
-    uint32_t listenerCount;
+    ListenerList<IRPCResponseListener, MAX_LISTENERS> listeners;
 };
 } // namespace model
 

@@ -3,33 +3,23 @@
 namespace model
 {
 BaseSettingProperty::BaseSettingProperty(SettingId settingId)
-    : settingId(settingId), listeners(), listenerCount(0), changed(0)
+    : settingId(settingId), listeners(), changed(0)
 {
 }
 
 void BaseSettingProperty::addListener(ISettingChangeListener* listener)
 {
-    if (listenerCount < MAX_LISTENERS) {
-        listeners[listenerCount++] = listener;
-    }
+    listeners.add(listener);
 }
 
 void BaseSettingProperty::removeListener(ISettingChangeListener* listener)
 {
-    uint32_t position = 0;
-    while (position < listenerCount) {
-        if (listeners[position] == listener) {
-            listeners[position] = listeners[--listenerCount];
-            listeners[listenerCount] = nullptr;
-        } else {
-            ++position;
-        }
-    }
+    listeners.remove(listener);
 }
 
 void BaseSettingProperty::notifyListeners()
 {
-    for (uint32_t position = 0; position < listenerCount; ++position) {
+    for (uint32_t position = 0; position < listeners.size(); ++position) {
         if (listeners[position]) {
             listeners[position]->onSettingChanged(settingId);
         }

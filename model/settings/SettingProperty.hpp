@@ -1,6 +1,7 @@
 #ifndef MODEL_SETTINGS_SETTINGPROPERTY_HPP
 #define MODEL_SETTINGS_SETTINGPROPERTY_HPP
 
+#include "model/filter/ListenerList.hpp"
 #include "model/filter/Listeners.hpp"
 #include "model/settings/SettingsStorage.hpp"
 
@@ -37,7 +38,7 @@ public:
     void notifyListeners();
 
     SettingId getSettingId() const { return settingId; }
-    uint32_t getListenerCount() const { return listenerCount; }
+    uint32_t getListenerCount() const { return listeners.size(); }
 
 protected:
     // A missing record reads as the default. Where the default is stored as zeros, the
@@ -48,8 +49,7 @@ protected:
     bool finishSet(StoreResult result);
 
     SettingId settingId;
-    ISettingChangeListener* listeners[MAX_LISTENERS];
-    uint32_t listenerCount;
+    ListenerList<ISettingChangeListener, MAX_LISTENERS> listeners;
     uint8_t changed;
 };
 
