@@ -53,8 +53,12 @@ const uint16_t GROUP_TEXTS[CODING_GROUP_COUNT] = {
     TEXT_NONE, TEXT_NONE, TEXT_COMBUSTION_CONTROLLER, TEXT_NONE,
 };
 
+// The rows of the first heating circuit; the second's and third's are the same at addresses
+// 0x1000 and 0x2000 higher, over their own value lists.
 // {address, 0, kind, name, unit, offset, 0, factor, value list}
-const CodingParameterRecord PARAMETERS[CODING_PARAMETER_COUNT] = {
+constexpr uint32_t CIRCUIT_PARAMETER_COUNT = 34;
+constexpr uint16_t CIRCUIT_ADDRESS_STRIDE = 0x1000;
+constexpr CodingParameterRecord CIRCUIT_PARAMETERS[CIRCUIT_PARAMETER_COUNT] = {
     {0x27A0, 0, 2, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 1},
     {0x27A1, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
     {0x27A2, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
@@ -89,74 +93,11 @@ const CodingParameterRecord PARAMETERS[CODING_PARAMETER_COUNT] = {
     {0x27F9, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
     {0x27FA, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
     {0x27FB, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37A0, 0, 2, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 49},
-    {0x37A1, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37A2, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37A3, 0, 1, TEXT_EMPTY, TEXT_EMPTY, 0, 0, 1.0f, 0},
-    {0x37A4, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37A5, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37A6, 0, 3, TEXT_EMPTY, TEXT_DEGREES_CELSIUS, 0, 0, 1.0f, 53},
-    {0x37A7, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37A8, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37A9, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37B0, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37B2, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37B5, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37C5, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37C6, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37D3, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37D4, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37D5, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37D6, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37D7, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37D8, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37E1, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37E2, 0, 3, TEXT_EMPTY, TEXT_EMPTY, -50, 0, 0.1f, 65},
-    {0x37E5, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37E6, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37E7, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37E8, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37E9, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37F1, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37F2, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37F8, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37F9, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37FA, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x37FB, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47A0, 0, 2, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 97},
-    {0x47A1, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47A2, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47A3, 0, 1, TEXT_EMPTY, TEXT_EMPTY, 0, 0, 1.0f, 0},
-    {0x47A4, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47A5, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47A6, 0, 3, TEXT_EMPTY, TEXT_DEGREES_CELSIUS, 0, 0, 1.0f, 101},
-    {0x47A7, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47A8, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47A9, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47B0, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47B2, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47B5, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47C5, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47C6, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47D3, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47D4, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47D5, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47D6, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47D7, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47D8, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47E1, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47E2, 0, 3, TEXT_EMPTY, TEXT_EMPTY, -50, 0, 0.1f, 113},
-    {0x47E5, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47E6, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47E7, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47E8, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47E9, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47F1, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47F2, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47F8, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47F9, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47FA, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x47FB, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
+};
+
+// The rows after the three circuit blocks.
+constexpr uint32_t OTHER_PARAMETER_COUNT = CODING_PARAMETER_COUNT - 3 * CIRCUIT_PARAMETER_COUNT;
+constexpr CodingParameterRecord OTHER_PARAMETERS[OTHER_PARAMETER_COUNT] = {
     {0x5704, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
     {0x5706, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
     {0x570D, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
@@ -273,6 +214,28 @@ const CodingParameterRecord PARAMETERS[CODING_PARAMETER_COUNT] = {
     {0xCF27, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
     {0xCF28, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
 };
+
+constexpr std::array<CodingParameterRecord, CODING_PARAMETER_COUNT> makeParameters()
+{
+    std::array<CodingParameterRecord, CODING_PARAMETER_COUNT> parameters{};
+    uint32_t row = 0;
+    for (uint32_t block = 0; block < 3; ++block) {
+        for (const CodingParameterRecord& circuitRow : CIRCUIT_PARAMETERS) {
+            CodingParameterRecord& parameter = parameters[row++];
+            parameter = circuitRow;
+            parameter.address = static_cast<uint16_t>(circuitRow.address + block * CIRCUIT_ADDRESS_STRIDE);
+            if (circuitRow.valueList != 0) {
+                parameter.valueList = circuitRow.valueList + block * CIRCUIT_LIST_STRIDE;
+            }
+        }
+    }
+    for (const CodingParameterRecord& otherRow : OTHER_PARAMETERS) {
+        parameters[row++] = otherRow;
+    }
+    return parameters;
+}
+
+constexpr std::array<CodingParameterRecord, CODING_PARAMETER_COUNT> PARAMETERS = makeParameters();
 } // namespace
 
 const CodingParameterRecord& codingParameter(uint32_t row)

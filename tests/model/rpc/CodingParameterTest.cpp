@@ -69,6 +69,39 @@ TEST(CodingParameterTable, HoldsEveryParameterOnce)
     }
 }
 
+TEST(CodingParameterTable, EachCircuitHasItsOwnRowsAndValueLists)
+{
+    struct Case
+    {
+        uint16_t address;
+        uint32_t row;
+        uint32_t kind;
+        uint32_t valueList;
+    };
+    const Case cases[] = {
+        {0x27A0, 0, model::CodingParameterRecord::CHOICE, 1},
+        {0x37A0, 34, model::CodingParameterRecord::CHOICE, 49},
+        {0x47A0, 68, model::CodingParameterRecord::CHOICE, 97},
+        {0x37A6, 40, model::CodingParameterRecord::NUMERIC_SPECIAL, 53},
+        {0x47E2, 90, model::CodingParameterRecord::NUMERIC_SPECIAL, 113},
+        {0x47FB, 101, model::CodingParameterRecord::NUMERIC, 0},
+        {0x5704, 102, model::CodingParameterRecord::NUMERIC, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.address);
+        ASSERT_EQ(model::findCodingParameter(c.address), c.row);
+        const model::CodingParameterRecord& record = model::codingParameter(c.row);
+        EXPECT_EQ(record.kind, c.kind);
+        EXPECT_EQ(record.valueList, c.valueList);
+    }
+    const model::CodingParameterRecord& correction = model::codingParameter(90);
+    EXPECT_EQ(correction.offset, -50);
+    EXPECT_FLOAT_EQ(correction.factor, 0.1f);
+    EXPECT_EQ(model::codingParameter(40).unitText, model::codingParameter(6).unitText);
+    EXPECT_EQ(model::codingValueList(113).count, 1u);
+    EXPECT_EQ(model::codingValueList(113).pairs[0].value, 50u);
+}
+
 TEST_F(CodingParameter, NothingBeforeTheFirstAnswer)
 {
     EXPECT_EQ(coding.getState(), RPCCodingParameter::NO_ANSWER);
