@@ -41,62 +41,69 @@ uint16_t appendString(WideChar* destination, uint16_t written, uint16_t size, co
     }
     return written;
 }
+
+WideChar toWide(WideChar unit)
+{
+    return unit;
+}
+
+WideChar toWide(char character)
+{
+    return WideString::fromLatin1(character);
+}
+
+// Units before the terminator; none for a null string.
+template <typename Unit>
+uint16_t lengthOf(const Unit* string)
+{
+    if (string == nullptr) {
+        return 0;
+    }
+    uint16_t length = 0;
+    while (string[length] != 0) {
+        ++length;
+    }
+    return length;
+}
+
+// Up to maximum units, the terminator included when it comes within them; returns the
+// units copied before it.
+template <typename Unit>
+uint16_t copyUnits(WideChar* destination, const Unit* source, uint16_t maximum)
+{
+    if (destination == nullptr || source == nullptr) {
+        return 0;
+    }
+    uint16_t copied = 0;
+    while (copied < maximum) {
+        destination[copied] = toWide(source[copied]);
+        if (source[copied] == 0) {
+            break;
+        }
+        ++copied;
+    }
+    return copied;
+}
 } // namespace
 
 uint16_t WideString::strlen(const WideChar* string)
 {
-    if (string == nullptr) {
-        return 0;
-    }
-    uint16_t length = 0;
-    while (string[length] != 0) {
-        ++length;
-    }
-    return length;
+    return lengthOf(string);
 }
 
 uint16_t WideString::strlen8(const char* string)
 {
-    if (string == nullptr) {
-        return 0;
-    }
-    uint16_t length = 0;
-    while (string[length] != 0) {
-        ++length;
-    }
-    return length;
+    return lengthOf(string);
 }
 
 uint16_t WideString::strncpy(WideChar* destination, const WideChar* source, uint16_t maximum)
 {
-    if (destination == nullptr || source == nullptr) {
-        return 0;
-    }
-    uint16_t copied = 0;
-    while (copied < maximum) {
-        destination[copied] = source[copied];
-        if (source[copied] == 0) {
-            break;
-        }
-        ++copied;
-    }
-    return copied;
+    return copyUnits(destination, source, maximum);
 }
 
 uint16_t WideString::strncpy(WideChar* destination, const char* source, uint16_t maximum)
 {
-    if (destination == nullptr || source == nullptr) {
-        return 0;
-    }
-    uint16_t copied = 0;
-    while (copied < maximum) {
-        destination[copied] = fromLatin1(source[copied]);
-        if (source[copied] == 0) {
-            break;
-        }
-        ++copied;
-    }
-    return copied;
+    return copyUnits(destination, source, maximum);
 }
 
 void WideString::itoa(int32_t value, WideChar* destination, uint16_t size, int radix)
