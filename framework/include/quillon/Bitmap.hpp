@@ -75,7 +75,11 @@ private:
     // Copies a bitmap's pixels (and alpha plane) into the cache; the spaces are padded sizes.
     static bool copyToCache(BitmapId id, const uint8_t* pixels, uint32_t pixelBytes, uint32_t pixelSpace,
                             const uint8_t* alpha, uint32_t alphaBytes, uint32_t alphaSpace);
-    const BitmapRecord* record() const { return bitmapId < numberOfBitmaps ? &bitmaps[bitmapId] : nullptr; }
+    // Null outside the database, and before one is registered.
+    const BitmapRecord* record() const
+    {
+        return bitmaps != nullptr && bitmapId < numberOfBitmaps ? &bitmaps[bitmapId] : nullptr;
+    }
 
     BitmapId bitmapId;
 
@@ -89,13 +93,13 @@ private:
 
 inline bool Bitmap::hasNonSolidArea() const
 {
-    const BitmapRecord* r = bitmaps != nullptr ? record() : nullptr;
+    const BitmapRecord* r = record();
     return r != nullptr && (r->solidWidth < r->width || (r->solidHeight & SOLID_HEIGHT_MASK) < r->height);
 }
 
 inline BitmapFormat Bitmap::getFormat() const
 {
-    const BitmapRecord* r = bitmaps != nullptr ? record() : nullptr;
+    const BitmapRecord* r = record();
     return r != nullptr ? static_cast<BitmapFormat>(r->format & 0x03) : BITMAP_RGB565;
 }
 

@@ -132,7 +132,7 @@ const uint8_t* Bitmap::getData() const
 
 const uint8_t* Bitmap::getAlphaData() const
 {
-    const BitmapRecord* r = bitmaps != nullptr ? record() : nullptr;
+    const BitmapRecord* r = record();
     if (r == nullptr || r->alphaData == nullptr) {
         return nullptr;
     }
