@@ -1,6 +1,8 @@
 #ifndef QUILLON_PLATFORM_DRIVER_LCD_BLEND_HPP
 #define QUILLON_PLATFORM_DRIVER_LCD_BLEND_HPP
 
+#include <quillon/hal/HAL.hpp>
+
 #include <stdint.h>
 #include <string.h>
 
@@ -49,10 +51,8 @@ inline uint16_t withWeight(uint16_t destination, uint16_t source, uint32_t weigh
 
 inline uint16_t fromARGB8888(uint32_t pixel)
 {
-    const uint32_t red = (pixel >> 16) & 0xFF;
-    const uint32_t green = (pixel >> 8) & 0xFF;
-    const uint32_t blue = pixel & 0xFF;
-    return static_cast<uint16_t>(((red & 0xF8) << 8) | ((green & 0xFC) << 3) | (blue >> 3));
+    return colorFromRGB(static_cast<uint8_t>(pixel >> 16), static_cast<uint8_t>(pixel >> 8),
+                        static_cast<uint8_t>(pixel));
 }
 
 // An 8-bit coverage from a raw value of bitsPerPixel bits: the value in the top bits and

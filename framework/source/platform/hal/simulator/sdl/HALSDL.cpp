@@ -25,11 +25,6 @@ const char* const SCREENSHOT_FOLDER = "screenshots";
 // reads it too: no frame event is posted into an SDL that has been shut down.
 std::atomic<bool> initialised{false};
 bool exitHandlerRegistered = false;
-
-uint16_t greyRGB565(uint8_t g)
-{
-    return static_cast<uint16_t>(((g & 0xF8) << 8) | ((g & 0xFC) << 3) | (g >> 3));
-}
 } // namespace
 
 HALSDL::HALSDL(DMA_Interface& dma, LCD& lcd, TouchController* touchController, uint16_t width, uint16_t height)
@@ -328,7 +323,8 @@ const uint16_t* HALSDL::convertToRGB565(const uint16_t* pixels, uint16_t width, 
             const uint32_t bit = column * depth;
             const uint32_t shift = 8 - depth - (bit % 8); // most significant bits first
             const uint32_t value = (bytes[row * rowBytes + bit / 8] >> shift) & mask;
-            outputBuffer[row * columns + column] = greyRGB565(static_cast<uint8_t>(value * scale));
+            const uint8_t grey = static_cast<uint8_t>(value * scale);
+            outputBuffer[row * columns + column] = colorFromRGB(grey, grey, grey);
         }
     }
     return outputBuffer;
