@@ -49,14 +49,14 @@ bool RPCDispatcher::unregisterProperty(RPCProperty* property)
 
 bool RPCDispatcher::find(RPCProperty* property, uint32_t* position) const
 {
-    bool found = false;
+    // Registration refuses duplicates: the first match is the only one.
     for (uint32_t index = 0; index < count; ++index) {
         if (entries[index] == property) {
             *position = index;
-            found = true;
+            return true;
         }
     }
-    return found;
+    return false;
 }
 
 void RPCDispatcher::onLinkResponse(uint32_t functionIndex, const uint8_t* buffer)
