@@ -35,15 +35,9 @@ WildcardReader::~WildcardReader()
 
 void WildcardReader::initialize(const WideChar* text, va_list argumentList)
 {
-    if (hasArguments) {
-        va_end(arguments);
-    }
+    initialize(text);
     va_copy(arguments, argumentList);
     hasArguments = true;
-    format = text;
-    position = nullptr;
-    substitution = nullptr;
-    substituting = 0;
 }
 
 void WildcardReader::initialize(const WideChar* text)
