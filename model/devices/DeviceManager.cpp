@@ -155,16 +155,12 @@ void DeviceManager::addActions(GenericDeviceActions* actionObject)
 
 void DeviceManager::activate()
 {
-    for (uint32_t position = 0; position < count(); ++position) {
-        at(position)->activate();
-    }
+    activateAll();
 }
 
 void DeviceManager::deactivate()
 {
-    for (uint32_t position = 0; position < count(); ++position) {
-        at(position)->deactivate();
-    }
+    deactivateAll();
 }
 
 void DeviceManager::updateFlag(Flag& point, uint32_t id)
