@@ -80,8 +80,7 @@ std::uint16_t* hwqcFrameBuffer()
 void hwqcInit()
 {
     mode = MODE_NORMAL;
-    count = 0;
-    commandRow = NO_ROW;
+    endFrame();
     std::memset(received, 0, sizeof(received));
     boardSerialInit();
     boardSerialSetReceiveHandler(hwqcReceiveByte);
