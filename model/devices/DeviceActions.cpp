@@ -31,7 +31,7 @@ void DeviceManager::SolarDeviceActions::onChanged()
                        {4, DEVICE_SENSOR_COLLECTOR},
                        {7, DEVICE_SENSOR_SOLAR_CYLINDER}};
         for (const auto& sensor : sensors) {
-            record.bytes[sensor.byte] == NOT_FITTED ? m.setAbsent(sensor.id) : m.setPresent(sensor.id);
+            m.setPresence(sensor.id, record.bytes[sensor.byte] != NOT_FITTED);
         }
     }
 
@@ -57,14 +57,14 @@ void DeviceManager::SolarDeviceActions::onChanged()
         m.setAbsent(DEVICE_HELIORA_2);
         m.setAbsent(DEVICE_ZR6_B);
         m.setPresent(DEVICE_ZR6);
-        output22 ? m.setPresent(DEVICE_ZR6_OUTPUT_22) : m.setAbsent(DEVICE_ZR6_OUTPUT_22);
+        m.setPresence(DEVICE_ZR6_OUTPUT_22, output22);
         break;
     case 4:
         m.setAbsent(DEVICE_HELIORA_1);
         m.setAbsent(DEVICE_HELIORA_2);
         m.setAbsent(DEVICE_ZR6);
         m.setPresent(DEVICE_ZR6_B);
-        output22 ? m.setPresent(DEVICE_ZR6_OUTPUT_22) : m.setAbsent(DEVICE_ZR6_OUTPUT_22);
+        m.setPresence(DEVICE_ZR6_OUTPUT_22, output22);
         break;
     default:
         break; // an unknown controller changes nothing
@@ -148,11 +148,7 @@ void DeviceManager::RelavoActions::onChanged()
     const uint8_t LAST_OLD_VARIANT = 4;
     const system_identifier identifier = m.relavoIdentifier.getValue();
     // The flag is read only for a new enough interface.
-    if (identifier.variant() > LAST_OLD_VARIANT && m.relavoEnabled.getValue()) {
-        m.setPresent(DEVICE_RELAVO);
-    } else {
-        m.setAbsent(DEVICE_RELAVO);
-    }
+    m.setPresence(DEVICE_RELAVO, identifier.variant() > LAST_OLD_VARIANT && m.relavoEnabled.getValue());
     m.updateFlag(m.option334, DEVICE_DP334);
 }
 
@@ -179,7 +175,7 @@ void DeviceManager::PumpActions::onChanged()
     m.updateFlag(m.pumpHc3, DEVICE_PUMP_HC3);
     if (m.internalPump.isChanged()) {
         const uint8_t value = m.internalPump.getValue();
-        value == 1 || value == 2 ? m.setPresent(DEVICE_INTERNAL_PUMP) : m.setAbsent(DEVICE_INTERNAL_PUMP);
+        m.setPresence(DEVICE_INTERNAL_PUMP, value == 1 || value == 2);
     }
 }
 
@@ -203,8 +199,8 @@ void DeviceManager::CommonInfoActions::onChanged()
     }
     // One reading for all six tests, so they agree on one state of the record.
     const common_info record = m.commonInfo.getValue();
-    (record.bytes[0] & 0x01) != 0 ? m.setPresent(DEVICE_COMMON_B0_BIT0) : m.setAbsent(DEVICE_COMMON_B0_BIT0);
-    record.bytes[6] != 0 ? m.setAbsent(DEVICE_OUTSIDE_TEMPERATURE) : m.setPresent(DEVICE_OUTSIDE_TEMPERATURE);
+    m.setPresence(DEVICE_COMMON_B0_BIT0, (record.bytes[0] & 0x01) != 0);
+    m.setPresence(DEVICE_OUTSIDE_TEMPERATURE, record.bytes[6] == 0);
     // A 2-bit output field with both bits set: the output is not in use.
     const struct
     {
@@ -212,9 +208,9 @@ void DeviceManager::CommonInfoActions::onChanged()
         uint32_t id;
     } outputs[] = {{0x0C, DEVICE_OUTPUT_20}, {0x30, DEVICE_COMMON_B2_PAIR2}, {0xC0, DEVICE_COMMON_B2_PAIR3}};
     for (const auto& output : outputs) {
-        (record.bytes[2] & output.mask) == output.mask ? m.setAbsent(output.id) : m.setPresent(output.id);
+        m.setPresence(output.id, (record.bytes[2] & output.mask) != output.mask);
     }
-    (record.bytes[1] & 0x0F) != 0 ? m.setPresent(DEVICE_COMMON_B1_LOW) : m.setAbsent(DEVICE_COMMON_B1_LOW);
+    m.setPresence(DEVICE_COMMON_B1_LOW, (record.bytes[1] & 0x0F) != 0);
 }
 
 void DeviceManager::OtherActions::onChanged()
@@ -235,15 +231,15 @@ void DeviceManager::OtherActions::onChanged()
     m.updateFlag(m.circulationB, DEVICE_CIRCULATION_B);
 
     if (m.locked.isChanged()) {
-        m.locked.getValue() ? m.setAbsent(DEVICE_UNLOCKED) : m.setPresent(DEVICE_UNLOCKED);
+        m.setPresence(DEVICE_UNLOCKED, !m.locked.getValue());
     }
 
     const uint8_t MIXER_EXTENSION = 2;
     if (m.mixerHc2.isChanged()) {
-        m.mixerHc2.getValue() == MIXER_EXTENSION ? m.setPresent(DEVICE_MIXER_HC2) : m.setAbsent(DEVICE_MIXER_HC2);
+        m.setPresence(DEVICE_MIXER_HC2, m.mixerHc2.getValue() == MIXER_EXTENSION);
     }
     if (m.mixerHc3.isChanged()) {
-        m.mixerHc3.getValue() == MIXER_EXTENSION ? m.setPresent(DEVICE_MIXER_HC3) : m.setAbsent(DEVICE_MIXER_HC3);
+        m.setPresence(DEVICE_MIXER_HC3, m.mixerHc3.getValue() == MIXER_EXTENSION);
     }
 
     if (m.subscriberMode.isChanged()) {
@@ -298,14 +294,13 @@ void DeviceManager::OtherActions::onChanged()
 
     const uint8_t CALIBRATABLE_PUMP = 2;
     if (m.solarPumpType.isChanged()) {
-        m.solarPumpType.getValue() == CALIBRATABLE_PUMP ? m.setPresent(DEVICE_SOLAR_PUMP_CALIBRATION)
-                                                        : m.setAbsent(DEVICE_SOLAR_PUMP_CALIBRATION);
+        m.setPresence(DEVICE_SOLAR_PUMP_CALIBRATION, m.solarPumpType.getValue() == CALIBRATABLE_PUMP);
     }
     if (m.solarFlow.isChanged()) {
-        m.solarFlow.getValue() != 0 ? m.setPresent(DEVICE_SOLAR_PUMP_STATUS) : m.setAbsent(DEVICE_SOLAR_PUMP_STATUS);
+        m.setPresence(DEVICE_SOLAR_PUMP_STATUS, m.solarFlow.getValue() != 0);
     }
     if (m.fillingState.isChanged()) {
-        m.fillingState.getValue() != 0 ? m.setAbsent(DEVICE_DP354_ZERO) : m.setPresent(DEVICE_DP354_ZERO);
+        m.setPresence(DEVICE_DP354_ZERO, m.fillingState.getValue() == 0);
     }
 }
 } // namespace model

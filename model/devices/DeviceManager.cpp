@@ -130,6 +130,15 @@ void DeviceManager::setAbsent(uint32_t id)
     notifyListeners(id, IDeviceListener::DEVICE_REMOVED);
 }
 
+void DeviceManager::setPresence(uint32_t id, bool present)
+{
+    if (present) {
+        setPresent(id);
+    } else {
+        setAbsent(id);
+    }
+}
+
 bool DeviceManager::addListener(IDeviceListener* listener)
 {
     return listeners.add(listener);
@@ -168,17 +177,13 @@ void DeviceManager::updateFlag(Flag& point, uint32_t id)
     if (!point.isChanged()) {
         return;
     }
-    if (point.getValue()) {
-        setPresent(id);
-    } else {
-        setAbsent(id);
-    }
+    setPresence(id, point.getValue());
 }
 
 void DeviceManager::setRange(uint32_t firstId, uint32_t lastId, bool present)
 {
     for (uint32_t id = firstId; id <= lastId; ++id) {
-        present ? setPresent(id) : setAbsent(id);
+        setPresence(id, present);
     }
 }
 
@@ -188,10 +193,6 @@ void DeviceManager::followSensor(Byte& point, uint32_t id)
         return;
     }
     const uint8_t NOT_FITTED = 6;
-    if (point.getValue() == NOT_FITTED) {
-        setAbsent(id);
-    } else {
-        setPresent(id);
-    }
+    setPresence(id, point.getValue() != NOT_FITTED);
 }
 } // namespace model

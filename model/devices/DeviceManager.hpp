@@ -108,6 +108,7 @@ public:
     // Silent when nothing changes: no flag, no notification.
     void setPresent(uint32_t id);
     void setAbsent(uint32_t id);
+    void setPresence(uint32_t id, bool present);
 
     // Whether any presence changed since the last call. The filter's own flag (cleared by
     // clearChanged) is a different one.
