@@ -30,9 +30,6 @@ public:
     ParameterGroup(const ParameterGroup&) = delete;
     ParameterGroup& operator=(const ParameterGroup&) = delete;
 
-    bool add(IProperty* property) override { return DefaultPropertyFilter::add(property); }
-    void remove(IProperty* property) override { DefaultPropertyFilter::remove(property); }
-
 protected:
     // Group members run no actions of their own.
     static constexpr BaseDataPoint::IActions* NO_ACTIONS = nullptr;
