@@ -7,32 +7,17 @@
 
 #include <gtest/gtest.h>
 
+#include "support/TextReading.hpp"
+
 #include <string>
 #include <vector>
 
 using namespace quillon;
+using quillon::test::readAll;
+using quillon::test::text;
 
 namespace
 {
-std::u16string text(const WideChar* units)
-{
-    return std::u16string(reinterpret_cast<const char16_t*>(units));
-}
-
-std::u16string readAll(const WideChar* format, ...)
-{
-    va_list arguments;
-    va_start(arguments, format);
-    WildcardReader reader;
-    reader.initialize(format, arguments);
-    va_end(arguments);
-    std::u16string result;
-    for (WideChar unit = reader.getNextChar(); unit != 0; unit = reader.getNextChar()) {
-        result.push_back(static_cast<char16_t>(unit));
-    }
-    return result;
-}
-
 // A text read without arguments: "%s" vanishes, "%%" gives the sign.
 std::u16string readPlain(const WideChar* format)
 {

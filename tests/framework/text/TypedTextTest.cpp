@@ -1,4 +1,5 @@
 #include "framework/text/FixtureTexts.hpp"
+#include "support/TextReading.hpp"
 
 #include <quillon/ApplicationFontProvider.hpp>
 #include <quillon/FontManager.hpp>
@@ -9,33 +10,13 @@
 #include <string>
 
 using namespace quillon;
+using quillon::test::readAll;
+using quillon::test::text;
 using quillon::test::FixtureTexts;
 using quillon::test::W;
 
 namespace
 {
-std::u16string text(const WideChar* units)
-{
-    return std::u16string(reinterpret_cast<const char16_t*>(units));
-}
-
-// The text as the drawing code reads it, wildcards substituted.
-std::u16string readAll(const WideChar* format, ...)
-{
-    va_list arguments;
-    va_start(arguments, format);
-    WildcardReader reader;
-    reader.initialize(format, arguments);
-    va_end(arguments);
-    std::u16string result;
-    for (WideChar unit = reader.getNextChar(); unit != 0; unit = reader.getNextChar()) {
-        result.push_back(static_cast<char16_t>(unit));
-    }
-    // The end stays the end.
-    EXPECT_EQ(reader.getNextChar(), 0);
-    return result;
-}
-
 class TypedTextTest : public ::testing::Test
 {
 protected:
