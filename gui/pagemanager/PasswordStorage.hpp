@@ -1,5 +1,5 @@
-#ifndef HELPERS_PASSWORDSTORAGE_HPP
-#define HELPERS_PASSWORDSTORAGE_HPP
+#ifndef GUI_PAGEMANAGER_PASSWORDSTORAGE_HPP
+#define GUI_PAGEMANAGER_PASSWORDSTORAGE_HPP
 
 #include "gui/pagemanager/IPasswordStorage.hpp"
 #include "helpers/Text.hpp"
@@ -14,8 +14,8 @@ namespace helpers
 // The password check behind the access levels: an entered text against the password
 // setting of the level, without regard to letter case.
 //
-// Header only: the helpers library does not link the model, whose settings it reads; the
-// user of the check (the application shell) links both.
+// With the page manager, which asks it, and above the model, whose settings it reads; the
+// name stays in helpers, where the rest of the shell looks for it.
 class PasswordStorage : public pagemanager::IPasswordStorage
 {
 public:

@@ -1,6 +1,6 @@
 #include "helpers/WideText.hpp"
 
-#include "helpers/PasswordStorage.hpp"
+#include "gui/pagemanager/PasswordStorage.hpp"
 #include "model/DataModelManager.hpp"
 #include "model/settings/SettingsStorage.hpp"
 
@@ -8,8 +8,6 @@
 
 #include <cstdint>
 
-// Lives with the model's tests: the check reads the model's settings, which the helpers'
-// test program does not link.
 namespace
 {
 class Passwords : public ::testing::Test
