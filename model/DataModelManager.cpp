@@ -17,7 +17,8 @@ DataModelManager& DataModelManager::getInstance()
     return instance;
 }
 
-DataModelManager::DataModelManager() : filters(), filterCount(0), defaultFilterEnabled(0)
+DataModelManager::DataModelManager()
+    : defaultFilter("screen filter"), filters(), filterCount(0), defaultFilterEnabled(0)
 {
     // Objects our members reach in their destructors must outlive us at process exit:
     // statics are destroyed in the reverse order of their construction.

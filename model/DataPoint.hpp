@@ -4,6 +4,7 @@
 #include "model/IProperty.hpp"
 #include "model/dpt/DataPointTable.hpp"
 #include "model/filter/DataChangedEvent.hpp"
+#include "model/filter/FilterMembership.hpp"
 #include "model/filter/IPropertyFilter.hpp"
 
 #include <quillon/Assert.hpp>
@@ -69,7 +70,7 @@ public:
     DataPoint(uint32_t index, IPropertyFilter* owner, IActions* actions) : BaseDataPoint(index, actions), changed(0)
     {
         QUILLON_ASSERT(owner != nullptr && "data point without owner");
-        owner->add(this);
+        addOrStop(*owner, this);
     }
 
     bool isChanged() const override { return changed != 0; }

@@ -110,7 +110,7 @@ private:
     void listIn(IPropertyFilter* owner)
     {
         QUILLON_ASSERT(owner != nullptr && "range without owner");
-        owner->add(this);
+        addOrStop(*owner, this);
     }
 
     Element elements[N];

@@ -6,8 +6,8 @@
 
 namespace model
 {
-DefaultPropertyFilter::DefaultPropertyFilter()
-    : propertyCount(0), properties(), changed(0), indexBits(), subscribedCount(0), listeners()
+DefaultPropertyFilter::DefaultPropertyFilter(const char* name)
+    : name(name), propertyCount(0), properties(), changed(0), indexBits(), subscribedCount(0), listeners()
 {
 }
 

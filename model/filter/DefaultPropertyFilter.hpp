@@ -23,7 +23,8 @@ public:
     static constexpr uint32_t MAX_LISTENERS = 4;
     static constexpr uint32_t INDEX_BITS = 1024;
 
-    DefaultPropertyFilter();
+    // The name is a static text: it is only kept, never copied.
+    explicit DefaultPropertyFilter(const char* name = "property filter");
 
     // Start-up hook; nothing to do.
     void init() {}
@@ -44,6 +45,7 @@ public:
     uint32_t indexOf(IProperty* property) const override;
     void activateAll() override;
     void deactivateAll() override;
+    const char* getName() const override { return name; }
 
     // Adds the properties from first up to, not including, last.
     bool addRange(PropertyIterator first, PropertyIterator last);
@@ -72,6 +74,7 @@ private:
     void markIndexes(IProperty* property, bool watch);
     void unsubscribe(IProperty* property);
 
+    const char* name;
     uint32_t propertyCount;
     IProperty* properties[MAX_PROPERTIES];
     // Set by the dispatching task, taken by the GUI task.

@@ -29,6 +29,8 @@ public:
     virtual uint32_t indexOf(IProperty* property) const = 0;
     virtual void activateAll() = 0;
     virtual void deactivateAll() = 0;
+    // Named in the message that stops a program whose filter overflowed.
+    virtual const char* getName() const { return "property filter"; }
     virtual ~IPropertyFilter() {}
 
     PropertyIterator begin();

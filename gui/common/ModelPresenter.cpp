@@ -1,0 +1,54 @@
+#include "gui/common/ModelPresenter.hpp"
+
+#include "model/filter/FilterMembership.hpp"
+
+#include <quillon/Assert.hpp>
+
+const model::IPropertyFilter* ModelPresenter::watchedFilter() const
+{
+    return &theModel().getDefaultFilter();
+}
+
+model::DataModelManager& ModelPresenter::theModel() const
+{
+    QUILLON_ASSERT(model != nullptr && "presenter not bound to the model");
+    return *model;
+}
+
+void ModelPresenter::watch(std::initializer_list<model::IProperty*> properties)
+{
+    model::DataModelManager& bound = theModel();
+    // Added while disabled, then activated together: each is activated once.
+    bound.disableDefaultFilter();
+    for (model::IProperty* property : properties) {
+        model::addOrStop(bound.getDefaultFilter(), property);
+    }
+    bound.enableDefaultFilter();
+}
+
+void ModelPresenter::watchGroup(model::IPropertyFilter& group)
+{
+    model::DataModelManager& bound = theModel();
+    bound.disableDefaultFilter();
+    const uint32_t members = group.count();
+    for (uint32_t position = 0; position < members; ++position) {
+        model::addOrStop(bound.getDefaultFilter(), group.at(position));
+    }
+    bound.enableDefaultFilter();
+}
+
+void ModelPresenter::unwatch()
+{
+    model::DataModelManager& bound = theModel();
+    bound.disableDefaultFilter();
+    bound.getDefaultFilter().removeAll();
+    recorded = 0;
+}
+
+bool ModelPresenter::filterChanged()
+{
+    // Both are set by one dispatch; take both so neither reports it again.
+    const bool reported = theModel().getDefaultFilter().takeChanged();
+    const bool heard = recorded.exchange(0) != 0;
+    return reported || heard;
+}

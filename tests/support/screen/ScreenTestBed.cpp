@@ -1,0 +1,104 @@
+#include "support/screen/ScreenTestBed.hpp"
+
+#include "model/link/DeviceLink.hpp"
+#include "model/link/LinkFrame.hpp"
+#include "simulator/device/DeviceSimulator.hpp"
+
+#include "BitmapDatabase.hpp"
+
+#include <assets/GeneratedTexts.hpp>
+#include <quillon/Bitmap.hpp>
+#include <quillon/TypedText.hpp>
+
+namespace test
+{
+ScreenTestBed::ScreenTestBed(quillon::Color background)
+    : display(background), languageTable(assets::textDatabase()), currentScreen(nullptr), currentView(nullptr), currentPresenter(nullptr)
+{
+    // The whole database, as the GUI task registers it; a later registration keeps the first.
+    quillon::Bitmap::registerBitmapDatabase(BitmapDatabase::getTable(), BitmapDatabase::getCount(), nullptr, 0);
+    quillon::TypedText::registerLanguageTable(&languageTable);
+    quillon::LanguageTable::setLanguage(quillon::LANGUAGE_ENGLISH);
+    quillon::FontRegistry::setProvider(&fonts);
+
+    // No queues: writes are stored and dispatched, nothing is sent or asked.
+    linkSetTxQueue(nullptr);
+    linkSetRxQueue(nullptr);
+    dptInit(dptStaticTable(), dptStaticTableSize());
+    dptSetChangeCallback(nullptr); // the seeds are the device's state, not changes
+    simSeedTable();
+    model().init();
+
+    display.hal().setListener(&application);
+}
+
+ScreenTestBed::~ScreenTestBed()
+{
+    leave();
+    model().bind(nullptr);
+    dptSetChangeCallback(nullptr);
+    dptInit(dptStaticTable(), dptStaticTableSize()); // the next test starts from normal periods
+    display.hal().setListener(nullptr);
+}
+
+void ScreenTestBed::setLanguage(quillon::LanguageId language)
+{
+    quillon::LanguageTable::setLanguage(language);
+    application.invalidate();
+}
+
+void ScreenTestBed::enter()
+{
+    currentPresenter->activate();
+    currentScreen->setUp();
+    currentScreen->bindTransition(transition);
+    transition.init();
+    quillon::test::TestApplication::currentScreenPointer() = currentScreen;
+    quillon::test::TestApplication::currentTransitionPointer() = &transition;
+    application.invalidate();
+}
+
+void ScreenTestBed::leave()
+{
+    if (currentScreen == nullptr) {
+        return;
+    }
+    application.clearAllTimerWidgets();
+    transition.tearDown();
+    currentScreen->tearDown();
+    currentPresenter->deactivate();
+    model().bind(nullptr);
+    currentScreen->~Screen();
+    currentPresenter->~Presenter();
+    quillon::test::TestApplication::currentScreenPointer() = nullptr;
+    quillon::test::TestApplication::currentTransitionPointer() = nullptr;
+    currentScreen = nullptr;
+    currentView = nullptr;
+    currentPresenter = nullptr;
+}
+
+void ScreenTestBed::deviceSendsBytes(std::uint32_t index, const std::uint8_t* bytes, std::uint32_t size)
+{
+    DeviceFrame frame{};
+    std::uint32_t used = linkBuildHeader(MSG_READ_RESPONSE, frame, dptGetAddress(index), static_cast<std::uint8_t>(size));
+    used = linkAppendData(frame, bytes, size);
+    frame.used = static_cast<std::uint16_t>(used);
+    linkHandleFrame(frame, used);
+}
+
+std::uint32_t ScreenTestBed::scaledToWire(std::uint32_t index, float value, std::uint8_t* bytes)
+{
+    const dp_type type = dptGetType(index);
+    if (type == DP_FLOAT) {
+        std::memcpy(bytes, &value, sizeof(value));
+        return sizeof(value);
+    }
+    // Scaled entries travel as their raw little-endian number.
+    const std::uint32_t size = dptTypeSize(type);
+    const std::uint64_t raw = static_cast<std::uint64_t>(dptFloatToRaw(index, value));
+    for (std::uint32_t b = 0; b < size && b < 8; ++b) {
+        bytes[b] = static_cast<std::uint8_t>(raw >> (8 * b));
+    }
+    return size;
+}
+} // namespace test
