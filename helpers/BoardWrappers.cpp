@@ -90,4 +90,33 @@ void triggerBoardAction2()
 {
     boardAction2();
 }
+void lockStorage()
+{
+    boardStorageLock();
+}
+
+void unlockStorage()
+{
+    boardStorageUnlock();
+}
+
+uint8_t readStoragePage(uint8_t page, void* destination, uint8_t length)
+{
+    return boardStorageReadPage(page, destination, length);
+}
+
+uint8_t writeStoragePage(uint8_t page, const void* source, uint8_t length)
+{
+    return boardStorageWritePage(page, source, length);
+}
+
+uint8_t eraseStoragePage(uint8_t page)
+{
+    return boardStorageErasePage(page);
+}
+
+uint16_t storageCrc16(const void* bytes, uint16_t count)
+{
+    return boardCrc16(bytes, count);
+}
 } // namespace helpers

@@ -19,6 +19,15 @@ bool hasClockChanged();
 uint32_t getRtcErrorState();
 
 bool setBacklight(uint8_t level);
+
+// The settings pages of the board's EEPROM, with the board's own results (1: done).
+void lockStorage();
+void unlockStorage();
+uint8_t readStoragePage(uint8_t page, void* destination, uint8_t length);
+uint8_t writeStoragePage(uint8_t page, const void* source, uint8_t length);
+uint8_t eraseStoragePage(uint8_t page);
+// CRC-16/ARC as the board computes it for stored records.
+uint16_t storageCrc16(const void* bytes, uint16_t count);
 // The key beep.
 bool beep();
 

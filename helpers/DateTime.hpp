@@ -1,19 +1,14 @@
 #ifndef HELPERS_DATETIME_HPP
 #define HELPERS_DATETIME_HPP
 
+#include "helpers/DeviceDateTime.hpp"
 #include "helpers/Time.hpp"
-#include "model/dpt/DataPointTable.hpp"
-#include "model/records/DateTimeRecords.hpp"
 
 #include <quillon/hal/Types.hpp>
 
 #include <stdint.h>
-
-namespace model
-{
-template <typename T, dp_type D>
-class DataPoint;
-}
+#include <type_traits>
+#include <utility>
 
 namespace helpers
 {
@@ -32,8 +27,14 @@ public:
     // Invalid dates roll over: 31 April is 1 May, hour 24 the next day.
     DateTime(uint16_t year, uint8_t month, uint8_t day, uint8_t hour, uint8_t minute, uint8_t second);
     explicit DateTime(const date_time& deviceForm) : seconds(0) { setFromDeviceFormat(deviceForm); }
-    // Reads the point, which clears its changed flag. Defined with the data points.
-    explicit DateTime(const model::DataPoint<date_time, DP_DATE_TIME>& point);
+    // From a date-and-time data point of the model: reads it, which clears its changed flag.
+    // A template, so that the helpers need nothing of the model above them.
+    template <class Point, class Value = decltype(std::declval<const Point&>().getValue()),
+              class = typename std::enable_if<std::is_same<typename std::decay<Value>::type, date_time>::value>::type>
+    explicit DateTime(const Point& point) : seconds(0)
+    {
+        setFromDeviceFormat(point.getValue());
+    }
     DateTime(const DateTime& other) = default;
     DateTime& operator=(const DateTime& other) = default;
     virtual ~DateTime() = default;

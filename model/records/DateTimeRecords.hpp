@@ -1,6 +1,8 @@
 #ifndef MODEL_RECORDS_DATETIMERECORDS_HPP
 #define MODEL_RECORDS_DATETIMERECORDS_HPP
 
+#include "helpers/DeviceDateTime.hpp"
+
 #include <stdint.h>
 
 // Date and time records exactly as they travel in device frames.
@@ -18,18 +20,5 @@ struct time_point
 };
 static_assert(sizeof(time_point) == 8, "time_point travels as 8 bytes");
 
-// A date and time, one packed BCD byte per field (helpers::DateTime converts it).
-struct date_time
-{
-    uint8_t century; // year / 100
-    uint8_t year;    // year mod 100
-    uint8_t month;   // 1..12
-    uint8_t day;     // 1..31
-    uint8_t weekday; // 0 = Sunday; ignored when read, computed when written
-    uint8_t hour;
-    uint8_t minute;
-    uint8_t second;
-};
-static_assert(sizeof(date_time) == 8, "date_time travels as 8 bytes");
 
 #endif

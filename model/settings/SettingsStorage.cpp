@@ -1,6 +1,6 @@
 #include "model/settings/SettingsStorage.hpp"
 
-#include "simulator/board/Board.hpp"
+#include "helpers/BoardWrappers.hpp"
 
 #include <string.h>
 
@@ -28,7 +28,7 @@ uint16_t headerCrc(const SettingsHeader& header)
 {
     SettingsHeader copy = header;
     copy.crc = 0;
-    return boardCrc16(&copy, sizeof(copy));
+    return helpers::storageCrc16(&copy, sizeof(copy));
 }
 } // namespace
 
@@ -40,8 +40,8 @@ SettingsStorage& SettingsStorage::getInstance()
 
 const SettingsPages& SettingsStorage::boardPages()
 {
-    static const SettingsPages board = {boardStorageLock, boardStorageUnlock, boardStorageReadPage,
-                                        boardStorageWritePage, boardStorageErasePage};
+    static const SettingsPages board = {helpers::lockStorage, helpers::unlockStorage, helpers::readStoragePage,
+                                        helpers::writeStoragePage, helpers::eraseStoragePage};
     return board;
 }
 
@@ -97,7 +97,7 @@ void SettingsStorage::loadRecord(SettingId id)
     // The length is checked before the CRC: 56..63 would take the CRC past the page. A
     // record under a foreign id is as good as missing, and is cleared like one.
     const bool valid = read && record.length <= SETTINGS_MAX_DATA && record.version == header.version &&
-                       record.id == id && boardCrc16(record.data, record.length) == record.crc;
+                       record.id == id && helpers::storageCrc16(record.data, record.length) == record.crc;
     if (!valid) {
         // All of it, not only the header: a later write compares against these bytes, and
         // leftovers of a broken record must not pass for the stored value.
@@ -135,7 +135,7 @@ StoreResult SettingsStorage::write(SettingId id, const void* data, uint32_t leng
     uint8_t copy[SETTINGS_MAX_DATA];
     memcpy(copy, data, length);
     memset(&record, 0, RECORD_HEADER_SIZE + length);
-    record.crc = boardCrc16(copy, static_cast<uint16_t>(length));
+    record.crc = helpers::storageCrc16(copy, static_cast<uint16_t>(length));
     record.version = SETTINGS_VERSION;
     record.id = static_cast<uint16_t>(id);
     record.length = static_cast<uint16_t>(length);

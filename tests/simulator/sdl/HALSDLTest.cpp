@@ -437,7 +437,8 @@ TEST_F(SdlHost, TheFrameTimerPostsFrameEvents)
     hal->runTaskLoop();
     const double wall =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    EXPECT_EQ(closer.ticks, 5);
+    // Frame events queued ahead of the close on a busy machine still run: at least five.
+    EXPECT_GE(closer.ticks, 5);
     EXPECT_FALSE(hal->isAlive());
     EXPECT_GE(wall, 5 * 21.0); // five whole periods: the clock never runs ahead
 }
