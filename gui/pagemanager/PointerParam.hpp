@@ -32,13 +32,14 @@ struct PointerTraits<uint16_t>
 };
 
 // One object per type; its address tells the types apart where one tag serves two.
+// Not const, so that no linker folds the keys of two types into one.
 template <typename T>
 struct PointerTypeKey
 {
-    static const char key;
+    static char key;
 };
 template <typename T>
-const char PointerTypeKey<T>::key = 0;
+char PointerTypeKey<T>::key = 0;
 
 // An untyped pointer with its tag, attached once to a page object. Beside the tag it keeps
 // the pointed-to type, so a reader asking with the other type of a shared tag gets null

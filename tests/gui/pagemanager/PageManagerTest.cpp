@@ -268,6 +268,9 @@ TEST_F(PageManagerTest, ServiceLevelLogsOutAfterIdleSecondsOnAPageWithoutTimeout
     TestPage protectedStep{log, 59, 13, -1};
     manager.goTo(&protectedStep, false);
     ASSERT_TRUE(enter(u"service"));
+    ticks(1790);
+    manager.onUserActivity(); // a click with 10 s left
+    EXPECT_EQ(manager.getAccessControl().getLogoutTimer(), 1800);
     ticks(1799);
     EXPECT_EQ(manager.getAccessControl().getLevel(), 13);
     ticks(1);
