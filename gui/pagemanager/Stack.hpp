@@ -11,23 +11,34 @@ template <class T, uint16_t N>
 class Stack
 {
 public:
+    // Every slot starts as a default element, so no read ever meets an unset one.
+    Stack()
+    {
+        for (uint16_t slot = 0; slot < N; ++slot) {
+            elements.add(T());
+        }
+        elements.clear();
+    }
+
     void push(const T& element) { elements.add(element); }
 
     bool pop(T& top)
     {
-        if (!peek(top)) {
+        const uint16_t count = elements.size();
+        if (count == 0) {
             return false;
         }
-        elements.removeAt(static_cast<uint16_t>(elements.size() - 1));
+        top = elements.removeAt(static_cast<uint16_t>(count - 1));
         return true;
     }
 
     bool peek(T& top) const
     {
-        if (elements.isEmpty()) {
+        const uint16_t count = elements.size();
+        if (count == 0) {
             return false;
         }
-        top = elements[static_cast<uint16_t>(elements.size() - 1)];
+        top = elements[static_cast<uint16_t>(count - 1)];
         return true;
     }
 
