@@ -25,7 +25,7 @@ DeviceFrame readAnswer(std::uint8_t fill)
 
 void StoreFiftyByteReadAnswer(benchmark::State& state)
 {
-    dptInit(dptStaticTable(), dptStaticTableSize());
+    dptInit(dptStaticTable(), dptStaticTableSize(), dptStaticAddressOrder());
     const DeviceFrame answers[2] = {readAnswer(1), readAnswer(2)};
     std::uint32_t pass = 0;
     for (auto _ : state) {
