@@ -236,7 +236,8 @@ void linkBuildReadRequest(std::uint16_t address, DeviceFrame& frame)
             continue;
         }
         if (!linkMergeRead(frame, next, dptValueSizeAt(next))) {
-            // Taken from this queue a moment ago, so there is room for it again.
+            // Its slot was freed a moment ago; should the timer have taken it since, the
+            // entry's countdown brings the read back.
             rtosQueueSend(requestQueue, &next, RTOS_NO_WAIT, QUEUE_SEND_BACK);
         }
     }

@@ -122,11 +122,16 @@ TEST_F(FastPollingHolds, TheClockGivesBackOnlyItsOwnRequestOnTheDeviceTime)
     ASSERT_TRUE(screen.add(&shown));
     screen.activateAll();
 
-    // Two synchronisations, each asking for the device time fast and giving it back.
+    // Two synchronisations, each asking for the device time fast and giving it back; the
+    // second starts over once after its request.
     for (int run = 0; run < 2; ++run) {
         SCOPED_TRACE(run);
         clock.init();
-        store(DEVICE_TIME, 1000u);                           // start-up: the panel time goes out, polled fast
+        store(DEVICE_TIME, 1000u); // start-up: the panel time goes out, polled fast
+        if (run == 1) {
+            clock.init();
+            store(DEVICE_TIME, 2000u); // asks again while its request is held
+        }
         store(DEVICE_TIME, PANEL_TIME.getTimestamp() + 5u);  // status asked
         store(DEVICE_TIME, PANEL_TIME.getTimestamp() + 10u); // summer time settled: fast no more
         ASSERT_EQ(clock.getSyncState(), model::TimeManager::SYNC_RUNNING);
