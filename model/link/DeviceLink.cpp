@@ -40,7 +40,7 @@ void sendHeaderOnly(LinkMessageKind kind, std::uint16_t address, std::uint8_t le
 {
     DeviceFrame frame{};
     frame.used = static_cast<std::uint16_t>(linkBuildHeader(kind, frame, address, length));
-    static_cast<void>(linkSendFront(frame)); // the device asks again when no answer comes
+    static_cast<void>(linkSendFront(frame)); // without room the answer is dropped
 }
 
 void passCall(const DeviceFrame& frame, std::uint16_t address, std::uint8_t length, LinkCallHandler handler,
@@ -355,7 +355,7 @@ void linkAnswerRead(std::uint16_t address, std::uint8_t length)
         index = dptFindAddress(address);
     }
     frame.used = static_cast<std::uint16_t>(LINK_HEADER_SIZE + length);
-    static_cast<void>(linkSendFront(frame)); // the device asks again when no answer comes
+    static_cast<void>(linkSendFront(frame)); // without room the answer is dropped
 }
 
 int linkSendBack(const DeviceFrame& frame)
