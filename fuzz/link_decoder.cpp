@@ -30,7 +30,8 @@ void setUp()
 {
     panelToDevice = rtosQueueCreate(70, sizeof(DeviceFrame), QUEUE_TYPE_BASE);
     deviceToPanel = rtosQueueCreate(5, sizeof(DeviceFrame), QUEUE_TYPE_BASE);
-    dptInit(dptStaticTable(), dptStaticTableSize());
+    dptInit(dptStaticTable(), dptStaticTableSize(), dptStaticAddressOrder());
+    dptSetSenders(linkTableSenders());
     linkSetTxQueue(panelToDevice);
     linkSetRxQueue(deviceToPanel);
     linkInit();

@@ -1,8 +1,8 @@
 #include "model/dpt/DataPointTable.hpp"
 
 #include "model/dpt/WireSizes.hpp"
-#include "model/link/DeviceLink.hpp"
 
+#include <quillon/Assert.hpp>
 #include <rtos/Rtos.hpp>
 
 #include <cmath>
@@ -13,7 +13,41 @@ namespace
 DpTableEntry* table = nullptr;
 std::uint16_t tableCount = 0;
 DptChangeCallback changeCallback = nullptr;
+DptSenders senders = {nullptr, nullptr, nullptr};
 rtosTimerHandle pollTimer = nullptr;
+
+// Rows in ascending address: the static table's generated order, or one sorted at init.
+const DataPointId* byAddress = nullptr;
+DataPointId ownOrder[DPT_TABLE_SIZE];
+
+// Fast-polling requests per row; a row is fast while any is held.
+constexpr std::uint16_t MAX_FAST_HOLDS = 0xFFFF;
+std::uint16_t fastHolds[DPT_TABLE_SIZE];
+
+// Insertion sort: a test's handful of rows, or a table that is nearly in order already.
+const DataPointId* sortByAddress(const DpTableEntry* rows, std::uint16_t count)
+{
+    for (std::uint16_t i = 0; i < count; ++i) {
+        DataPointId row = i;
+        std::uint16_t position = i;
+        while (position > 0 && rows[ownOrder[position - 1]].address > rows[row].address) {
+            ownOrder[position] = ownOrder[position - 1];
+            --position;
+        }
+        ownOrder[position] = row;
+    }
+    return ownOrder;
+}
+
+bool ascendsByAddress(const DpTableEntry* rows, const DataPointId* order, std::uint16_t count)
+{
+    for (std::uint16_t i = 0; i < count; ++i) {
+        if (order[i] >= count || (i > 0 && rows[order[i - 1]].address >= rows[order[i]].address)) {
+            return false;
+        }
+    }
+    return true;
+}
 
 bool isFloatType(dp_type type)
 {
@@ -74,10 +108,13 @@ void notifyChange(std::uint32_t index, bool changed)
 }
 } // namespace
 
-void dptInit(DpTableEntry* newTable, std::uint16_t count)
+void dptInit(DpTableEntry* newTable, std::uint16_t count, const DataPointId* order)
 {
     table = newTable;
     tableCount = count > DPT_TABLE_SIZE ? DPT_TABLE_SIZE : count;
+    byAddress = order ? order : sortByAddress(table, tableCount);
+    // A search over rows out of order would find the wrong rows without a sound.
+    QUILLON_ASSERT(ascendsByAddress(table, byAddress, tableCount) && "data-point table: address order broken");
     // One timer for the program's life, also when a test hands in another table.
     if (!pollTimer) {
         pollTimer = rtosTimerCreate("DPT", DPT_POLL_PERIOD_TICKS, 1, 0, dptPollTimerCallback);
@@ -91,6 +128,11 @@ void dptInit(DpTableEntry* newTable, std::uint16_t count)
 void dptSetChangeCallback(DptChangeCallback callback)
 {
     changeCallback = callback;
+}
+
+void dptSetSenders(const DptSenders& newSenders)
+{
+    senders = newSenders;
 }
 
 std::uint32_t dptTypeSize(std::uint32_t type)
@@ -120,10 +162,18 @@ std::uint16_t dptGetAddress(std::uint32_t index)
 
 std::uint32_t dptFindAddress(std::uint16_t address)
 {
-    for (std::uint32_t i = 0; i < tableCount; ++i) {
-        if (table[i].address == address) {
-            return i;
+    std::uint32_t low = 0;
+    std::uint32_t high = tableCount;
+    while (low < high) {
+        const std::uint32_t middle = (low + high) / 2;
+        if (table[byAddress[middle]].address < address) {
+            low = middle + 1;
+        } else {
+            high = middle;
         }
+    }
+    if (low < tableCount && table[byAddress[low]].address == address) {
+        return byAddress[low];
     }
     return DPT_TABLE_SIZE;
 }
@@ -173,7 +223,7 @@ int dptSet(std::uint32_t index, const void* buffer)
     } else {
         std::memcpy(data, buffer, size);
     }
-    return linkSendWrite(entry.address, data, size);
+    return senders.sendWrite ? senders.sendWrite(entry.address, data, size) : 0;
 }
 
 int dptSetFastPolling(std::uint32_t index, int fast)
@@ -182,10 +232,16 @@ int dptSetFastPolling(std::uint32_t index, int fast)
         return 0;
     }
     DpTableEntry& entry = table[index];
+    std::uint16_t& holds = fastHolds[index];
     if (fast) {
+        // Every request reads at once: a screen coming up wants its values now, also when
+        // another holder keeps the entry fast already.
+        if (holds < MAX_FAST_HOLDS) {
+            ++holds;
+        }
         entry.currentPeriod = entry.fastPeriod;
         entry.countdown = 0;
-    } else {
+    } else if (holds > 0 && --holds == 0) {
         entry.currentPeriod = entry.normalPeriod;
     }
     return 1;
@@ -196,13 +252,14 @@ int dptRequestRead(std::uint32_t index)
     if (index >= tableCount) {
         return 0;
     }
-    return linkQueueReadFirst(table[index].address);
+    return senders.queueReadFirst ? senders.queueReadFirst(table[index].address) : 0;
 }
 
 void dptResetPeriods()
 {
     for (std::uint32_t i = 0; i < tableCount; ++i) {
         table[i].currentPeriod = table[i].normalPeriod;
+        fastHolds[i] = 0;
     }
 }
 
@@ -258,7 +315,11 @@ float dptRawToFloat(std::uint32_t index, std::int64_t raw)
 
 std::uint32_t dptEncodeRaw(std::uint16_t address, std::uint8_t* out)
 {
-    const std::uint32_t index = dptFindAddress(address);
+    return dptEncodeAt(dptFindAddress(address), out);
+}
+
+std::uint32_t dptEncodeAt(std::uint32_t index, std::uint8_t* out)
+{
     if (index >= tableCount) {
         out[0] = 0xFF;
         return 1;
@@ -276,7 +337,11 @@ std::uint32_t dptEncodeRaw(std::uint16_t address, std::uint8_t* out)
 
 std::uint32_t dptDecodeRaw(std::uint16_t address, const std::uint8_t* data, std::int32_t available)
 {
-    const std::uint32_t index = dptFindAddress(address);
+    return dptDecodeAt(dptFindAddress(address), data, available);
+}
+
+std::uint32_t dptDecodeAt(std::uint32_t index, const std::uint8_t* data, std::int32_t available)
+{
     if (index >= tableCount) {
         return 1;
     }
@@ -315,7 +380,7 @@ void dptPollTimerCallback(rtosTimerRecord*)
         const std::int16_t remembered = entry.countdown;
         // A read the full request queue keeps refusing waits at -1 instead of wrapping.
         entry.countdown = remembered > -1 ? static_cast<std::int16_t>(remembered - 1) : -1;
-        if (remembered <= 0 && linkQueueRead(entry.address)) {
+        if (remembered <= 0 && senders.queueRead && senders.queueRead(entry.address)) {
             entry.countdown = static_cast<std::int16_t>(entry.currentPeriod);
         }
     }

@@ -72,21 +72,40 @@ struct DpTableEntry
 
 using DptChangeCallback = void (*)(std::uint32_t index);
 
-// The compiled-in table, generated from model/dpt/datapoints.tsv.
+// What the table sends through the device link; each returns 1 when the frame or request was
+// queued without waiting, 0 when there was no room. Handed in at start-up, so the table
+// knows no queue: without them writes are lost and reads are refused.
+struct DptSenders
+{
+    int (*sendWrite)(std::uint16_t address, const void* data, std::uint32_t n); // ahead of all reads
+    int (*queueRead)(std::uint16_t address);                                   // behind waiting reads
+    int (*queueReadFirst)(std::uint16_t address);                              // ahead of them
+};
+
+// The compiled-in table, generated from model/dpt/datapoints.tsv, and its rows in ascending
+// device address, the order in which dptFindAddress searches.
 DpTableEntry* dptStaticTable();
 std::uint16_t dptStaticTableSize();
+const DataPointId* dptStaticAddressOrder();
 
 // Stores the table, creates and starts the auto-reloading "DPT" timer, resets the periods.
-void dptInit(DpTableEntry* table, std::uint16_t count);
+// byAddress lists the rows in ascending address; without it (a table of a test) the table
+// sorts its own once here.
+void dptInit(DpTableEntry* table, std::uint16_t count, const DataPointId* byAddress = nullptr);
 void dptSetChangeCallback(DptChangeCallback callback);
+void dptSetSenders(const DptSenders& senders);
 
 // 1 on success, 0 for an index above the table. dptGet copies the wire bytes, or the
 // 4-byte float for types 5..9; dptSet stores, calls the change callback on a change and
 // sends a write frame (its result is whether the frame was queued).
-int dptGet(std::uint32_t index, void* buffer);
-int dptSet(std::uint32_t index, const void* buffer);
-int dptSetFastPolling(std::uint32_t index, int fast);
-int dptRequestRead(std::uint32_t index);
+[[nodiscard]] int dptGet(std::uint32_t index, void* buffer);
+[[nodiscard]] int dptSet(std::uint32_t index, const void* buffer);
+// Fast polling is held by count: each request (fast non-zero) switches the entry to its fast
+// period and has it read on the next pass; the entry returns to its normal period only when
+// every request has been released (fast zero). A release without a request changes nothing.
+[[nodiscard]] int dptSetFastPolling(std::uint32_t index, int fast);
+[[nodiscard]] int dptRequestRead(std::uint32_t index);
+// Every entry back to its normal period, all fast-polling requests forgotten.
 void dptResetPeriods();
 void dptStopPolling(std::uint16_t address);
 bool dptHasAddress(std::uint16_t address);
@@ -101,9 +120,13 @@ std::uint16_t dptGetAddress(std::uint32_t index); // 0 beyond the table
 // Wire form of the entry at the address into out (room for DPT_MAX_VALUE_SIZE bytes);
 // an unknown address writes one 0xFF. Returns the bytes written.
 std::uint32_t dptEncodeRaw(std::uint16_t address, std::uint8_t* out);
+// The same for an entry already found by its index; one 0xFF for an index beyond the table.
+std::uint32_t dptEncodeAt(std::uint32_t index, std::uint8_t* out);
 // Stores wire bytes into the entry at the address. Returns bytes consumed: 1 for an
 // unknown address, 0 when fewer than the wire size are available.
 std::uint32_t dptDecodeRaw(std::uint16_t address, const std::uint8_t* data, std::int32_t available);
+// The same for an entry already found by its index; 1 for an index beyond the table.
+std::uint32_t dptDecodeAt(std::uint32_t index, const std::uint8_t* data, std::int32_t available);
 
 // Scaling of types 6..9; the raw value is clamped to the raw type's range.
 std::int64_t dptFloatToRaw(std::uint32_t index, float value);

@@ -6,8 +6,10 @@
 
 namespace model
 {
+static_assert(DefaultPropertyFilter::INDEX_BITS >= DPT_TABLE_SIZE, "a filter's index bits cover every table row");
+
 DefaultPropertyFilter::DefaultPropertyFilter(const char* name)
-    : name(name), propertyCount(0), properties(), changed(0), indexBits(), subscribedCount(0), listeners()
+    : name(name), propertyCount(0), properties(), activated(), changed(0), indexBits(), subscribedCount(0), listeners()
 {
 }
 
@@ -51,6 +53,7 @@ bool DefaultPropertyFilter::add(IProperty* property)
 
 void DefaultPropertyFilter::addUnguarded(IProperty* property)
 {
+    activated[propertyCount] = false;
     properties[propertyCount++] = property;
     switch (property->getKind()) {
     case IProperty::KIND_DATA_POINT:
@@ -103,10 +106,14 @@ void DefaultPropertyFilter::remove(IProperty* property)
         if (properties[position] != property) {
             continue;
         }
-        property->deactivate();
+        if (activated[position]) {
+            property->deactivate();
+        }
         const uint32_t last = propertyCount - 1;
         properties[position] = properties[last];
+        activated[position] = activated[last];
         properties[last] = nullptr;
+        activated[last] = false;
         --propertyCount;
         // Another property on the same index stops hearing of it until it is added again.
         const uint32_t kind = property->getKind();
@@ -170,14 +177,20 @@ uint32_t DefaultPropertyFilter::indexOf(IProperty* property) const
 void DefaultPropertyFilter::activateAll()
 {
     for (uint32_t position = 0; position < propertyCount; ++position) {
-        properties[position]->activate();
+        if (!activated[position]) {
+            properties[position]->activate();
+            activated[position] = true;
+        }
     }
 }
 
 void DefaultPropertyFilter::deactivateAll()
 {
     for (uint32_t position = 0; position < propertyCount; ++position) {
-        properties[position]->deactivate();
+        if (activated[position]) {
+            properties[position]->deactivate();
+            activated[position] = false;
+        }
     }
 }
 

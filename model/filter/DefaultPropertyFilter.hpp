@@ -38,11 +38,13 @@ public:
     bool onDataChanged(const DataChangedEvent& event) override;
     // False on a full filter. No duplicate check, no activation.
     bool add(IProperty* property) override;
-    // Deactivates every occurrence and unmarks its indexes; the last entry takes the freed
-    // place, so order is not kept.
+    // Deactivates every occurrence this filter activated and unmarks its indexes; the last
+    // entry takes the freed place, so order is not kept.
     void remove(IProperty* property) override;
     void refreshAll() override;
     uint32_t indexOf(IProperty* property) const override;
+    // Fast polling is counted per table entry, and one property may sit in several filters:
+    // each filter deactivates only what it activated itself, and activates it once.
     void activateAll() override;
     void deactivateAll() override;
     const char* getName() const override { return name; }
@@ -77,6 +79,7 @@ private:
     const char* name;
     uint32_t propertyCount;
     IProperty* properties[MAX_PROPERTIES];
+    bool activated[MAX_PROPERTIES]; // by this filter, per position
     // Set by the dispatching task, taken by the GUI task.
     std::atomic<uint8_t> changed;
     uint32_t indexBits[INDEX_BITS / BITS_PER_WORD];

@@ -1,7 +1,5 @@
 #include "model/link/DeviceLink.hpp"
 
-#include "model/dpt/DataPointTable.hpp"
-
 #include <rtos/Rtos.hpp>
 
 #include <cstring>
@@ -42,7 +40,7 @@ void sendHeaderOnly(LinkMessageKind kind, std::uint16_t address, std::uint8_t le
 {
     DeviceFrame frame{};
     frame.used = static_cast<std::uint16_t>(linkBuildHeader(kind, frame, address, length));
-    linkSendFront(frame);
+    static_cast<void>(linkSendFront(frame)); // without room the answer is dropped
 }
 
 void passCall(const DeviceFrame& frame, std::uint16_t address, std::uint8_t length, LinkCallHandler handler,
@@ -89,6 +87,11 @@ void linkInit()
 rtosTaskRecord* linkTaskHandle()
 {
     return linkTaskRecord;
+}
+
+DptSenders linkTableSenders()
+{
+    return {linkSendWrite, linkQueueRead, linkQueueReadFirst};
 }
 
 int linkQueueRead(std::uint16_t address)
@@ -210,7 +213,8 @@ void linkTaskPass(std::uint32_t waitTicks)
             }
             DeviceFrame frame{};
             linkBuildReadRequest(address, frame);
-            linkSendBack(frame);
+            // A read that does not fit is dropped; the entry's countdown brings it back.
+            static_cast<void>(linkSendBack(frame));
         }
     }
     if (!waited && waitTicks > 0) {
@@ -232,6 +236,8 @@ void linkBuildReadRequest(std::uint16_t address, DeviceFrame& frame)
             continue;
         }
         if (!linkMergeRead(frame, next, dptValueSizeAt(next))) {
+            // Its slot was freed a moment ago; should the timer have taken it since, the
+            // entry's countdown brings the read back.
             rtosQueueSend(requestQueue, &next, RTOS_NO_WAIT, QUEUE_SEND_BACK);
         }
     }
@@ -278,12 +284,13 @@ void linkHandleFrame(const DeviceFrame& frame, std::uint32_t used)
         break;
     case MSG_READ_RESPONSE:
     case MSG_WRITE_UNCONFIRMED:
-        linkStoreData(frame);
+        linkStoreData(address, frame.bytes + LINK_HEADER_SIZE, length);
         break;
-    case MSG_WRITE_REQUEST:
-        linkStoreData(frame);
-        sendHeaderOnly(dptHasAddress(address) ? MSG_WRITE_ACK : MSG_WRITE_REFUSED, address, length);
+    case MSG_WRITE_REQUEST: {
+        const bool stored = linkStoreData(address, frame.bytes + LINK_HEADER_SIZE, length);
+        sendHeaderOnly(stored ? MSG_WRITE_ACK : MSG_WRITE_REFUSED, address, length);
         break;
+    }
     case MSG_READ_REFUSED:
         dptStopPolling(address);
         break;
@@ -298,30 +305,35 @@ void linkHandleFrame(const DeviceFrame& frame, std::uint32_t used)
     }
 }
 
-void linkStoreData(const DeviceFrame& frame)
+bool linkStoreData(std::uint16_t address, const std::uint8_t* data, std::uint8_t length)
 {
-    std::uint16_t address = linkFrameAddress(frame, frame.used);
-    if (!dptHasAddress(address)) {
-        return;
+    // Each entry's address is looked up once; bytes between entries are skipped one by one.
+    std::uint32_t index = dptFindAddress(address);
+    if (index >= DPT_TABLE_SIZE) {
+        return false;
     }
-    std::int32_t remaining = linkFrameLength(frame, frame.used);
+    std::int32_t remaining = length;
     if (remaining > static_cast<std::int32_t>(LINK_MAX_DATA)) {
         remaining = LINK_MAX_DATA; // never read past the frame, whatever its length byte says
     }
-    const std::uint8_t* data = frame.bytes + LINK_HEADER_SIZE;
     std::uint32_t consumed = 0;
     do {
-        consumed = dptDecodeRaw(address, data, remaining);
+        consumed = dptDecodeAt(index, data, remaining);
         remaining -= static_cast<std::int32_t>(consumed);
         data += consumed;
         address = static_cast<std::uint16_t>(address + consumed);
+        if (consumed > 0 && remaining > 0) {
+            index = dptFindAddress(address);
+        }
     } while (consumed > 0 && remaining > 0);
+    return true;
 }
 
 void linkAnswerRead(std::uint16_t address, std::uint8_t length)
 {
     // The answer must fit the frame's 59 data bytes, its last entry included.
-    if (!dptHasAddress(address) || length > LINK_MAX_DATA) {
+    std::uint32_t index = dptFindAddress(address);
+    if (index >= DPT_TABLE_SIZE || length > LINK_MAX_DATA) {
         return;
     }
     DeviceFrame frame{};
@@ -329,19 +341,21 @@ void linkAnswerRead(std::uint16_t address, std::uint8_t length)
     std::uint32_t offset = 0;
     std::int32_t remaining = length;
     while (remaining > 0) {
-        if (offset + dptValueSizeAt(address) > LINK_MAX_DATA) {
+        if (offset + dptValueSize(index) > LINK_MAX_DATA) {
             return; // the entry would run past the frame
         }
-        const std::uint32_t written = dptEncodeRaw(address, frame.bytes + LINK_HEADER_SIZE + offset);
+        // An address between entries is answered with one 0xFF.
+        const std::uint32_t written = dptEncodeAt(index, frame.bytes + LINK_HEADER_SIZE + offset);
         if (written == 0) {
             break;
         }
         offset += written;
         remaining -= static_cast<std::int32_t>(written);
         address = static_cast<std::uint16_t>(address + written);
+        index = dptFindAddress(address);
     }
     frame.used = static_cast<std::uint16_t>(LINK_HEADER_SIZE + length);
-    linkSendFront(frame);
+    static_cast<void>(linkSendFront(frame)); // without room the answer is dropped
 }
 
 int linkSendBack(const DeviceFrame& frame)

@@ -1,6 +1,7 @@
 #ifndef MODEL_LINK_DEVICELINK_HPP
 #define MODEL_LINK_DEVICELINK_HPP
 
+#include "model/dpt/DataPointTable.hpp"
 #include "model/link/LinkFrame.hpp"
 
 #include <cstdint>
@@ -26,25 +27,28 @@ void linkSetTxQueue(rtosQueueRecord* panelToDevice);
 void linkSetRxQueue(rtosQueueRecord* deviceToPanel);
 void linkInit();
 rtosTaskRecord* linkTaskHandle();
+// What start-up hands the data-point table: its writes and reads go through this link.
+DptSenders linkTableSenders();
 
 // Read requests: 1 if queued, 0 when the request queue is full (or not created).
-int linkQueueRead(std::uint16_t address);
-int linkQueueReadFirst(std::uint16_t address);
+[[nodiscard]] int linkQueueRead(std::uint16_t address);
+[[nodiscard]] int linkQueueReadFirst(std::uint16_t address);
 
 // Writes and calls go straight to the front of the panel-to-device queue without waiting.
 // 1 if queued; 0 without a queue, when it is full or when n does not fit a frame.
-int linkSendWrite(std::uint16_t address, const void* data, std::uint32_t n);
-int linkSendCall(std::uint16_t address, const void* data, std::uint32_t n);
-int linkCall(std::uint32_t row, const void* data);
+[[nodiscard]] int linkSendWrite(std::uint16_t address, const void* data, std::uint32_t n);
+[[nodiscard]] int linkSendCall(std::uint16_t address, const void* data, std::uint32_t n);
+[[nodiscard]] int linkCall(std::uint32_t row, const void* data);
 
 // The senders of the call table.
-int linkCallGet(std::uint8_t b0, std::uint8_t b1, std::uint8_t b2, std::uint8_t b3);
-int linkCallPut(std::uint8_t b0, std::uint8_t b1, std::uint8_t b2, std::uint16_t value, std::int16_t extra);
-int linkCallFactorySettings(std::uint8_t b);
-int linkCallFunctionCode(std::uint8_t code);
-int linkCallFunctionCodeWithData(std::uint8_t code, const void* data, std::uint32_t n);
-int linkCallActuator();
-int linkCallSubscriberCheck(std::uint8_t b);
+[[nodiscard]] int linkCallGet(std::uint8_t b0, std::uint8_t b1, std::uint8_t b2, std::uint8_t b3);
+[[nodiscard]] int linkCallPut(std::uint8_t b0, std::uint8_t b1, std::uint8_t b2, std::uint16_t value,
+                              std::int16_t extra);
+[[nodiscard]] int linkCallFactorySettings(std::uint8_t b);
+[[nodiscard]] int linkCallFunctionCode(std::uint8_t code);
+[[nodiscard]] int linkCallFunctionCodeWithData(std::uint8_t code, const void* data, std::uint32_t n);
+[[nodiscard]] int linkCallActuator();
+[[nodiscard]] int linkCallSubscriberCheck(std::uint8_t b);
 
 void linkSetResponseHandler(LinkCallHandler handler);
 void linkSetPeerRequestHandler(LinkCallHandler handler);
@@ -55,9 +59,11 @@ void linkTaskPass(std::uint32_t waitTicks);
 void linkHandleFrame(const DeviceFrame& frame, std::uint32_t used);
 void linkBuildReadRequest(std::uint16_t address, DeviceFrame& frame);
 bool linkMergeRead(DeviceFrame& frame, std::uint16_t address, std::uint32_t size);
-void linkStoreData(const DeviceFrame& frame);
+// Stores length data bytes entry by entry from the address on; false, storing nothing, when
+// the address is not in the table.
+bool linkStoreData(std::uint16_t address, const std::uint8_t* data, std::uint8_t length);
 void linkAnswerRead(std::uint16_t address, std::uint8_t length);
-int linkSendBack(const DeviceFrame& frame);
-int linkSendFront(const DeviceFrame& frame);
+[[nodiscard]] int linkSendBack(const DeviceFrame& frame);
+[[nodiscard]] int linkSendFront(const DeviceFrame& frame);
 
 #endif

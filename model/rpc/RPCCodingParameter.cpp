@@ -88,7 +88,7 @@ bool RPCCodingParameter::writeValue(int16_t value)
     const uint16_t address = answerAddress();
     const bool sent = put.setAndSend(byte0, mapGroup(answer[0]), byte2, address, value, nullptr);
     if (sent) {
-        dptRequestRead(dptFindAddress(address)); // refused for an address outside the table
+        static_cast<void>(dptRequestRead(dptFindAddress(address))); // refused outside the table
     }
     return sent;
 }

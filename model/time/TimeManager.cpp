@@ -30,6 +30,7 @@ TimeManager::TimeManager()
       lastWrittenTime(0),
       syncState(SYNC_WAITING),
       startDst(0),
+      deviceTimeFast(0),
       timePoint(DEVICE_TIME_INDEX, this, &timeAction),
       timeSourcePoint(TIME_SOURCE_INDEX, this, &statusAction),
       dstPoint(SUMMER_TIME_INDEX, this, &statusAction),
@@ -139,7 +140,7 @@ void TimeManager::sendStartUpTime()
     }
     syncState = SYNC_TIME_SENT;
     requestStatus();
-    dptSetFastPolling(DEVICE_TIME_INDEX, 1); // the device time every 5 s until the correction
+    pollDeviceTimeFast(true); // the device time every 5 s until the correction
 }
 
 void TimeManager::correctSummerTime(uint8_t summerTime)
@@ -163,7 +164,19 @@ void TimeManager::correctSummerTime(uint8_t summerTime)
             clock.write(now);
         }
     }
-    dptSetFastPolling(DEVICE_TIME_INDEX, 0);
+    pollDeviceTimeFast(false);
+}
+
+void TimeManager::pollDeviceTimeFast(bool fast)
+{
+    // Requests are counted per entry: a second one of ours would keep the entry fast for
+    // good, a release without one would drop a screen's.
+    if (fast == (deviceTimeFast != 0)) {
+        return;
+    }
+    if (dptSetFastPolling(DEVICE_TIME_INDEX, fast ? 1 : 0) != 0) {
+        deviceTimeFast = fast ? 1 : 0;
+    }
 }
 
 void TimeManager::compareClocks(uint32_t deviceSeconds, uint8_t summerTime, uint8_t mode)

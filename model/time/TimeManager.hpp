@@ -99,12 +99,15 @@ private:
     void compareClocks(uint32_t deviceSeconds, uint8_t summerTime, uint8_t mode);
     // Inside the write window only: not around the device's own hour changes.
     void writeToDevice(const helpers::DateTime& value);
+    // Takes or gives back the manager's one fast-polling request for the device time.
+    void pollDeviceTimeFast(bool fast);
 
     DpChangeTimeAction timeAction;
     DpChangeStatusAction statusAction;
     uint32_t lastWrittenTime;
     uint32_t syncState;
     uint8_t startDst;
+    uint8_t deviceTimeFast; // our request on the device time is held
     DataPoint<unsigned int, DP_U32> timePoint;
     DataPoint<unsigned char, DP_U8> timeSourcePoint;
     DataPoint<unsigned char, DP_U8> dstPoint;

@@ -15,7 +15,8 @@ void simulatorStartUp()
     boardStartupHook1();
     simStart();
     boardStartupHook2();
-    dptInit(dptStaticTable(), dptStaticTableSize());
+    dptInit(dptStaticTable(), dptStaticTableSize(), dptStaticAddressOrder());
+    dptSetSenders(linkTableSenders());
     linkSetTxQueue(simGetPanelToDeviceQueue());
     linkSetRxQueue(simGetDeviceToPanelQueue());
     linkInit();

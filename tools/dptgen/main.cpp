@@ -4,6 +4,7 @@
 #include "WriteIfChanged.hpp"
 #include "TableSource.hpp"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -74,9 +75,21 @@ std::string writeTable(const std::vector<Row>& rows)
         }
         out << "}, // " << row.index << " " << row.name << "\n";
     }
-    out << "};\n} // namespace\n\n"
+    out << "};\n\n// The rows in ascending device address, searched by dptFindAddress.\n"
+        << "const DataPointId byAddress[" << rows.size() << "] = {";
+    std::vector<unsigned> order;
+    for (const Row& row : rows) {
+        order.push_back(row.index);
+    }
+    std::sort(order.begin(), order.end(),
+              [&rows](unsigned a, unsigned b) { return rows[a].address < rows[b].address; });
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        out << (i % 16 == 0 ? "\n    " : " ") << order[i] << ",";
+    }
+    out << "\n};\n} // namespace\n\n"
         << "DpTableEntry* dptStaticTable()\n{\n    return table;\n}\n\n"
-        << "std::uint16_t dptStaticTableSize()\n{\n    return " << rows.size() << ";\n}\n";
+        << "std::uint16_t dptStaticTableSize()\n{\n    return " << rows.size() << ";\n}\n\n"
+        << "const DataPointId* dptStaticAddressOrder()\n{\n    return byAddress;\n}\n";
     return out.str();
 }
 

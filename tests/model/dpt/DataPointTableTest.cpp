@@ -85,7 +85,7 @@ TEST_F(DataPointTable, ScaledValuesTravelAsRaw)
     EXPECT_EQ(dptDecodeRaw(0x0200, answer, 2), 2u);
     EXPECT_TRUE(changes.empty());
     float back = 0.0f;
-    dptGet(1, &back);
+    ASSERT_EQ(dptGet(1, &back), 1);
     EXPECT_EQ(back, 47.0f);
     EXPECT_EQ(table[1].countdown, 180) << "an answer reloads the countdown";
 
@@ -136,11 +136,11 @@ TEST_F(DataPointTable, DecodesEveryRawWidth)
     const std::uint8_t byte[] = {200};
     dptDecodeRaw(0x0800, byte, 1);
     float value = 0.0f;
-    dptGet(2, &value);
+    ASSERT_EQ(dptGet(2, &value), 1);
     EXPECT_FLOAT_EQ(value, -0.1f);
-    dptGet(8, &value);
+    ASSERT_EQ(dptGet(8, &value), 1);
     EXPECT_FLOAT_EQ(value, 429496729.5f);
-    dptGet(7, &value);
+    ASSERT_EQ(dptGet(7, &value), 1);
     EXPECT_FLOAT_EQ(value, 20.0f);
 }
 
@@ -255,15 +255,155 @@ TEST_F(DataPointTable, SetWithoutRoomStoresAndNotifiesButReportsTheLostWrite)
     EXPECT_EQ(dptSet(0, &value), 0);
     EXPECT_EQ(changes, std::vector<std::uint32_t>{0});
     std::uint8_t back = 0;
-    dptGet(0, &back);
+    ASSERT_EQ(dptGet(0, &back), 1);
     EXPECT_EQ(back, 42);
 }
 
 TEST_F(DataPointTable, ResetPeriodsRestoresTheNormalPeriod)
 {
-    dptSetFastPolling(0, 1);
+    ASSERT_EQ(dptSetFastPolling(0, 1), 1);
     dptStopPolling(0x0400);
     dptResetPeriods();
     EXPECT_EQ(table[0].currentPeriod, 180);
     EXPECT_EQ(table[3].currentPeriod, 180);
+}
+
+TEST_F(DataPointTable, FindsRowsWhateverTheirOrderInTheTable)
+{
+    struct Case
+    {
+        std::uint16_t address;
+        std::uint32_t index;
+    };
+    const Case cases[] = {
+        {0x0100, 0}, {0x06D0, 14}, {0x0700, 6}, {0x0FFE, 9}, {0x1032, 13}, // 14 stands last, between 5 and 6
+        {0x00FF, DPT_TABLE_SIZE}, {0x0101, DPT_TABLE_SIZE}, {0x1033, DPT_TABLE_SIZE}, {0xFFFF, DPT_TABLE_SIZE},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        EXPECT_EQ(dptFindAddress(c.address), c.index);
+    }
+}
+
+TEST_F(DataPointTable, AddressOrderOutOfOrderIsAProgrammersError)
+{
+    const DataPointId swapped[ROWS] = {1, 0, 2, 3, 4, 5, 14, 6, 7, 8, 9, 10, 11, 12, 13};
+    EXPECT_DEATH(dptInit(table, ROWS, swapped), "address order broken");
+    const DataPointId twice[ROWS] = {0, 0, 1, 2, 3, 4, 5, 14, 6, 7, 8, 9, 10, 11, 12};
+    EXPECT_DEATH(dptInit(table, ROWS, twice), "address order broken");
+}
+
+// Fast polling by count: the entry stays fast while any request is held.
+TEST_F(DataPointTable, FastPollingIsHeldUntilEveryRequestIsReleased)
+{
+    DpTableEntry& entry = table[0]; // 180 / 20
+    EXPECT_EQ(dptSetFastPolling(0, 0), 1) << "a release without a request";
+    EXPECT_EQ(entry.currentPeriod, 180);
+
+    ASSERT_EQ(dptSetFastPolling(0, 1), 1);
+    ASSERT_EQ(dptSetFastPolling(0, 1), 1);
+    EXPECT_EQ(entry.currentPeriod, 20);
+    ASSERT_EQ(dptSetFastPolling(0, 0), 1);
+    EXPECT_EQ(entry.currentPeriod, 20) << "one request still held";
+    ASSERT_EQ(dptSetFastPolling(0, 0), 1);
+    EXPECT_EQ(entry.currentPeriod, 180);
+    ASSERT_EQ(dptSetFastPolling(0, 0), 1);
+    ASSERT_EQ(dptSetFastPolling(0, 1), 1);
+    EXPECT_EQ(entry.currentPeriod, 20) << "the extra release was not saved up";
+
+    // A second request reads at once, also when the entry is fast already.
+    entry.countdown = 15;
+    ASSERT_EQ(dptSetFastPolling(0, 1), 1);
+    dptPollTimerCallback(nullptr);
+    const std::vector<std::uint16_t> reads = takeReads();
+    EXPECT_NE(std::find(reads.begin(), reads.end(), 0x0100), reads.end());
+
+    dptResetPeriods(); // forgets the two held requests
+    EXPECT_EQ(entry.currentPeriod, 180);
+    ASSERT_EQ(dptSetFastPolling(0, 1), 1);
+    ASSERT_EQ(dptSetFastPolling(0, 0), 1);
+    EXPECT_EQ(entry.currentPeriod, 180);
+}
+
+namespace
+{
+// The table's senders without any queue: what it asked for, and whether there was room.
+struct SentLog
+{
+    std::vector<std::vector<std::uint8_t>> writes;
+    std::vector<std::uint16_t> reads;
+    std::vector<std::uint16_t> firstReads;
+    int room = 1;
+};
+SentLog sent;
+
+DptSenders loggingSenders()
+{
+    return {[](std::uint16_t address, const void* data, std::uint32_t n) {
+                std::vector<std::uint8_t> write{static_cast<std::uint8_t>(address >> 8),
+                                                static_cast<std::uint8_t>(address)};
+                const std::uint8_t* bytes = static_cast<const std::uint8_t*>(data);
+                write.insert(write.end(), bytes, bytes + n);
+                sent.writes.push_back(write);
+                return sent.room;
+            },
+            [](std::uint16_t address) {
+                sent.reads.push_back(address);
+                return sent.room;
+            },
+            [](std::uint16_t address) {
+                sent.firstReads.push_back(address);
+                return sent.room;
+            }};
+}
+} // namespace
+
+TEST(DataPointTableSenders, WritesAndReadsGoThroughTheSendersGivenAtStartUp)
+{
+    alignas(4) std::uint8_t bytes[8] = {};
+    float scaled[2] = {0.0f, 0.1f};
+    DpTableEntry rows[] = {
+        {0x0200, DP_SCALED_S16, 180, 20, 180, 0, scaled},
+        {0x0100, DP_U32, 180, 20, 180, 1, bytes},
+    };
+    dptInit(rows, 2);
+    dptSetChangeCallback(nullptr);
+    sent = SentLog{};
+    dptSetSenders(loggingSenders());
+
+    const float value = -47.0f;
+    EXPECT_EQ(dptSet(0, &value), 1);
+    const std::uint32_t count = 0x01020304;
+    EXPECT_EQ(dptSet(1, &count), 1);
+    const std::vector<std::vector<std::uint8_t>> writes = {{0x02, 0x00, 0x2A, 0xFE}, {0x01, 0x00, 4, 3, 2, 1}};
+    EXPECT_EQ(sent.writes, writes) << "the scaled value as its raw -470";
+
+    EXPECT_EQ(dptRequestRead(1), 1);
+    EXPECT_EQ(sent.firstReads, std::vector<std::uint16_t>{0x0100});
+
+    // Both countdowns were set to 1 by the writes: due on the second pass.
+    dptPollTimerCallback(nullptr);
+    EXPECT_TRUE(sent.reads.empty());
+    sent.room = 0;
+    dptPollTimerCallback(nullptr);
+    EXPECT_EQ(sent.reads, (std::vector<std::uint16_t>{0x0200, 0x0100}));
+    EXPECT_LE(rows[0].countdown, 0) << "refused: still due";
+    sent.room = 1;
+    dptPollTimerCallback(nullptr);
+    EXPECT_EQ(rows[0].countdown, 180);
+    EXPECT_EQ(dptSet(1, &count), 1);
+    EXPECT_EQ(dptRequestRead(1), 1);
+
+    // Without senders a write is lost (the value is stored all the same) and reads are refused.
+    dptSetSenders({nullptr, nullptr, nullptr});
+    const std::uint32_t other = 7;
+    EXPECT_EQ(dptSet(1, &other), 0);
+    std::uint32_t back = 0;
+    ASSERT_EQ(dptGet(1, &back), 1);
+    EXPECT_EQ(back, 7u);
+    EXPECT_EQ(dptRequestRead(1), 0);
+    rows[1].countdown = 0;
+    dptPollTimerCallback(nullptr);
+    EXPECT_LE(rows[1].countdown, 0);
+    dptSetSenders(linkTableSenders());
 }

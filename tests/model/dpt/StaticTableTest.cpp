@@ -5,6 +5,7 @@
 #include <cstring>
 #include <map>
 #include <utility>
+#include <vector>
 
 // The compiled-in table as the generator wrote it; the generator itself refuses a source
 // that breaks the table's rules, so these checks guard its output.
@@ -70,4 +71,30 @@ TEST(StaticTable, InitialValues)
         }
     }
     EXPECT_GT(scaled, 0);
+}
+
+TEST(StaticTable, AddressOrderFindsEveryRow)
+{
+    const DataPointId* order = dptStaticAddressOrder();
+    std::vector<bool> seen(1016, false);
+    for (std::uint32_t i = 0; i < 1016; ++i) {
+        ASSERT_LT(order[i], 1016) << i;
+        ASSERT_FALSE(seen[order[i]]) << "row " << order[i] << " twice";
+        seen[order[i]] = true;
+        if (i > 0) {
+            ASSERT_LT(row(order[i - 1]).address, row(order[i]).address) << i;
+        }
+    }
+    // 0xFF01 and 0xFF02 stand between the 0xEF28 and 0xF100 blocks but sort last.
+    EXPECT_EQ(order[1014], 952);
+    EXPECT_EQ(order[1015], 953);
+
+    dptInit(dptStaticTable(), dptStaticTableSize(), order);
+    for (std::uint32_t index = 0; index < 1016; ++index) {
+        ASSERT_EQ(dptFindAddress(row(index).address), index);
+    }
+    EXPECT_EQ(dptFindAddress(0x00F6), DPT_TABLE_SIZE);
+    EXPECT_EQ(dptFindAddress(0x9001), DPT_TABLE_SIZE); // inside a four-byte entry
+    EXPECT_EQ(dptFindAddress(0xFF03), DPT_TABLE_SIZE);
+    EXPECT_EQ(dptFindAddress(0xFFFF), DPT_TABLE_SIZE);
 }

@@ -21,6 +21,7 @@
 //   4: u8        0x0500  never polled
 //   5: u8        0x0600  180/5   countdown 0
 //   6: temperature_6 0x0700 (12 bytes)        14: u8 0x06D0, 48 bytes before row 6
+// The link is this table's sender, as at start-up.
 class TableFixture : public ::testing::Test
 {
 protected:
@@ -59,7 +60,8 @@ protected:
             {0x06D0, DP_U8, 180, 20, 180, 3, &bytes[29]},
         };
         std::memcpy(table, rows, sizeof(rows));
-        dptInit(table, ROWS);
+        dptInit(table, ROWS); // not in address order: the table sorts its own
+        dptSetSenders(linkTableSenders());
         dptSetChangeCallback(nullptr);
         drainRequests();
         takeFrames();

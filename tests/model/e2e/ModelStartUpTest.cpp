@@ -98,7 +98,8 @@ void checker(void*)
     boardStartupHook1();
     simStart();
     boardStartupHook2();
-    dptInit(dptStaticTable(), dptStaticTableSize());
+    dptInit(dptStaticTable(), dptStaticTableSize(), dptStaticAddressOrder());
+    dptSetSenders(linkTableSenders());
     linkSetTxQueue(simGetPanelToDeviceQueue());
     linkSetRxQueue(simGetDeviceToPanelQueue());
     linkInit();

@@ -185,7 +185,7 @@ TEST_F(DeviceLink, StoresReadResponsesEntryByEntry)
     // An entry that does not fit what remains ends the walk.
     linkHandleFrame(makeFrame(1, 1, 0x0400, {1, 2, 3}), 8);
     std::uint32_t value = 1;
-    dptGet(3, &value);
+    ASSERT_EQ(dptGet(3, &value), 1);
     EXPECT_EQ(value, 0u);
 }
 

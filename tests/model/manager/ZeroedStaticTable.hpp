@@ -21,6 +21,7 @@ protected:
         linkSetTxQueue(nullptr);
         linkSetRxQueue(nullptr);
         dptInit(dptStaticTable(), dptStaticTableSize());
+        dptSetSenders(linkTableSenders());
         dptSetChangeCallback(nullptr);
         const DpTableEntry* table = dptStaticTable();
         startValues.clear();
@@ -70,7 +71,7 @@ protected:
         const dp_type type = dptGetType(index);
         const bool isFloat = type >= DP_FLOAT && type <= DP_SCALED_U32; // kept as a float
         ASSERT_EQ(sizeof(T), isFloat ? sizeof(float) : dptValueSize(index)) << "index " << index;
-        dptSet(index, &value);
+        static_cast<void>(dptSet(index, &value)); // the write goes nowhere: no device link
     }
 
     static std::uint16_t period(std::uint32_t index) { return dptStaticTable()[index].currentPeriod; }

@@ -69,7 +69,7 @@ protected:
     static std::uint32_t tableTime()
     {
         std::uint32_t seconds = 0;
-        dptGet(DEVICE_TIME, &seconds);
+        EXPECT_EQ(dptGet(DEVICE_TIME, &seconds), 1);
         return seconds;
     }
 
@@ -298,7 +298,7 @@ TEST_F(Clocks, FailedReadInNormalOperationIsReported)
     fake.readWorks = false;
     deviceTime(DateTime(2024, 5, 2, 10, 30, 0).getTimestamp());
     std::uint8_t failure = 0xFF;
-    dptGet(TimeManager::CLOCK_FAILURE_INDEX, &failure);
+    ASSERT_EQ(dptGet(TimeManager::CLOCK_FAILURE_INDEX, &failure), 1);
     EXPECT_EQ(failure, 0);
     EXPECT_TRUE(fake.writes.empty());
     EXPECT_EQ(tableTime(), DateTime(2024, 5, 2, 10, 30, 0).getTimestamp());

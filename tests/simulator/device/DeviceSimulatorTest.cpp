@@ -159,18 +159,19 @@ TEST_F(DeviceSimulator, SyntheticFramesRiseAndFall)
 TEST_F(DeviceSimulator, SeedingFillsTheTableAndTheQueue)
 {
     dptInit(dptStaticTable(), dptStaticTableSize());
+    dptSetSenders(linkTableSenders());
     linkSetTxQueue(simGetPanelToDeviceQueue());
     simSeedTable();
     std::uint32_t gas = 0;
-    dptGet(356, &gas);
+    ASSERT_EQ(dptGet(356, &gas), 1);
     EXPECT_EQ(gas, 75u);
-    dptGet(27, &gas);
+    ASSERT_EQ(dptGet(27, &gas), 1);
     EXPECT_EQ(gas, 3121200u);
     float quality = 0.0f;
-    dptGet(235, &quality);
+    ASSERT_EQ(dptGet(235, &quality), 1);
     EXPECT_EQ(quality, 0.9374f);
     std::uint8_t date[8];
-    dptGet(186, date);
+    ASSERT_EQ(dptGet(186, date), 1);
     const std::uint8_t expected[] = {0x20, 0x19, 0x03, 0x28, 0x06, 0x00, 0x00, 0x00};
     EXPECT_EQ(std::memcmp(date, expected, 8), 0);
     EXPECT_EQ(rtosQueueMessagesWaiting(simGetPanelToDeviceQueue()), 70u) << "writes beyond 70 are dropped";

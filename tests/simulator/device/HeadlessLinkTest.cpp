@@ -32,7 +32,9 @@ void onChange(std::uint32_t index)
 bool holdsBurst()
 {
     std::int16_t values[21];
-    dptGet(PROFILE, values);
+    if (!dptGet(PROFILE, values)) {
+        return false;
+    }
     if (values[0] < 345 || values[0] > 805 || (values[0] - 345) % 5 != 0) {
         return false;
     }
@@ -65,6 +67,7 @@ void watcher(void*)
     startTime = std::chrono::steady_clock::now();
     simStart();
     dptInit(dptStaticTable(), dptStaticTableSize());
+    dptSetSenders(linkTableSenders());
     linkSetTxQueue(simGetPanelToDeviceQueue());
     linkSetRxQueue(simGetDeviceToPanelQueue());
     linkInit();

@@ -24,7 +24,8 @@ ScreenTestBed::ScreenTestBed(quillon::Color background)
     // No queues: writes are stored and dispatched, nothing is sent or asked.
     linkSetTxQueue(nullptr);
     linkSetRxQueue(nullptr);
-    dptInit(dptStaticTable(), dptStaticTableSize());
+    dptInit(dptStaticTable(), dptStaticTableSize(), dptStaticAddressOrder());
+    dptSetSenders(linkTableSenders());
     dptSetChangeCallback(nullptr); // the seeds are the device's state, not changes
     simSeedTable();
     model().init();
@@ -37,7 +38,7 @@ ScreenTestBed::~ScreenTestBed()
     leave();
     model().bind(nullptr);
     dptSetChangeCallback(nullptr);
-    dptInit(dptStaticTable(), dptStaticTableSize()); // the next test starts from normal periods
+    dptInit(dptStaticTable(), dptStaticTableSize(), dptStaticAddressOrder()); // the next test starts from normal periods
     display.hal().setListener(nullptr);
 }
 
