@@ -48,9 +48,12 @@ void blockCurrent(uint32_t ticks, bool canWaitForEver);
 void freeTask(rtosTaskRecord* task);
 } // namespace rtosInternal
 
+struct rtosQueueRecord;
+
 // Tests only: frees every task, timer and registry entry and returns the kernel to its first state.
 void rtosResetKernelForTest();
 void rtosResetTimersForTest();
+rtosQueueRecord* rtosTimerCommandQueueForTest();
 void rtosResetQueueRegistryForTest();
 
 // Kernel checks read as conditions that must hold.

@@ -37,7 +37,7 @@ enum rtosTimerCommandNumber : int32_t
     TIMER_CMD_CHANGE_PERIOD_FROM_INTERRUPT = 9,
 };
 
-// An item of the command queue "TmrQ".
+// An item of the command queue "TimerQ".
 struct rtosTimerCommand
 {
     int32_t command;

@@ -138,7 +138,8 @@ TEST_F(Tasks, NamesAreCutToSixCharactersAndTheStartCreatesIdleAndTimerTask)
     EXPECT_STREQ(rtosTaskGetName(task), "SC");
     rtosStartScheduler(); // the test port's start returns
     ASSERT_TRUE(testport::started());
-    EXPECT_STREQ(rtosTaskGetName(rtosTimerGetTaskHandle()), "Tmr Sv");
+    EXPECT_STREQ(rtosTaskGetName(rtosTimerGetTaskHandle()), "Timers"); // six characters: kept whole
+    EXPECT_STREQ(rtosQueueGetRegisteredName(rtosTimerCommandQueueForTest()), "TimerQ");
     EXPECT_STREQ(rtosTaskGetName(rtosGetIdleTaskHandle()), "IDLE");
     EXPECT_EQ(rtosTaskPriorityGet(rtosTimerGetTaskHandle()), 5u);
     EXPECT_EQ(rtosGetNumberOfTasks(), 3u);
