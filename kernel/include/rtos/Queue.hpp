@@ -23,7 +23,6 @@ struct rtosQueueRecord
 };
 typedef rtosQueueRecord* rtosQueueHandle;
 typedef rtosQueueRecord* rtosSemaphoreHandle;
-typedef rtosQueueRecord* rtosMutexHandle;
 
 enum rtosQueuePosition : uint32_t
 {
@@ -57,10 +56,7 @@ int32_t rtosQueueIsEmptyFromInterrupt(rtosQueueHandle queue);
 int32_t rtosQueueIsFullFromInterrupt(rtosQueueHandle queue);
 void rtosQueueDelete(rtosQueueHandle queue);
 
-// Mutexes and counting semaphores on queues. Taking is receiving, giving is sending no item.
-rtosQueueHandle rtosQueueCreateMutex(void);
-int32_t rtosQueueTakeMutexRecursive(rtosQueueHandle mutex, uint32_t ticks);
-int32_t rtosQueueGiveMutexRecursive(rtosQueueHandle mutex);
+// Counting semaphores on queues: taking is receiving, giving is sending no item. Mutexes: rtos/Mutex.hpp.
 rtosQueueHandle rtosQueueCreateCountingSemaphore(uint32_t maximum, uint32_t initial);
 
 // Registry of named queues (10 slots).
