@@ -21,7 +21,7 @@ rtosQueueHandle rtosQueueCreateMutex(void)
     mutex->sendLock = rtosInternal::QUEUE_UNLOCKED;
     rtosListInit(&mutex->tasksWaitingToSend);
     rtosListInit(&mutex->tasksWaitingToReceive);
-    rtosQueueSend(mutex, nullptr, 0, QUEUE_SEND_BACK); // starts available
+    static_cast<void>(rtosQueueSend(mutex, nullptr, 0, QUEUE_SEND_BACK)); // starts available: an empty mutex has room
     return mutex;
 }
 
@@ -47,7 +47,7 @@ int32_t rtosQueueGiveMutexRecursive(rtosQueueHandle mutex)
     }
     setRecursiveCount(mutex, recursiveCountOf(mutex) - 1);
     if (recursiveCountOf(mutex) == 0) {
-        rtosQueueSend(mutex, nullptr, 0, QUEUE_SEND_BACK);
+        static_cast<void>(rtosQueueSend(mutex, nullptr, 0, QUEUE_SEND_BACK)); // a held mutex has room
     }
     return RTOS_PASS;
 }

@@ -9,9 +9,9 @@ extern "C" {
 // receiving, giving is sending no item. A task waiting for it lends the holder its priority.
 typedef rtosQueueRecord* rtosMutexHandle;
 
-rtosQueueHandle rtosQueueCreateMutex(void);
-int32_t rtosQueueTakeMutexRecursive(rtosQueueHandle mutex, uint32_t ticks);
-int32_t rtosQueueGiveMutexRecursive(rtosQueueHandle mutex);
+[[nodiscard]] rtosQueueHandle rtosQueueCreateMutex(void);
+[[nodiscard]] int32_t rtosQueueTakeMutexRecursive(rtosQueueHandle mutex, uint32_t ticks);
+[[nodiscard]] int32_t rtosQueueGiveMutexRecursive(rtosQueueHandle mutex);
 
 } // extern "C"
 
