@@ -232,7 +232,8 @@ void linkBuildReadRequest(std::uint16_t address, DeviceFrame& frame)
             continue;
         }
         if (!linkMergeRead(frame, next, dptValueSizeAt(next))) {
-            static_cast<void>(rtosQueueSend(requestQueue, &next, RTOS_NO_WAIT, QUEUE_SEND_BACK)); // room: just taken out
+            // Full only when the poll timer refilled it meanwhile; the entry is then read in its next period.
+            static_cast<void>(rtosQueueSend(requestQueue, &next, RTOS_NO_WAIT, QUEUE_SEND_BACK));
         }
     }
 }
