@@ -28,6 +28,14 @@ struct rtosKernelState
     volatile uint32_t nextUnblockTick;
 };
 
+// The ready lists are found by one highest-set-bit lookup in the ready-priority word.
+static_assert(RTOS_MAX_PRIORITIES <= 8 * sizeof(rtosKernelState::readyPriorities),
+              "every priority is a bit of the ready-priority word");
+static_assert(sizeof(rtosKernelState::readyPriorities) <= sizeof(unsigned int),
+              "the ready-priority word fits the bit lookup");
+static_assert(RTOS_IDLE_PRIORITY < RTOS_MAX_PRIORITIES && RTOS_TIMER_TASK_PRIORITY < RTOS_MAX_PRIORITIES,
+              "the kernel's own tasks run at priorities it has");
+
 extern rtosKernelState rtosKernel;
 
 // Scheduler list work shared by the kernel's files; callers hold the critical section or
@@ -37,6 +45,7 @@ namespace rtosInternal
 constexpr uint32_t ITEM_VALUE_IN_USE = 0x80000000u; // an event group wait owns the event item value
 
 constexpr uint32_t eventValueFor(uint32_t priority) { return RTOS_MAX_PRIORITIES - priority; }
+static_assert(eventValueFor(0) < ITEM_VALUE_IN_USE, "a priority's waiting value never reads as in use");
 inline rtosTaskRecord* orCurrent(rtosTaskHandle task) { return task != nullptr ? task : rtosKernel.currentTask; }
 
 void addToReadyList(rtosTaskRecord* task);
@@ -48,9 +57,12 @@ void blockCurrent(uint32_t ticks, bool canWaitForEver);
 void freeTask(rtosTaskRecord* task);
 } // namespace rtosInternal
 
+struct rtosQueueRecord;
+
 // Tests only: frees every task, timer and registry entry and returns the kernel to its first state.
 void rtosResetKernelForTest();
 void rtosResetTimersForTest();
+rtosQueueRecord* rtosTimerCommandQueueForTest();
 void rtosResetQueueRegistryForTest();
 
 // Kernel checks read as conditions that must hold.

@@ -1,4 +1,5 @@
 #include "KernelState.hpp"
+#include "MutexRecord.hpp"
 
 #include <rtos/Port.hpp>
 #include <rtos/Queue.hpp>
@@ -7,7 +8,7 @@
 
 namespace
 {
-constexpr int32_t UNLOCKED = -1;
+constexpr int32_t UNLOCKED = rtosInternal::QUEUE_UNLOCKED;
 constexpr int32_t LOCKED_UNMODIFIED = 0;
 
 struct RegistryEntry
@@ -17,15 +18,9 @@ struct RegistryEntry
 };
 RegistryEntry registry[RTOS_QUEUE_REGISTRY_SIZE];
 
-// A mutex is a queue without storage: its head is none and its tail names the holder.
-bool isMutex(const rtosQueueRecord* queue) { return queue->head == nullptr; }
-rtosTaskHandle holderOf(const rtosQueueRecord* queue) { return reinterpret_cast<rtosTaskHandle>(queue->tail); }
-void setHolder(rtosQueueRecord* queue, rtosTaskHandle holder) { queue->tail = reinterpret_cast<int8_t*>(holder); }
-uintptr_t recursiveCountOf(const rtosQueueRecord* queue) { return reinterpret_cast<uintptr_t>(queue->readPosition); }
-void setRecursiveCount(rtosQueueRecord* queue, uintptr_t count)
-{
-    queue->readPosition = reinterpret_cast<int8_t*>(count);
-}
+using rtosInternal::holderOf;
+using rtosInternal::isMutex;
+using rtosInternal::setHolder;
 
 void checkItem(const rtosQueueRecord* queue, const void* item)
 {
@@ -401,49 +396,6 @@ void rtosQueueDelete(rtosQueueHandle queue)
     RTOS_CHECK(queue != nullptr);
     rtosQueueUnregister(queue);
     rtosFree(queue);
-}
-
-rtosQueueHandle rtosQueueCreateMutex(void)
-{
-    rtosQueueRecord* mutex = static_cast<rtosQueueRecord*>(rtosMalloc(sizeof(rtosQueueRecord)));
-    if (mutex == nullptr) {
-        return nullptr;
-    }
-    std::memset(mutex, 0, sizeof(*mutex));
-    mutex->length = 1;
-    mutex->receiveLock = UNLOCKED;
-    mutex->sendLock = UNLOCKED;
-    rtosListInit(&mutex->tasksWaitingToSend);
-    rtosListInit(&mutex->tasksWaitingToReceive);
-    rtosQueueSend(mutex, nullptr, 0, QUEUE_SEND_BACK); // starts available
-    return mutex;
-}
-
-int32_t rtosQueueTakeMutexRecursive(rtosQueueHandle mutex, uint32_t ticks)
-{
-    RTOS_CHECK(mutex != nullptr);
-    if (holderOf(mutex) == rtosGetCurrentTaskHandle()) {
-        setRecursiveCount(mutex, recursiveCountOf(mutex) + 1);
-        return RTOS_PASS;
-    }
-    const int32_t taken = rtosQueueReceive(mutex, nullptr, ticks, 0);
-    if (taken) {
-        setRecursiveCount(mutex, recursiveCountOf(mutex) + 1);
-    }
-    return taken;
-}
-
-int32_t rtosQueueGiveMutexRecursive(rtosQueueHandle mutex)
-{
-    RTOS_CHECK(mutex != nullptr);
-    if (holderOf(mutex) != rtosGetCurrentTaskHandle()) {
-        return RTOS_FAIL;
-    }
-    setRecursiveCount(mutex, recursiveCountOf(mutex) - 1);
-    if (recursiveCountOf(mutex) == 0) {
-        rtosQueueSend(mutex, nullptr, 0, QUEUE_SEND_BACK);
-    }
-    return RTOS_PASS;
 }
 
 rtosQueueHandle rtosQueueCreateCountingSemaphore(uint32_t maximum, uint32_t initial)

@@ -28,7 +28,7 @@ void initInfrastructure()
         t.overflowList = &t.lists[1];
         t.commandQueue = rtosQueueCreate(RTOS_TIMER_QUEUE_LENGTH, sizeof(rtosTimerCommand), QUEUE_TYPE_BASE);
         RTOS_CHECK(t.commandQueue != nullptr);
-        rtosQueueAddToRegistry(t.commandQueue, "TmrQ");
+        rtosQueueAddToRegistry(t.commandQueue, "TimerQ");
     }
     portExitCritical();
 }
@@ -282,11 +282,13 @@ int32_t rtosTimerCreateTask(void)
 {
     initInfrastructure();
     RTOS_CHECK(t.commandQueue != nullptr);
-    const int32_t result = rtosTaskCreate(timerTask, "Tmr Svc", RTOS_TIMER_TASK_STACK_WORDS, nullptr,
+    const int32_t result = rtosTaskCreate(timerTask, "Timers", RTOS_TIMER_TASK_STACK_WORDS, nullptr,
                                           RTOS_TIMER_TASK_PRIORITY, &t.task, nullptr, nullptr);
     RTOS_CHECK(result != RTOS_FAIL);
     return result;
 }
+
+rtosQueueRecord* rtosTimerCommandQueueForTest() { return t.commandQueue; }
 
 void rtosResetTimersForTest()
 {

@@ -119,7 +119,7 @@ void dptInit(DpTableEntry* newTable, std::uint16_t count, const DataPointId* ord
     if (!pollTimer) {
         pollTimer = rtosTimerCreate("DPT", DPT_POLL_PERIOD_TICKS, 1, 0, dptPollTimerCallback);
         if (pollTimer) {
-            rtosTimerStart(pollTimer, 0);
+            static_cast<void>(rtosTimerStart(pollTimer, 0)); // the command queue is empty at start-up
         }
     }
     dptResetPeriods();

@@ -238,7 +238,7 @@ void linkBuildReadRequest(std::uint16_t address, DeviceFrame& frame)
         if (!linkMergeRead(frame, next, dptValueSizeAt(next))) {
             // Its slot was freed a moment ago; should the timer have taken it since, the
             // entry's countdown brings the read back.
-            rtosQueueSend(requestQueue, &next, RTOS_NO_WAIT, QUEUE_SEND_BACK);
+            static_cast<void>(rtosQueueSend(requestQueue, &next, RTOS_NO_WAIT, QUEUE_SEND_BACK));
         }
     }
 }

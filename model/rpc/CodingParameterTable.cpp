@@ -6,8 +6,8 @@ namespace model
 {
 namespace
 {
-// Texts of our own text table. Parameter names and the unit and value texts our tables
-// do not hold are the empty text; screens do not show these rows.
+// Texts of our own text table. The names, units and value texts of the rows not listed here
+// are the empty text; no screen shows those rows.
 constexpr uint16_t TEXT_EMPTY = 0;
 constexpr uint16_t TEXT_NONE = CODING_NO_TEXT;
 constexpr uint16_t TEXT_DEGREES_CELSIUS = 514;
@@ -18,17 +18,29 @@ constexpr uint16_t TEXT_HEATING_CIRCUIT_2 = 965;
 constexpr uint16_t TEXT_HEATING_CIRCUIT_3 = 966;
 constexpr uint16_t TEXT_DHW = 1159;
 constexpr uint16_t TEXT_SOLAR = 1201;
-constexpr uint16_t TEXT_UNKNOWN = TEXT_EMPTY;
-constexpr uint16_t TEXT_BOILER = TEXT_EMPTY;
-constexpr uint16_t TEXT_ALL_PARAMETERS = TEXT_EMPTY;
-constexpr uint16_t TEXT_COMBUSTION_CONTROLLER = TEXT_EMPTY;
+constexpr uint16_t TEXT_UNKNOWN = 1410;
+constexpr uint16_t TEXT_BOILER = 1411;
+constexpr uint16_t TEXT_ALL_PARAMETERS = 1412;
+constexpr uint16_t TEXT_COMBUSTION_CONTROLLER = 1413;
+constexpr uint16_t TEXT_REMOTE_CONTROL = 1414;
+constexpr uint16_t TEXT_WITHOUT_REMOTE_CONTROL = 1415;
+constexpr uint16_t TEXT_WITH_TELVO_200 = 1416;
+constexpr uint16_t TEXT_WITH_TELVO_300 = 1417;
+constexpr uint16_t TEXT_FROST_PROTECTION_LIMITS = 1418;
+constexpr uint16_t TEXT_SEE_SERVICE_MANUAL = 1419;
+constexpr uint16_t TEXT_SUMMER_ECONOMY_LIMIT = 1420;
+constexpr uint16_t TEXT_NO_VALUE = 1421; // "None"
+constexpr uint16_t TEXT_ROOM_TEMPERATURE_CORRECTION = 1422;
+constexpr uint16_t TEXT_KELVIN = 1423;
+constexpr uint16_t TEXT_SOLAR_FLOW_RATE = 1424;
 
 // Remote control: without, with either of the two remote units.
-constexpr CodingValuePair REMOTE_CONTROL[] = {{0, TEXT_EMPTY}, {1, TEXT_EMPTY}, {2, TEXT_EMPTY}};
+constexpr CodingValuePair REMOTE_CONTROL[] = {
+    {0, TEXT_WITHOUT_REMOTE_CONTROL}, {1, TEXT_WITH_TELVO_200}, {2, TEXT_WITH_TELVO_300}};
 // Summer economy limit: 36 means none.
-constexpr CodingValuePair SUMMER_LIMIT[] = {{36, TEXT_EMPTY}};
+constexpr CodingValuePair SUMMER_LIMIT[] = {{36, TEXT_NO_VALUE}};
 // Room temperature correction: 50 (0 K after the offset) means none.
-constexpr CodingValuePair ROOM_CORRECTION[] = {{50, TEXT_EMPTY}};
+constexpr CodingValuePair ROOM_CORRECTION[] = {{50, TEXT_NO_VALUE}};
 
 // Each heating-circuit block has list rows of its own, 48 apart, over the same pairs.
 constexpr uint32_t CIRCUIT_LIST_STRIDE = 48;
@@ -59,13 +71,13 @@ const uint16_t GROUP_TEXTS[CODING_GROUP_COUNT] = {
 constexpr uint32_t CIRCUIT_PARAMETER_COUNT = 34;
 constexpr uint16_t CIRCUIT_ADDRESS_STRIDE = 0x1000;
 constexpr CodingParameterRecord CIRCUIT_PARAMETERS[CIRCUIT_PARAMETER_COUNT] = {
-    {0x27A0, 0, 2, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 1},
+    {0x27A0, 0, 2, TEXT_REMOTE_CONTROL, TEXT_NONE, 0, 0, 1.0f, 1},
     {0x27A1, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
     {0x27A2, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x27A3, 0, 1, TEXT_EMPTY, TEXT_EMPTY, 0, 0, 1.0f, 0},
+    {0x27A3, 0, 1, TEXT_FROST_PROTECTION_LIMITS, TEXT_SEE_SERVICE_MANUAL, 0, 0, 1.0f, 0},
     {0x27A4, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
     {0x27A5, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x27A6, 0, 3, TEXT_EMPTY, TEXT_DEGREES_CELSIUS, 0, 0, 1.0f, 5},
+    {0x27A6, 0, 3, TEXT_SUMMER_ECONOMY_LIMIT, TEXT_DEGREES_CELSIUS, 0, 0, 1.0f, 5},
     {0x27A7, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
     {0x27A8, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
     {0x27A9, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
@@ -81,7 +93,7 @@ constexpr CodingParameterRecord CIRCUIT_PARAMETERS[CIRCUIT_PARAMETER_COUNT] = {
     {0x27D7, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
     {0x27D8, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
     {0x27E1, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0x27E2, 0, 3, TEXT_EMPTY, TEXT_EMPTY, -50, 0, 0.1f, 17},
+    {0x27E2, 0, 3, TEXT_ROOM_TEMPERATURE_CORRECTION, TEXT_KELVIN, -50, 0, 0.1f, 17},
     {0x27E5, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
     {0x27E6, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
     {0x27E7, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
@@ -201,7 +213,7 @@ constexpr CodingParameterRecord OTHER_PARAMETERS[OTHER_PARAMETER_COUNT] = {
     {0xCF0C, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
     {0xCF0D, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
     {0xCF0E, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
-    {0xCF0F, 0, 1, TEXT_EMPTY, TEXT_LITRES_PER_MINUTE, 0, 0, 0.1f, 0},
+    {0xCF0F, 0, 1, TEXT_SOLAR_FLOW_RATE, TEXT_LITRES_PER_MINUTE, 0, 0, 0.1f, 0},
     {0xCF10, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
     {0xCF11, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},
     {0xCF12, 0, 1, TEXT_EMPTY, TEXT_NONE, 0, 0, 1.0f, 0},

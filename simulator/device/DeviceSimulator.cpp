@@ -155,7 +155,7 @@ void simAnswerFrame(const DeviceFrame& frame)
 void simSendToPanel(const DeviceFrame& frame)
 {
     if (deviceToPanel) {
-        rtosQueueSend(deviceToPanel, &frame, RTOS_MAX_DELAY, QUEUE_SEND_BACK);
+        static_cast<void>(rtosQueueSend(deviceToPanel, &frame, RTOS_MAX_DELAY, QUEUE_SEND_BACK)); // waits for room
     }
 }
 

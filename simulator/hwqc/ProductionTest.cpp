@@ -37,7 +37,7 @@ void postFromInterrupt(const HwqcMessage& message)
     }
     int32_t switchNeeded = 0;
     // A full queue drops the message.
-    rtosQueueSendFromInterrupt(messages, &message, &switchNeeded, QUEUE_SEND_BACK);
+    static_cast<void>(rtosQueueSendFromInterrupt(messages, &message, &switchNeeded, QUEUE_SEND_BACK));
     if (switchNeeded != 0) {
         portYield();
     }

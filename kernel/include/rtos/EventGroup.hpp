@@ -22,10 +22,10 @@ struct rtosEventGroup
 };
 typedef rtosEventGroup* rtosEventGroupHandle;
 
-rtosEventGroupHandle rtosEventGroupCreate(void);
-uint32_t rtosEventGroupWaitBits(rtosEventGroupHandle group, uint32_t bits, int32_t clearOnExit, int32_t waitForAll,
+[[nodiscard]] rtosEventGroupHandle rtosEventGroupCreate(void);
+[[nodiscard]] uint32_t rtosEventGroupWaitBits(rtosEventGroupHandle group, uint32_t bits, int32_t clearOnExit, int32_t waitForAll,
                                 uint32_t ticks);
-uint32_t rtosEventGroupSync(rtosEventGroupHandle group, uint32_t bitsToSet, uint32_t bitsToWaitFor, uint32_t ticks);
+[[nodiscard]] uint32_t rtosEventGroupSync(rtosEventGroupHandle group, uint32_t bitsToSet, uint32_t bitsToWaitFor, uint32_t ticks);
 uint32_t rtosEventGroupSetBits(rtosEventGroupHandle group, uint32_t bits);
 uint32_t rtosEventGroupClearBits(rtosEventGroupHandle group, uint32_t bits);
 uint32_t rtosEventGroupGetBitsFromInterrupt(rtosEventGroupHandle group);

@@ -23,7 +23,6 @@ struct rtosQueueRecord
 };
 typedef rtosQueueRecord* rtosQueueHandle;
 typedef rtosQueueRecord* rtosSemaphoreHandle;
-typedef rtosQueueRecord* rtosMutexHandle;
 
 enum rtosQueuePosition : uint32_t
 {
@@ -39,15 +38,15 @@ enum rtosQueueType : uint8_t
     QUEUE_TYPE_COUNTING_SEMAPHORE = 2,
 };
 
-rtosQueueHandle rtosQueueCreate(uint32_t length, uint32_t itemSize, uint8_t type);
+[[nodiscard]] rtosQueueHandle rtosQueueCreate(uint32_t length, uint32_t itemSize, uint8_t type);
 int32_t rtosQueueReset(rtosQueueHandle queue, int32_t isNewQueue);
-int32_t rtosQueueSend(rtosQueueHandle queue, const void* item, uint32_t ticks, uint32_t position);
-int32_t rtosQueueSendFromInterrupt(rtosQueueHandle queue, const void* item, int32_t* switchNeededOut,
+[[nodiscard]] int32_t rtosQueueSend(rtosQueueHandle queue, const void* item, uint32_t ticks, uint32_t position);
+[[nodiscard]] int32_t rtosQueueSendFromInterrupt(rtosQueueHandle queue, const void* item, int32_t* switchNeededOut,
                                    uint32_t position);
-int32_t rtosQueueGiveFromInterrupt(rtosQueueHandle queue, int32_t* switchNeededOut);
-int32_t rtosQueueReceive(rtosQueueHandle queue, void* buffer, uint32_t ticks, int32_t peek);
-int32_t rtosQueueReceiveFromInterrupt(rtosQueueHandle queue, void* buffer, int32_t* switchNeededOut);
-int32_t rtosQueuePeekFromInterrupt(rtosQueueHandle queue, void* buffer);
+[[nodiscard]] int32_t rtosQueueGiveFromInterrupt(rtosQueueHandle queue, int32_t* switchNeededOut);
+[[nodiscard]] int32_t rtosQueueReceive(rtosQueueHandle queue, void* buffer, uint32_t ticks, int32_t peek);
+[[nodiscard]] int32_t rtosQueueReceiveFromInterrupt(rtosQueueHandle queue, void* buffer, int32_t* switchNeededOut);
+[[nodiscard]] int32_t rtosQueuePeekFromInterrupt(rtosQueueHandle queue, void* buffer);
 uint32_t rtosQueueMessagesWaiting(rtosQueueHandle queue);
 uint32_t rtosQueueSpacesAvailable(rtosQueueHandle queue);
 uint32_t rtosQueueMessagesWaitingFromInterrupt(rtosQueueHandle queue);
@@ -57,11 +56,8 @@ int32_t rtosQueueIsEmptyFromInterrupt(rtosQueueHandle queue);
 int32_t rtosQueueIsFullFromInterrupt(rtosQueueHandle queue);
 void rtosQueueDelete(rtosQueueHandle queue);
 
-// Mutexes and counting semaphores on queues. Taking is receiving, giving is sending no item.
-rtosQueueHandle rtosQueueCreateMutex(void);
-int32_t rtosQueueTakeMutexRecursive(rtosQueueHandle mutex, uint32_t ticks);
-int32_t rtosQueueGiveMutexRecursive(rtosQueueHandle mutex);
-rtosQueueHandle rtosQueueCreateCountingSemaphore(uint32_t maximum, uint32_t initial);
+// Counting semaphores on queues: taking is receiving, giving is sending no item. Mutexes: rtos/Mutex.hpp.
+[[nodiscard]] rtosQueueHandle rtosQueueCreateCountingSemaphore(uint32_t maximum, uint32_t initial);
 
 // Registry of named queues (10 slots).
 void rtosQueueAddToRegistry(rtosQueueHandle queue, const char* name);

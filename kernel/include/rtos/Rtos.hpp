@@ -6,6 +6,7 @@
 #include <rtos/Config.hpp>
 #include <rtos/EventGroup.hpp>
 #include <rtos/List.hpp>
+#include <rtos/Mutex.hpp>
 #include <rtos/Port.hpp>
 #include <rtos/Queue.hpp>
 #include <rtos/Task.hpp>

@@ -110,15 +110,15 @@ int32_t rtosPriorityDisinherit(rtosTaskHandle holder);
 rtosTaskHandle rtosIncrementMutexHeldCount(void);
 
 // Direct-to-task notifications.
-uint32_t rtosNotifyTake(int32_t clearOnExit, uint32_t ticks);
-int32_t rtosNotifyWait(uint32_t bitsToClearOnEntry, uint32_t bitsToClearOnExit, uint32_t* valueOut, uint32_t ticks);
+[[nodiscard]] uint32_t rtosNotifyTake(int32_t clearOnExit, uint32_t ticks);
+[[nodiscard]] int32_t rtosNotifyWait(uint32_t bitsToClearOnEntry, uint32_t bitsToClearOnExit, uint32_t* valueOut, uint32_t ticks);
 int32_t rtosNotify(rtosTaskHandle task, uint32_t value, rtosNotifyAction action, uint32_t* previousValueOut);
 int32_t rtosNotifyFromInterrupt(rtosTaskHandle task, uint32_t value, rtosNotifyAction action,
                                 int32_t* switchNeededOut);
 void rtosNotifyGiveFromInterrupt(rtosTaskHandle task, int32_t* switchNeededOut);
 
 // Kernel memory: the host allocator, taken with the scheduler kept out.
-void* rtosMalloc(size_t size);
+[[nodiscard]] void* rtosMalloc(size_t size);
 void rtosFree(void* pointer);
 
 // Application hooks. The kernel has stand-ins that a program replaces by defining its own.

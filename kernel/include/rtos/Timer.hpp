@@ -37,7 +37,7 @@ enum rtosTimerCommandNumber : int32_t
     TIMER_CMD_CHANGE_PERIOD_FROM_INTERRUPT = 9,
 };
 
-// An item of the command queue "TmrQ".
+// An item of the command queue "TimerQ".
 struct rtosTimerCommand
 {
     int32_t command;
@@ -57,12 +57,12 @@ struct rtosTimerCommand
     };
 };
 
-rtosTimerHandle rtosTimerCreate(const char* name, uint32_t period, uint32_t autoReload, uint32_t id,
+[[nodiscard]] rtosTimerHandle rtosTimerCreate(const char* name, uint32_t period, uint32_t autoReload, uint32_t id,
                                 rtosTimerCallback callback);
-int32_t rtosTimerGenericCommand(rtosTimerHandle timer, int32_t command, uint32_t value, int32_t* switchNeededOut,
+[[nodiscard]] int32_t rtosTimerGenericCommand(rtosTimerHandle timer, int32_t command, uint32_t value, int32_t* switchNeededOut,
                                 uint32_t ticks);
-int32_t rtosTimerPendCall(rtosPendedFunction function, void* parameter1, uint32_t parameter2, uint32_t ticks);
-int32_t rtosTimerPendCallFromInterrupt(rtosPendedFunction function, void* parameter1, uint32_t parameter2,
+[[nodiscard]] int32_t rtosTimerPendCall(rtosPendedFunction function, void* parameter1, uint32_t parameter2, uint32_t ticks);
+[[nodiscard]] int32_t rtosTimerPendCallFromInterrupt(rtosPendedFunction function, void* parameter1, uint32_t parameter2,
                                        int32_t* switchNeededOut);
 int32_t rtosTimerIsActive(rtosTimerHandle timer);
 uint32_t rtosTimerGetId(rtosTimerHandle timer);
@@ -74,23 +74,23 @@ int32_t rtosTimerCreateTask(void); // called by rtosStartScheduler
 } // extern "C"
 
 // The usual commands, each a rtosTimerGenericCommand.
-inline int32_t rtosTimerStart(rtosTimerHandle timer, uint32_t ticks)
+[[nodiscard]] inline int32_t rtosTimerStart(rtosTimerHandle timer, uint32_t ticks)
 {
     return rtosTimerGenericCommand(timer, TIMER_CMD_START, rtosGetTickCount(), nullptr, ticks);
 }
-inline int32_t rtosTimerStop(rtosTimerHandle timer, uint32_t ticks)
+[[nodiscard]] inline int32_t rtosTimerStop(rtosTimerHandle timer, uint32_t ticks)
 {
     return rtosTimerGenericCommand(timer, TIMER_CMD_STOP, 0, nullptr, ticks);
 }
-inline int32_t rtosTimerReset(rtosTimerHandle timer, uint32_t ticks)
+[[nodiscard]] inline int32_t rtosTimerReset(rtosTimerHandle timer, uint32_t ticks)
 {
     return rtosTimerGenericCommand(timer, TIMER_CMD_RESET, rtosGetTickCount(), nullptr, ticks);
 }
-inline int32_t rtosTimerChangePeriod(rtosTimerHandle timer, uint32_t period, uint32_t ticks)
+[[nodiscard]] inline int32_t rtosTimerChangePeriod(rtosTimerHandle timer, uint32_t period, uint32_t ticks)
 {
     return rtosTimerGenericCommand(timer, TIMER_CMD_CHANGE_PERIOD, period, nullptr, ticks);
 }
-inline int32_t rtosTimerDelete(rtosTimerHandle timer, uint32_t ticks)
+[[nodiscard]] inline int32_t rtosTimerDelete(rtosTimerHandle timer, uint32_t ticks)
 {
     return rtosTimerGenericCommand(timer, TIMER_CMD_DELETE, 0, nullptr, ticks);
 }

@@ -138,7 +138,8 @@ TEST_F(Tasks, NamesAreCutToSixCharactersAndTheStartCreatesIdleAndTimerTask)
     EXPECT_STREQ(rtosTaskGetName(task), "SC");
     rtosStartScheduler(); // the test port's start returns
     ASSERT_TRUE(testport::started());
-    EXPECT_STREQ(rtosTaskGetName(rtosTimerGetTaskHandle()), "Tmr Sv");
+    EXPECT_STREQ(rtosTaskGetName(rtosTimerGetTaskHandle()), "Timers"); // six characters: kept whole
+    EXPECT_STREQ(rtosQueueGetRegisteredName(rtosTimerCommandQueueForTest()), "TimerQ");
     EXPECT_STREQ(rtosTaskGetName(rtosGetIdleTaskHandle()), "IDLE");
     EXPECT_EQ(rtosTaskPriorityGet(rtosTimerGetTaskHandle()), 5u);
     EXPECT_EQ(rtosGetNumberOfTasks(), 3u);
@@ -225,10 +226,10 @@ TEST_F(TasksDeathTest, FailedChecksStopTheKernel)
         {"priority above 9", [] { testport::createTask("high", 10); }},
         {"no entry", [] { rtosTaskCreate(nullptr, "none", 64, nullptr, 1, nullptr, nullptr, nullptr); }},
         {"resume without suspend", [] { rtosResumeAll(); }},
-        {"zero-length queue", [] { rtosQueueCreate(0, 4, QUEUE_TYPE_BASE); }},
+        {"zero-length queue", [] { static_cast<void>(rtosQueueCreate(0, 4, QUEUE_TYPE_BASE)); }},
         {"top-byte event bit", [] { rtosEventGroupSetBits(rtosEventGroupCreate(), 0x01000000u); }},
-        {"wait for no event bit", [] { rtosEventGroupWaitBits(rtosEventGroupCreate(), 0, 0, 0, 0); }},
-        {"timer of period 0", [] { rtosTimerCreate("T", 0, 0, 0, nullptr); }},
+        {"wait for no event bit", [] { static_cast<void>(rtosEventGroupWaitBits(rtosEventGroupCreate(), 0, 0, 0, 0)); }},
+        {"timer of period 0", [] { static_cast<void>(rtosTimerCreate("T", 0, 0, 0, nullptr)); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -95,6 +95,14 @@ inline void createTask(rtosTaskFunction entry, const char* name, uint32_t priori
     rtosTaskCreate(entry, name, 256, parameter, priority, handle, nullptr, nullptr);
 }
 
+// A kernel call the scenario relies on: a failure ends the child with exit code 3.
+inline void mustPass(int32_t result)
+{
+    if (result != RTOS_PASS) {
+        _exit(3);
+    }
+}
+
 inline void busyUntilTick(uint32_t tick)
 {
     while (rtosGetTickCount() < tick) {

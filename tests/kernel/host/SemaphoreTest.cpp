@@ -37,7 +37,7 @@ void gives(void*)
 {
     rtosTaskDelay(5); // every taker waits by now
     for (int i = 0; i < 3; ++i) {
-        rtosQueueSend(semaphores->semaphore, nullptr, 0, QUEUE_SEND_BACK);
+        scenario::mustPass(rtosQueueSend(semaphores->semaphore, nullptr, 0, QUEUE_SEND_BACK));
     }
     rtosTaskDelay(30);
     rtosEndScheduler();
@@ -61,12 +61,12 @@ Mutexes* mutexes = nullptr;
 
 void low(void*)
 {
-    rtosQueueReceive(mutexes->mutex, nullptr, 0, 0);
+    scenario::mustPass(rtosQueueReceive(mutexes->mutex, nullptr, 0, 0));
     while (!mutexes->highWaits) {
     }
     scenario::busyUntilTick(30); // the middle task is ready from tick 20 on
     mutexes->lowPriorityWhileWanted = rtosTaskPriorityGet(nullptr);
-    rtosQueueSend(mutexes->mutex, nullptr, 0, QUEUE_SEND_BACK); // the waiter takes over at once
+    scenario::mustPass(rtosQueueSend(mutexes->mutex, nullptr, 0, QUEUE_SEND_BACK)); // the waiter takes over at once
     mutexes->lowGaveBackAt = mutexes->sequence++;
     mutexes->lowPriorityAfterGive = rtosTaskPriorityGet(nullptr);
     rtosTaskDelay(RTOS_MAX_DELAY);
@@ -85,7 +85,7 @@ void high(void*)
     mutexes->highWaits = true;
     mutexes->highResult = rtosQueueReceive(mutexes->mutex, nullptr, 1000, 0);
     mutexes->highGotItAt = mutexes->sequence++;
-    rtosQueueSend(mutexes->mutex, nullptr, 0, QUEUE_SEND_BACK);
+    scenario::mustPass(rtosQueueSend(mutexes->mutex, nullptr, 0, QUEUE_SEND_BACK));
     rtosTaskDelay(30);
     rtosEndScheduler();
 }

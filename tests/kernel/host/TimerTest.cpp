@@ -52,7 +52,7 @@ void startsAtTick100(void*)
 {
     uint32_t previous = 0;
     rtosTaskDelayUntil(&previous, 100);
-    rtosTimerGenericCommand(timers->timer, TIMER_CMD_START, previous, nullptr, 0);
+    scenario::mustPass(rtosTimerGenericCommand(timers->timer, TIMER_CMD_START, previous, nullptr, 0));
     rtosTaskDelayUntil(&previous, 200);
     timers->activeAtEnd = rtosTimerIsActive(timers->timer);
     rtosEndScheduler();
@@ -67,10 +67,10 @@ void endsAfterTick3050(void*)
 
 void startsWhileTheTimerTaskStalls(void*)
 {
-    rtosTimerPendCall(stallTimerTask, timers, 200, 0);
+    scenario::mustPass(rtosTimerPendCall(stallTimerTask, timers, 200, 0));
     uint32_t previous = 0;
     rtosTaskDelayUntil(&previous, 100);
-    rtosTimerGenericCommand(timers->timer, TIMER_CMD_START, 100, nullptr, 0);
+    scenario::mustPass(rtosTimerGenericCommand(timers->timer, TIMER_CMD_START, 100, nullptr, 0));
     rtosTaskDelayUntil(&previous, 140); // tick 240: both late calls done, the next one not yet
     timers->armedFor = rtosTimerIsActive(timers->timer) ? timers->timer->listItem.value : 0;
     rtosTaskDelayUntil(&previous, 60);

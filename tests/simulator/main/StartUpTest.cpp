@@ -233,11 +233,11 @@ TEST_F(StartUp, OpensTheWindowWithEveryTaskAndQueueInPlace)
     const ChildRun run = runStartUp(Mode::Window, "dummy");
     ASSERT_TRUE(record->done) << run.console;
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(record->taskCount, 6u); // SC, PAR, GUI, IDLE, Tmr Sv and the observer
+    EXPECT_EQ(record->taskCount, 6u); // SC, PAR, GUI, IDLE, Timers and the observer
     expectTask(record->gui, "GUI", 2, 4096);
     expectTask(record->link, "PAR", 3, 512);
     expectTask(record->idle, "IDLE", 0, 256);
-    expectTask(record->timerService, "Tmr Sv", 5, 256);
+    expectTask(record->timerService, "Timers", 5, 256);
     EXPECT_EQ(record->panelToDeviceLength, 70u);
     EXPECT_EQ(record->panelToDeviceItem, 66u);
     EXPECT_EQ(record->deviceToPanelLength, 5u);
@@ -257,7 +257,7 @@ TEST_F(StartUp, TheStationsTriggerRunsTheProductionTestInsteadOfTheWindow)
     EXPECT_FALSE(record->guiHandleSet);
     EXPECT_FALSE(record->halExists);
     EXPECT_FALSE(record->videoInitialised);
-    EXPECT_EQ(record->taskCount, 6u); // SC, PAR, HWQC, IDLE, Tmr Sv and the observer
+    EXPECT_EQ(record->taskCount, 6u); // SC, PAR, HWQC, IDLE, Timers and the observer
     expectTask(record->productionTest, "HWQC", 2, 1024);
     expectTask(record->link, "PAR", 3, 512);
     // The task's greeting, then EOT: answered at once and again after 100 ticks.
