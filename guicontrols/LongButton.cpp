@@ -60,8 +60,9 @@ const quillon::Font* LongButton::textFont() const
 void LongButton::setText(const quillon::TypedText& text)
 {
     mainText = stringOf(text);
-    const quillon::Font* typedFont = text.hasValidId() ? text.getFont() : nullptr;
-    secondTextOffset = LiteralText::getWidth(typedFont, mainText) + TYPED_TEXT_GAP;
+    // Measured in the font it is drawn in: a title text measured in its own smaller font
+    // would let the second text run into it.
+    secondTextOffset = LiteralText::getWidth(textFont(), mainText) + TYPED_TEXT_GAP;
 }
 
 void LongButton::setText(const quillon::WideChar* text)

@@ -25,7 +25,8 @@ public:
     void setHeight(int16_t height) override;
     virtual void setFont(const quillon::Font* textFont) { font = textFont; }
 
-    // The second text follows a typed main text at its width + 10, a raw one at 500.
+    // The second text follows a typed main text at its width (in the button's font) + 10, a
+    // raw one at 500.
     void setText(const quillon::TypedText& text);
     void setText(const quillon::WideChar* text);
     void setSecondText(const quillon::TypedText& text);

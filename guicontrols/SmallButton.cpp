@@ -2,6 +2,7 @@
 
 #include "guicontrols/LiteralText.hpp"
 #include "guicontrols/Palette.hpp"
+#include "helpers/Text.hpp"
 #include "helpers/TextWrap.hpp"
 
 #include <quillon/ApplicationFontProvider.hpp>
@@ -38,7 +39,16 @@ void SmallButton::draw(const Rectangle& area) const
     quillon::WideChar wrapped[WRAP_CAPACITY];
     helpers::wrapText(wrapped, WRAP_CAPACITY, text,
                       helpers::TextWrapSpec(static_cast<uint16_t>(getWidth() - 20), font, MAX_LINES));
-    Rectangle box(0, static_cast<int16_t>(getHeight() / 4), getWidth(), static_cast<int16_t>(getHeight() / 4));
+    // Two lines do not fit below a quarter of the height: they are centred instead, so the
+    // second one is neither cut nor drawn past the button.
+    const int16_t lineHeight = static_cast<int16_t>(font->getFullHeight());
+    const int16_t lines = static_cast<int16_t>(helpers::countLines(wrapped));
+    int16_t top = static_cast<int16_t>(getHeight() / 4);
+    if (top + lines * lineHeight > getHeight()) {
+        top = static_cast<int16_t>((getHeight() - lines * lineHeight) / 2);
+        top = top < 0 ? 0 : top;
+    }
+    Rectangle box(0, top, getWidth(), static_cast<int16_t>(getHeight() / 4));
     const Rectangle clip(visible.x, static_cast<int16_t>(visible.y - box.y), visible.width, visible.height);
     toScreenCoordinates(box);
     const quillon::LCD::TextStyle style(font, Palette::entry(0), alpha, quillon::CENTER, 0, quillon::LCD::TEXT_ROTATE_0);

@@ -1,6 +1,7 @@
 #include "guicontrols/CheckableButtonWithLabel.hpp"
 #include "guicontrols/CheckableIconButton.hpp"
 #include "guicontrols/CheckableSmallButton.hpp"
+#include "guicontrols/SmallButton.hpp"
 #include "guicontrols/IconLabelButton.hpp"
 #include "guicontrols/Palette.hpp"
 #include "guicontrols/WidgetFixture.hpp"
@@ -79,4 +80,26 @@ TEST_F(WidgetTest, CopiedLabelButtonIsNotLinkedIntoThePrototypesContainer)
     list.add(copy); // would assert or corrupt the list if the links were copied
     EXPECT_TRUE(list.contains(copy));
     EXPECT_EQ(drawn(copy), drawn(prototype));
+}
+
+// "Monday to Friday" wraps to two lines, which do not fit below a quarter of the height:
+// both lines stay on the button.
+TEST_F(WidgetTest, SmallButtonKeepsTwoLinesOnTheButton)
+{
+    static const char16_t oneLine[] = u"Check";
+    static const char16_t twoLines[] = u"Monday to Friday";
+    SmallButton button;
+    button.setXY(300, 200);
+    const std::vector<quillon::Color> bare = drawn(button);
+    button.setText(w(oneLine));
+    const Rectangle one = differenceBounds(bare, drawn(button));
+    EXPECT_GE(one.y - 200, 70 / 4);
+    button.setText(w(twoLines));
+    const std::vector<quillon::Color> whole = drawn(button);
+    const Rectangle two = differenceBounds(bare, whole);
+    EXPECT_GT(two.height, one.height + 10);
+    EXPECT_EQ(frame.count(SENTINEL) - frame.count(SENTINEL, Rectangle(300, 200, 142, 70)),
+              800 * 480 - 142 * 70); // nothing past the button
+    EXPECT_LT(two.bottom(), 200 + 70 - 1);
+    EXPECT_EQ(drawnInParts(button, bands(142, 70, 6)), whole);
 }

@@ -76,16 +76,23 @@ TEST_F(LongButtonTest, SecondTextFollowsATypedTextAtItsWidthAndARawOneAt500)
     static const char16_t second[] = u"Mon";
     static const char16_t raw[] = u"Hot water";
     const int16_t inkLeft = assets::font2().getGlyph('M')->left;
-    const quillon::TypedText typed(963);
+    const quillon::TypedText typed(809); // "Actual power", a body text in the button's font
     const int16_t typedWidth = LiteralText::getWidth(typed.getFont(), typed.getText());
     EXPECT_EQ(typedWidth, typed.getWidth()); // no '%' in it: the framework measures the same
 
     LongButton button;
     button.setXY(X, Y);
     button.setText(typed);
-    EXPECT_EQ(u16(button.getText()), u"Heating circuit");
+    EXPECT_EQ(u16(button.getText()), u"Actual power");
     EXPECT_EQ(firstChangedColumn(button, [](LongButton& b) { b.setSecondText(w(second)); }),
               25 + typedWidth + 10 + inkLeft);
+    // A title text (font 3) is measured in the font the button draws it in.
+    button.setSecondText(nullptr);
+    const quillon::TypedText title(963);
+    ASSERT_NE(title.getFont(), &assets::font2());
+    button.setText(title);
+    EXPECT_EQ(firstChangedColumn(button, [](LongButton& b) { b.setSecondText(w(second)); }),
+              25 + LiteralText::getWidth(&assets::font2(), title.getText()) + 10 + inkLeft);
     button.setSecondText(nullptr);
     button.setText(w(raw));
     EXPECT_EQ(firstChangedColumn(button, [](LongButton& b) { b.setSecondText(w(second)); }), 25 + 500 + inkLeft);
