@@ -17,7 +17,11 @@ namespace
 class FixtureFontField : public WidgetTest
 {
 protected:
-    FixtureFontField() : fixture(20, 6, 4) { fixture.glyph('A', 10, 20, 20, 0, 12).glyph('B', 10, 26, 20, 0, 12); }
+    // 'T' hangs far below its line, which shows where the clip ends.
+    FixtureFontField() : fixture(20, 6, 4)
+    {
+        fixture.glyph('A', 10, 20, 20, 0, 12).glyph('B', 10, 26, 20, 0, 12).glyph('T', 10, 90, 20, 0, 12);
+    }
 
     // Rows with any drawn pixel, as first row and count.
     std::pair<int, int> inkRows()
@@ -121,6 +125,12 @@ TEST_F(FixtureFontField, CentredTextIsClippedToTheFieldNotTheBox)
     frame.draw(field);
     EXPECT_EQ(inkRows(), std::make_pair(122, 26));
     EXPECT_EQ(field.getTextHeight(), 26);
+
+    static const char16_t tall[] = u"T";
+    field.setText(w(tall), &fixture.font());
+    frame.fill(SENTINEL);
+    frame.draw(field);
+    EXPECT_EQ(inkRows(), std::make_pair(122, 49)); // the clip: 71 - 22 rows from the box's top
 }
 
 TEST_F(FixtureFontField, TextIsDrawnTwicePerRedraw)
