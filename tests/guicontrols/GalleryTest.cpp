@@ -79,8 +79,8 @@ int changedPixels(const std::vector<quillon::Color>& a, const std::vector<quillo
 TEST_F(GalleryTest, TextFields)
 {
     static const char16_t percent[] = u"50% off, 100%% shown once, %s as written";
-    static const char16_t lines[] = u"Three lines\ncentred in a\nfield too low";
-    static const char16_t shadowText[] = u"Shadow";
+    static const char16_t lines[] = u"A text taller\nthan its field\nis cut at its edges";
+    static const char16_t shadowText[] = u"0123 abcdef";
     const char16_t* alignments[] = {u"left top", u"centre centre", u"right bottom"};
     quillon::Box boxes[3];
     TextField fields[3];
@@ -118,9 +118,9 @@ TEST_F(GalleryTest, TextFields)
     black.setPosition(10, 270, 380, 200);
     black.setColor(0x0000);
     TextFieldWithShadow shadow;
-    shadow.setPosition(10, 280, 380, 120);
-    shadow.setText(w(shadowText), &assets::font6());
-    shadow.setShadowArea(280, 60, 0);
+    shadow.setPosition(10, 280, 380, 180);
+    shadow.setText(w(shadowText), &assets::font4());
+    shadow.setShadowArea(280, 53, 0); // the text's rows, mirrored right below them
     for (quillon::Drawable* d : std::initializer_list<quillon::Drawable*>{&typed, &literal, &lowBox, &low, &german,
                                                                          &black, &shadow}) {
         screen.add(*d);
@@ -133,7 +133,7 @@ TEST_F(GalleryTest, TextFields)
     const std::vector<quillon::Color> pixels = snapshot(frame);
     EXPECT_GT(changedPixels(german1, pixels, Rectangle(10, 95, 780, 40)), 0); // follows the language
     EXPECT_GT(frame.count(Palette::entry(7), Rectangle(10, 140, 780, 40)), 0);
-    EXPECT_GT(frame.count(0x18E3, Rectangle(10, 340, 380, 60)), 0); // the shadow
+    EXPECT_GT(frame.count(0x18E3, Rectangle(10, 333, 380, 53)), 0); // the shadow
     EXPECT_EQ(frame.count(BACKGROUND, Rectangle(0, 0, 800, 9)), 800 * 9);
     quillon::LanguageTable::setLanguage(quillon::LANGUAGE_GERMAN);
     application.invalidate();
