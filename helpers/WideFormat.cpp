@@ -16,7 +16,7 @@ const WideChar REPLACEMENT = 0xFFFD;
 // One converted number in narrow characters; "%f" of the largest double needs 317.
 const size_t NUMBER_CHARACTERS = 512;
 // '%', flags, two numbers of ten digits, the length and the conversion fit easily.
-const size_t SPEC_CHARACTERS = 48;
+const size_t DIRECTIVE_CHARACTERS = 48;
 
 class Output
 {
@@ -110,9 +110,9 @@ enum class Length
 };
 
 // One conversion as parsed, its narrow spelling kept for the C library.
-struct Spec
+struct Directive
 {
-    char text[SPEC_CHARACTERS];
+    char text[DIRECTIVE_CHARACTERS];
     size_t size = 0;
     bool leftAligned = false;
     int32_t width = 0;
@@ -121,7 +121,7 @@ struct Spec
 
     void add(char character)
     {
-        if (size + 1 < SPEC_CHARACTERS) {
+        if (size + 1 < DIRECTIVE_CHARACTERS) {
             text[size++] = character;
             text[size] = 0;
         }
@@ -155,20 +155,20 @@ int32_t readNumber(Format& format)
 }
 
 template <class Format>
-void parseLength(Format& format, Spec& spec)
+void parseLength(Format& format, Directive& directive)
 {
     const WideChar first = format.peek();
     switch (first) {
     case 'h':
     case 'l':
         format.advance();
-        spec.add(static_cast<char>(first));
+        directive.add(static_cast<char>(first));
         if (format.peek() == first) {
             format.advance();
-            spec.add(static_cast<char>(first));
-            spec.length = first == 'h' ? Length::Char : Length::LongLong;
+            directive.add(static_cast<char>(first));
+            directive.length = first == 'h' ? Length::Char : Length::LongLong;
         } else {
-            spec.length = first == 'h' ? Length::Short : Length::Long;
+            directive.length = first == 'h' ? Length::Short : Length::Long;
         }
         break;
     case 'j':
@@ -176,8 +176,8 @@ void parseLength(Format& format, Spec& spec)
     case 't':
     case 'L':
         format.advance();
-        spec.add(static_cast<char>(first));
-        spec.length = first == 'j'   ? Length::Max
+        directive.add(static_cast<char>(first));
+        directive.length = first == 'j'   ? Length::Max
                       : first == 'z' ? Length::Size
                       : first == 't' ? Length::Difference
                                      : Length::LongDouble;
@@ -189,16 +189,16 @@ void parseLength(Format& format, Spec& spec)
 
 // Flags, width, precision and length after the '%'; the conversion is left unread.
 template <class Format>
-void parseSpec(Format& format, va_list* arguments, Spec& spec)
+void parseDirective(Format& format, va_list* arguments, Directive& directive)
 {
-    spec.add('%');
+    directive.add('%');
     for (;;) {
         const WideChar unit = format.peek();
         if (unit != '-' && unit != '+' && unit != ' ' && unit != '#' && unit != '0') {
             break;
         }
-        spec.leftAligned = spec.leftAligned || unit == '-';
-        spec.add(static_cast<char>(unit));
+        directive.leftAligned = directive.leftAligned || unit == '-';
+        directive.add(static_cast<char>(unit));
         format.advance();
     }
     if (format.peek() == '*') {
@@ -206,14 +206,14 @@ void parseSpec(Format& format, va_list* arguments, Spec& spec)
         const int width = va_arg(*arguments, int);
         // A negative width from an argument is a '-' flag and its magnitude.
         if (width < 0) {
-            spec.leftAligned = true;
-            spec.add('-');
+            directive.leftAligned = true;
+            directive.add('-');
         }
-        spec.width = width < 0 ? (width < -100000000 ? 100000000 : -width) : (width > 100000000 ? 100000000 : width);
-        spec.addNumber(spec.width);
+        directive.width = width < 0 ? (width < -100000000 ? 100000000 : -width) : (width > 100000000 ? 100000000 : width);
+        directive.addNumber(directive.width);
     } else if (isDigit(format.peek())) {
-        spec.width = readNumber(format);
-        spec.addNumber(spec.width);
+        directive.width = readNumber(format);
+        directive.addNumber(directive.width);
     }
     if (format.peek() == '.') {
         format.advance();
@@ -221,16 +221,16 @@ void parseSpec(Format& format, va_list* arguments, Spec& spec)
             format.advance();
             const int precision = va_arg(*arguments, int);
             // A negative precision from an argument counts as none.
-            spec.precision = precision < 0 ? -1 : (precision > 100000000 ? 100000000 : precision);
+            directive.precision = precision < 0 ? -1 : (precision > 100000000 ? 100000000 : precision);
         } else {
-            spec.precision = readNumber(format);
+            directive.precision = readNumber(format);
         }
-        if (spec.precision >= 0) {
-            spec.add('.');
-            spec.addNumber(spec.precision);
+        if (directive.precision >= 0) {
+            directive.add('.');
+            directive.addNumber(directive.precision);
         }
     }
-    parseLength(format, spec);
+    parseLength(format, directive);
 }
 
 void writeNarrow(Output& output, const char* text, int count)
@@ -247,118 +247,118 @@ void writeNarrow(Output& output, const char* text, int count)
 
 // The C library formats one value with the narrow spelling of the conversion.
 template <class Value>
-void writeNumber(Output& output, const Spec& spec, Value value)
+void writeNumber(Output& output, const Directive& directive, Value value)
 {
     char text[NUMBER_CHARACTERS];
-    const int count = snprintf(text, sizeof(text), spec.text, value);
+    const int count = snprintf(text, sizeof(text), directive.text, value);
     writeNarrow(output, text, count);
 }
 
-void writeSigned(Output& output, const Spec& spec, va_list* arguments)
+void writeSigned(Output& output, const Directive& directive, va_list* arguments)
 {
-    switch (spec.length) {
+    switch (directive.length) {
     case Length::Long:
-        writeNumber(output, spec, va_arg(*arguments, long));
+        writeNumber(output, directive, va_arg(*arguments, long));
         break;
     case Length::LongLong:
-        writeNumber(output, spec, va_arg(*arguments, long long));
+        writeNumber(output, directive, va_arg(*arguments, long long));
         break;
     case Length::Max:
-        writeNumber(output, spec, va_arg(*arguments, intmax_t));
+        writeNumber(output, directive, va_arg(*arguments, intmax_t));
         break;
     case Length::Size:
-        writeNumber(output, spec, va_arg(*arguments, std::make_signed<size_t>::type));
+        writeNumber(output, directive, va_arg(*arguments, std::make_signed<size_t>::type));
         break;
     case Length::Difference:
-        writeNumber(output, spec, va_arg(*arguments, ptrdiff_t));
+        writeNumber(output, directive, va_arg(*arguments, ptrdiff_t));
         break;
     default: // char and short arrive promoted to int; the spelling narrows them again
-        writeNumber(output, spec, va_arg(*arguments, int));
+        writeNumber(output, directive, va_arg(*arguments, int));
         break;
     }
 }
 
-void writeUnsigned(Output& output, const Spec& spec, va_list* arguments)
+void writeUnsigned(Output& output, const Directive& directive, va_list* arguments)
 {
-    switch (spec.length) {
+    switch (directive.length) {
     case Length::Long:
-        writeNumber(output, spec, va_arg(*arguments, unsigned long));
+        writeNumber(output, directive, va_arg(*arguments, unsigned long));
         break;
     case Length::LongLong:
-        writeNumber(output, spec, va_arg(*arguments, unsigned long long));
+        writeNumber(output, directive, va_arg(*arguments, unsigned long long));
         break;
     case Length::Max:
-        writeNumber(output, spec, va_arg(*arguments, uintmax_t));
+        writeNumber(output, directive, va_arg(*arguments, uintmax_t));
         break;
     case Length::Size:
-        writeNumber(output, spec, va_arg(*arguments, size_t));
+        writeNumber(output, directive, va_arg(*arguments, size_t));
         break;
     case Length::Difference:
-        writeNumber(output, spec, va_arg(*arguments, std::make_unsigned<ptrdiff_t>::type));
+        writeNumber(output, directive, va_arg(*arguments, std::make_unsigned<ptrdiff_t>::type));
         break;
     default:
-        writeNumber(output, spec, va_arg(*arguments, unsigned int));
+        writeNumber(output, directive, va_arg(*arguments, unsigned int));
         break;
     }
 }
 
-void writeFloating(Output& output, const Spec& spec, va_list* arguments)
+void writeFloating(Output& output, const Directive& directive, va_list* arguments)
 {
-    if (spec.length == Length::LongDouble) {
-        writeNumber(output, spec, va_arg(*arguments, long double));
+    if (directive.length == Length::LongDouble) {
+        writeNumber(output, directive, va_arg(*arguments, long double));
     } else {
-        writeNumber(output, spec, va_arg(*arguments, double));
+        writeNumber(output, directive, va_arg(*arguments, double));
     }
 }
 
 // Texts are copied unit by unit: the precision cuts them, the width pads them with blanks.
 template <class Unit>
-void writeText(Output& output, const Spec& spec, const Unit* text)
+void writeText(Output& output, const Directive& directive, const Unit* text)
 {
     static const char NULL_TEXT[] = "(null)";
     if (text == nullptr) {
-        writeText(output, spec, NULL_TEXT);
+        writeText(output, directive, NULL_TEXT);
         return;
     }
     int32_t count = 0;
-    while (text[count] != 0 && (spec.precision < 0 || count < spec.precision)) {
+    while (text[count] != 0 && (directive.precision < 0 || count < directive.precision)) {
         ++count;
     }
-    if (!spec.leftAligned) {
-        output.pad(spec.width - count);
+    if (!directive.leftAligned) {
+        output.pad(directive.width - count);
     }
     for (int32_t i = 0; i < count; ++i) {
         output.put(static_cast<WideChar>(static_cast<typename std::make_unsigned<Unit>::type>(text[i])));
     }
-    if (spec.leftAligned) {
-        output.pad(spec.width - count);
+    if (directive.leftAligned) {
+        output.pad(directive.width - count);
     }
 }
 
-void writeCharacter(Output& output, const Spec& spec, WideChar unit)
+void writeCharacter(Output& output, const Directive& directive, WideChar unit)
 {
-    if (!spec.leftAligned) {
-        output.pad(spec.width - 1);
+    if (!directive.leftAligned) {
+        output.pad(directive.width - 1);
     }
     output.put(unit);
-    if (spec.leftAligned) {
-        output.pad(spec.width - 1);
+    if (directive.leftAligned) {
+        output.pad(directive.width - 1);
     }
 }
 
 // Returns false for a conversion the formatter does not know.
-bool writeConversion(Output& output, const Spec& spec, WideChar conversion, va_list* arguments)
+bool writeConversion(Output& output, const Directive& directive, WideChar conversion, va_list* arguments)
 {
     switch (conversion) {
     case 'd':
     case 'i':
-        writeSigned(output, spec, arguments);
+        writeSigned(output, directive, arguments);
         return true;
     case 'o':
     case 'u':
     case 'x':
     case 'X':
-        writeUnsigned(output, spec, arguments);
+        writeUnsigned(output, directive, arguments);
         return true;
     case 'e':
     case 'E':
@@ -368,20 +368,20 @@ bool writeConversion(Output& output, const Spec& spec, WideChar conversion, va_l
     case 'G':
     case 'a':
     case 'A':
-        writeFloating(output, spec, arguments);
+        writeFloating(output, directive, arguments);
         return true;
     case 'p':
-        writeNumber(output, spec, va_arg(*arguments, void*));
+        writeNumber(output, directive, va_arg(*arguments, void*));
         return true;
     case 'c':
         // A character arrives promoted to int, a wide one (%lc) as a code unit.
-        writeCharacter(output, spec, static_cast<WideChar>(va_arg(*arguments, int)));
+        writeCharacter(output, directive, static_cast<WideChar>(va_arg(*arguments, int)));
         return true;
     case 's':
-        if (spec.length == Length::Long) {
-            writeText(output, spec, va_arg(*arguments, const WideChar*));
+        if (directive.length == Length::Long) {
+            writeText(output, directive, va_arg(*arguments, const WideChar*));
         } else {
-            writeText(output, spec, va_arg(*arguments, const char*));
+            writeText(output, directive, va_arg(*arguments, const char*));
         }
         return true;
     case 'n':
@@ -405,20 +405,20 @@ uint16_t formatWith(WideChar* destination, uint16_t capacity, Format format, va_
             output.put(unit);
             continue;
         }
-        Spec spec;
-        parseSpec(format, arguments, spec);
+        Directive directive;
+        parseDirective(format, arguments, directive);
         const WideChar conversion = format.peek();
         if (conversion == 0) {
             break; // a lone '%' at the end
         }
         format.advance();
-        const size_t parsed = spec.size;
+        const size_t parsed = directive.size;
         if (conversion < 0x80) {
-            spec.add(static_cast<char>(conversion));
+            directive.add(static_cast<char>(conversion));
         }
-        if (conversion >= 0x80 || !writeConversion(output, spec, conversion, arguments)) {
+        if (conversion >= 0x80 || !writeConversion(output, directive, conversion, arguments)) {
             for (size_t i = 0; i < parsed; ++i) {
-                output.put(static_cast<WideChar>(spec.text[i]));
+                output.put(static_cast<WideChar>(directive.text[i]));
             }
             output.put(conversion);
         }
