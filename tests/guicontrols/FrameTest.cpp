@@ -157,6 +157,13 @@ TEST(FramePlacement, GridsRowsAndCentring)
     EXPECT_EQ(items[1].getX(), 410);
     EXPECT_EQ(items[1].getY(), 118);
 
+    // A block of 0 x 0 would divide by zero: three items then form a row.
+    quillon::Container none;
+    none.setPosition(0, 0, 800, 337);
+    Frame::placeTilesInGrid(none, items.data(), 3, 0);
+    EXPECT_EQ(items[0].getX(), 80);
+    EXPECT_EQ(items[2].getX(), 520);
+
     quillon::Container row;
     row.setPosition(0, 0, 800, 337);
     Frame::placeTilesInRow(row, items.data(), 5); // at most three
