@@ -27,7 +27,7 @@ TEST(BitmapDeathTest, UnregisteredDatabaseAsserts)
 
 TEST(Bitmap, RecordsGiveSizesAndRectangles)
 {
-    registerFixtureBitmaps();
+    const FixtureBitmaps database;
     const Bitmap framed(fixture::FRAMED);
     EXPECT_EQ(framed.getId(), fixture::FRAMED);
     EXPECT_EQ(framed.getWidth(), 6);
@@ -50,7 +50,7 @@ TEST(Bitmap, RecordsGiveSizesAndRectangles)
 
 TEST(Bitmap, NoneAndIdsOutsideAreEmpty)
 {
-    registerFixtureBitmaps();
+    const FixtureBitmaps database;
     const Bitmap none(BITMAP_NONE);
     EXPECT_EQ(none.getData(), nullptr);
     EXPECT_EQ(none.getAlphaData(), nullptr);
@@ -67,7 +67,7 @@ TEST(Bitmap, NoneAndIdsOutsideAreEmpty)
 
 TEST(Bitmap, SecondRegistrationIsIgnored)
 {
-    registerFixtureBitmaps();
+    const FixtureBitmaps database;
     const BitmapRecord other[1] = {{fixture::bytes(fixture::opaqueLinePixels), nullptr, 77, 1, 0, 0, 77, 1, 0}};
     Bitmap::registerBitmapDatabase(other, 1);
     EXPECT_EQ(Bitmap::getCount(), fixture::COUNT);
@@ -77,7 +77,7 @@ TEST(Bitmap, SecondRegistrationIsIgnored)
 TEST(BitmapDeathTest, CacheMustBeLargerThanItsTable)
 {
     ::testing::FLAGS_gtest_death_test_style = "threadsafe";
-    registerFixtureBitmaps();
+    const FixtureBitmaps database;
     std::vector<uint8_t> storage(1024);
     // Exactly the table (count x 4 bytes on the target, a pointer per entry here) is too small.
     EXPECT_DEATH(Bitmap::setCache(storage.data(), fixture::COUNT * 4),
@@ -88,7 +88,7 @@ TEST(BitmapDeathTest, CacheMustBeLargerThanItsTable)
 
 TEST(Bitmap, CachedCopiesArePaddedToFourBytes)
 {
-    registerFixtureBitmaps();
+    const FixtureBitmaps database;
     alignas(8) static uint8_t storage[512];
     Bitmap::setCache(storage, 0); // size 0 is ignored
     EXPECT_FALSE(Bitmap::cacheBitmap(fixture::SMALL_WITH_ALPHA));
@@ -117,7 +117,7 @@ TEST(Bitmap, CachedCopiesArePaddedToFourBytes)
 TEST(BitmapDeathTest, CacheAllAssertsWhenTheCacheIsFull)
 {
     ::testing::FLAGS_gtest_death_test_style = "threadsafe";
-    registerFixtureBitmaps();
+    const FixtureBitmaps database;
     alignas(8) static uint8_t storage[fixture::COUNT * sizeof(CacheTableEntry) + 40];
     // Set up inside the statement, so only the dying process holds this small cache.
     EXPECT_DEATH(
