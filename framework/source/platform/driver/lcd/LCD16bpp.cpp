@@ -40,6 +40,49 @@ uint16_t* pixelAddress(uint16_t* frameBuffer, int32_t x, int32_t y)
     return frameBuffer + y * static_cast<int32_t>(HAL::FB_WIDTH) + x;
 }
 
+// One line of an alpha-plane copy, in groups of four from the line's first pixel; a group
+// (the last one may be shorter) is skipped only when every alpha value in it is 0.
+void alphaPlaneRow(uint16_t* row, const uint16_t* from, const uint8_t* alphas, int32_t width, uint8_t alpha)
+{
+    for (int32_t group = 0; group < width; group += 4) {
+        const int32_t end = minimum(group + 4, width);
+        if (end - group == 4) {
+            uint32_t values;
+            memcpy(&values, alphas + group, sizeof(values));
+            if (values == 0) {
+                continue;
+            }
+            if (values == 0xFFFFFFFFu && alpha == 255) {
+                memcpy(row + group, from + group, 4 * sizeof(uint16_t));
+                continue;
+            }
+        }
+        for (int32_t column = group; column < end; ++column) {
+            const uint32_t pixelAlpha = alphas[column];
+            if (pixelAlpha == 0) {
+                continue;
+            }
+            row[column] = (pixelAlpha == 255 && alpha == 255)
+                              ? from[column]
+                              : blend::withWeight(row[column], from[column], pixelAlpha * alpha);
+        }
+    }
+}
+
+// Visits the pixels of a copy whose frame-buffer steps are not those of its source (a turned
+// display): plot(destination pixel, source index) in source order.
+template <class Plot>
+void forEachPixel(uint16_t* first, int32_t columnStep, int32_t rowStep, int32_t width, int32_t height,
+                  int32_t sourceStride, Plot plot)
+{
+    for (int32_t line = 0; line < height; ++line, first += rowStep) {
+        uint16_t* pixel = first;
+        for (int32_t column = 0; column < width; ++column, pixel += columnStep) {
+            plot(*pixel, line * sourceStride + column);
+        }
+    }
+}
+
 // The range [first, last) of steps n for which start + n * direction stays in [0, limit).
 void stepsInside(int32_t start, int32_t direction, int32_t limit, int32_t& first, int32_t& last)
 {
@@ -64,6 +107,20 @@ const int8_t ROW_DY[4] = {1, 0, -1, 0};
 void LCD16bpp::init()
 {
     HAL::getInstance()->setTransparentKeyColor(TRANSPARENT_KEY_COLOR);
+}
+
+LCD16bpp::FrameBufferWalk LCD16bpp::walkFrom(uint16_t* frameBuffer, const Rectangle& displayArea)
+{
+    int16_t x = displayArea.x;
+    int16_t y = displayArea.y;
+    DisplayTransform::pointToFrameBuffer(x, y);
+    FrameBufferWalk walk;
+    walk.first = pixelAddress(frameBuffer, x, y);
+    const bool portrait = HAL::ORIENTATION_SWAPPED != 0;
+    // Turned, a display row runs up the frame buffer and the next row lies one to the right.
+    walk.columnStep = portrait ? -static_cast<int32_t>(HAL::FB_WIDTH) : 1;
+    walk.rowStep = portrait ? 1 : static_cast<int32_t>(HAL::FB_WIDTH);
+    return walk;
 }
 
 LCD16bpp::ClippedCopy LCD16bpp::clipCopy(const Rectangle& sourceRect, const Rectangle& part)
@@ -132,17 +189,31 @@ void LCD16bpp::copyRect(const uint16_t* source, const Rectangle& sourceRect, con
     const int32_t sourceStride = sourceRect.width;
     HAL* hal = HAL::getInstance();
     const uint32_t caps = hal->getBlitCaps();
-    if ((alpha < 255 && (caps & BlitCopy16Alpha) != 0) || (keyed && (caps & BlitCopy16Keyed) != 0) ||
-        (alpha == 255 && !keyed && (caps & BlitCopy16) != 0)) {
+    // An engine copies rows as they are: it cannot turn a block for a turned display.
+    if (HAL::ORIENTATION_SWAPPED == 0 &&
+        ((alpha < 255 && (caps & BlitCopy16Alpha) != 0) || (keyed && (caps & BlitCopy16Keyed) != 0) ||
+         (alpha == 255 && !keyed && (caps & BlitCopy16) != 0))) {
         hal->copyRect(from, static_cast<uint16_t>(area.x), static_cast<uint16_t>(area.y),
                       static_cast<uint16_t>(area.width), static_cast<uint16_t>(area.height),
                       static_cast<uint16_t>(sourceStride), alpha, keyed);
         return;
     }
-    uint16_t* row = pixelAddress(hal->acquireFrameBuffer(), area.x, area.y);
-    for (int32_t line = 0; line < area.height; ++line, row += HAL::FB_WIDTH, from += sourceStride) {
+    const FrameBufferWalk walk = walkFrom(hal->acquireFrameBuffer(), area);
+    if (walk.columnStep != 1) {
+        // Key pixels stay untouched; the others fade with alpha like the rest of the bitmap.
+        forEachPixel(walk.first, walk.columnStep, walk.rowStep, area.width, area.height, sourceStride,
+                     [from, alpha, keyed](uint16_t& pixel, int32_t index) {
+                         const uint16_t color = from[index];
+                         if (!keyed || color != TRANSPARENT_KEY_COLOR) {
+                             pixel = alpha == 255 ? color : blend::withAlpha(pixel, color, alpha);
+                         }
+                     });
+        hal->releaseFrameBuffer();
+        return;
+    }
+    uint16_t* row = walk.first;
+    for (int32_t line = 0; line < area.height; ++line, row += walk.rowStep, from += sourceStride) {
         if (keyed) {
-            // Key pixels stay untouched; the others fade with alpha like the rest of the bitmap.
             for (int32_t column = 0; column < area.width; ++column) {
                 const uint16_t pixel = from[column];
                 if (pixel != TRANSPARENT_KEY_COLOR) {
@@ -225,25 +296,26 @@ void LCD16bpp::copyRectARGB8888(const uint32_t* source, const Rectangle& bitmapR
     const int32_t sourceStride = bitmapRect.width;
     HAL* hal = HAL::getInstance();
     const uint32_t caps = hal->getBlitCaps();
-    if ((alpha == 255 && (caps & BlitCopy32) != 0) || (alpha < 255 && (caps & BlitCopy32Alpha) != 0)) {
+    if (HAL::ORIENTATION_SWAPPED == 0 &&
+        ((alpha == 255 && (caps & BlitCopy32) != 0) || (alpha < 255 && (caps & BlitCopy32Alpha) != 0))) {
         hal->blitCopyARGB8888(from, static_cast<uint16_t>(area.x), static_cast<uint16_t>(area.y),
                               static_cast<uint16_t>(area.width), static_cast<uint16_t>(area.height),
                               static_cast<uint16_t>(sourceStride), alpha);
         return;
     }
-    uint16_t* row = pixelAddress(hal->acquireFrameBuffer(), area.x, area.y);
-    for (int32_t line = 0; line < area.height; ++line, row += HAL::FB_WIDTH, from += sourceStride) {
-        for (int32_t column = 0; column < area.width; ++column) {
-            const uint32_t pixel = from[column];
-            const uint32_t pixelAlpha = pixel >> 24;
-            if (pixelAlpha == 0) {
-                continue;
-            }
-            const uint16_t color = blend::fromARGB8888(pixel);
-            row[column] = (pixelAlpha == 255 && alpha == 255) ? color
-                                                                : blend::withWeight(row[column], color, pixelAlpha * alpha);
-        }
-    }
+    const FrameBufferWalk walk = walkFrom(hal->acquireFrameBuffer(), area);
+    forEachPixel(walk.first, walk.columnStep, walk.rowStep, area.width, area.height, sourceStride,
+                 [from, alpha](uint16_t& destination, int32_t index) {
+                     const uint32_t pixel = from[index];
+                     const uint32_t pixelAlpha = pixel >> 24;
+                     if (pixelAlpha == 0) {
+                         return;
+                     }
+                     const uint16_t color = blend::fromARGB8888(pixel);
+                     destination = (pixelAlpha == 255 && alpha == 255)
+                                       ? color
+                                       : blend::withWeight(destination, color, pixelAlpha * alpha);
+                 });
     hal->releaseFrameBuffer();
 }
 
@@ -262,40 +334,30 @@ void LCD16bpp::copyRectWithAlphaData(const uint16_t* pixels, const uint8_t* alph
     const uint8_t* alphas = alphaPlane + copy.sourceOffset;
     const int32_t sourceStride = bitmapRect.width;
     HAL* hal = HAL::getInstance();
-    uint16_t* row = pixelAddress(hal->acquireFrameBuffer(), area.x, area.y);
+    const FrameBufferWalk walk = walkFrom(hal->acquireFrameBuffer(), area);
+    if (walk.columnStep != 1) {
+        forEachPixel(walk.first, walk.columnStep, walk.rowStep, area.width, area.height, sourceStride,
+                     [from, alphas, alpha](uint16_t& destination, int32_t index) {
+                         const uint32_t pixelAlpha = alphas[index];
+                         if (pixelAlpha != 0) {
+                             destination = (pixelAlpha == 255 && alpha == 255)
+                                               ? from[index]
+                                               : blend::withWeight(destination, from[index], pixelAlpha * alpha);
+                         }
+                     });
+        hal->releaseFrameBuffer();
+        return;
+    }
+    uint16_t* row = walk.first;
     for (int32_t line = 0; line < area.height;
-         ++line, row += HAL::FB_WIDTH, from += sourceStride, alphas += sourceStride) {
+         ++line, row += walk.rowStep, from += sourceStride, alphas += sourceStride) {
 #ifdef QUILLON_COVERAGE_RUNS
         if (area.width >= runs::LANES) {
             runs::alphaPlaneRow(row, from, alphas, area.width, alpha);
             continue;
         }
 #endif
-        // Groups of four from the line's first pixel; a group (the last one may be shorter) is
-        // skipped only when every alpha value in it is 0.
-        for (int32_t group = 0; group < area.width; group += 4) {
-            const int32_t end = minimum(group + 4, area.width);
-            if (end - group == 4) {
-                uint32_t values;
-                memcpy(&values, alphas + group, sizeof(values));
-                if (values == 0) {
-                    continue;
-                }
-                if (values == 0xFFFFFFFFu && alpha == 255) {
-                    memcpy(row + group, from + group, 4 * sizeof(uint16_t));
-                    continue;
-                }
-            }
-            for (int32_t column = group; column < end; ++column) {
-                const uint32_t pixelAlpha = alphas[column];
-                if (pixelAlpha == 0) {
-                    continue;
-                }
-                row[column] = (pixelAlpha == 255 && alpha == 255)
-                                  ? from[column]
-                                  : blend::withWeight(row[column], from[column], pixelAlpha * alpha);
-            }
-        }
+        alphaPlaneRow(row, from, alphas, area.width, alpha);
     }
     hal->releaseFrameBuffer();
 }
@@ -437,8 +499,6 @@ void LCD16bpp::drawGlyph(uint16_t* frameBuffer, const Rectangle& widgetArea, int
     }
 }
 
-// The assertion line is part of the message tools look for.
-#line 419
 void LCD16bpp::copyToAnimationStorage(const Rectangle& rect)
 {
     Rectangle area = clipToDisplay(rect.x, rect.y, rect.width, rect.height);
@@ -448,7 +508,9 @@ void LCD16bpp::copyToAnimationStorage(const Rectangle& rect)
         hal->copyToAnimationStorage(area);
         return;
     }
-    QUILLON_ASSERT(HAL::USE_ANIMATION_STORAGE && "Animation storage required");
+    // The place the assertion reports is part of the message tools look for.
+    QUILLON_ASSERT_AT(HAL::USE_ANIMATION_STORAGE && "Animation storage required",
+                      "framework/source/platform/driver/lcd/LCD16bpp", 428);
     const uint16_t* from = pixelAddress(hal->getOutputBuffer(), area.x, area.y);
     uint16_t* to = pixelAddress(hal->getAnimationStorage(), area.x, area.y);
     for (int32_t line = 0; line < area.height; ++line, from += HAL::FB_WIDTH, to += HAL::FB_WIDTH) {
