@@ -67,7 +67,8 @@ public:
                                        uint32_t cacheSize = 0);
     static void setCache(uint8_t* storage, uint32_t size);
     static void clearCache();
-    static bool cacheBitmap(BitmapId id);
+    // False when there is no cache, no room in it, or no such bitmap.
+    [[nodiscard]] static bool cacheBitmap(BitmapId id);
     static void cacheAll();
     static uint16_t getCount() { return numberOfBitmaps; }
 
@@ -88,7 +89,7 @@ public:
 
 private:
     // Copies a bitmap's pixels (and alpha plane) into the cache; the spaces are padded sizes.
-    static bool copyToCache(BitmapId id, const uint8_t* pixels, uint32_t pixelBytes, uint32_t pixelSpace,
+    [[nodiscard]] static bool copyToCache(BitmapId id, const uint8_t* pixels, uint32_t pixelBytes, uint32_t pixelSpace,
                             const uint8_t* alpha, uint32_t alphaBytes, uint32_t alphaSpace);
     // Null outside the database, and before one is registered.
     const BitmapRecord* record() const
