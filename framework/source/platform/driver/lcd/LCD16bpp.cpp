@@ -102,6 +102,166 @@ const int8_t COLUMN_DX[4] = {1, 0, -1, 0};
 const int8_t COLUMN_DY[4] = {0, 1, 0, -1};
 const int8_t ROW_DX[4] = {0, -1, 0, 1};
 const int8_t ROW_DY[4] = {1, 0, -1, 0};
+// The part of a glyph to draw: its columns and rows, and where its column 0 of the first
+// drawn row lies on the display.
+struct GlyphSpan
+{
+    int32_t width;
+    int32_t height;
+    int32_t skipRows;
+    uint32_t rotation;
+    int32_t firstColumn;
+    int32_t lastColumn; // exclusive
+    int32_t firstRow;   // counted from the first drawn row
+    int32_t lastRow;    // exclusive
+    int32_t startX;
+    int32_t startY;
+    bool unclipped; // nothing cut by the limits, the display or the skips
+};
+
+// Applies the left bearing to the skip, clips to the limits of the text frame and finds the
+// display position; false when nothing of the glyph is left.
+bool placeGlyph(const GlyphRecord& glyph, const Rectangle& widgetArea, int16_t x, int16_t y, uint16_t skipColumns,
+                uint16_t skipRows, int16_t rightLimit, int16_t bottomLimit, uint32_t rotation, GlyphSpan& span)
+{
+    span.width = glyph.getWidth();
+    span.height = glyph.getHeight();
+    if (span.width == 0 || span.height == 0) {
+        return false;
+    }
+    int32_t xOffset = x;
+    int32_t skip = skipColumns;
+    if (skip == 0) {
+        xOffset += glyph.left;
+    } else {
+        skip -= glyph.left;
+        if (skip < 0) {
+            xOffset -= skip;
+            skip = 0;
+        }
+    }
+    span.skipRows = skipRows;
+    span.rotation = rotation;
+    span.firstColumn = skip;
+    span.lastColumn = minimum(span.width, rightLimit - xOffset + skip);
+    span.firstRow = 0;
+    span.lastRow = minimum(span.height - skipRows, bottomLimit - y);
+    if (span.lastRow <= 0 || span.firstColumn >= span.lastColumn) {
+        return false;
+    }
+    const int32_t columnZero = xOffset - skip;
+    span.startX = LCD::glyphStartX(widgetArea, static_cast<int16_t>(columnZero), y, rotation);
+    span.startY = LCD::glyphStartY(widgetArea, static_cast<int16_t>(columnZero), y, rotation);
+    span.unclipped = skip == 0 && skipRows == 0 && xOffset + span.width <= rightLimit &&
+                     y + span.height <= bottomLimit && span.startX >= 0 && span.startY >= 0 &&
+                     span.startX + span.width <= HAL::SCREEN_WIDTH && span.startY + span.height <= HAL::SCREEN_HEIGHT;
+    return true;
+}
+
+// Hands a whole glyph that lies upright in the frame buffer to the engine when it can draw
+// its format; false when the software has to.
+bool drawGlyphWithEngine(const GlyphSpan& span, const GlyphRecord& glyph, const uint8_t* data, Color color,
+                         uint8_t bitsPerPixel, uint8_t alpha)
+{
+    const bool portrait = HAL::ORIENTATION_SWAPPED != 0;
+    const bool upright = (span.rotation == 0 && !portrait) || (span.rotation == 1 && portrait);
+    if (!upright || !span.unclipped) {
+        return false;
+    }
+    HAL* hal = HAL::getInstance();
+    const uint32_t caps = hal->getBlitCaps();
+    uint32_t operation = 0;
+    if ((caps & BlitGlyph4) != 0 && bitsPerPixel == 4 && glyph.isRowAligned()) {
+        operation = BlitGlyph4;
+    } else if ((caps & BlitGlyph8) != 0 && bitsPerPixel == 8) {
+        operation = BlitGlyph8;
+    }
+    if (operation == 0) {
+        return false;
+    }
+    int16_t engineX = static_cast<int16_t>(span.startX);
+    int16_t engineY = static_cast<int16_t>(span.startY);
+    DisplayTransform::pointToFrameBuffer(engineX, engineY);
+    const uint16_t stride = static_cast<uint16_t>(bitsPerPixel == 8 ? span.width : (span.width + 1) & ~1);
+    hal->blitCopyWithOperation(data, static_cast<uint16_t>(engineX), static_cast<uint16_t>(engineY), stride,
+                               static_cast<uint16_t>(span.height), stride, color, alpha, operation);
+    return true;
+}
+
+// Keeps every written pixel on the display, whatever the rotation; false when none is left.
+bool clipGlyphToDisplay(GlyphSpan& span)
+{
+    const uint32_t r = span.rotation;
+    stepsInside(span.startX, COLUMN_DX[r], HAL::SCREEN_WIDTH, span.firstColumn, span.lastColumn);
+    stepsInside(span.startY, COLUMN_DY[r], HAL::SCREEN_HEIGHT, span.firstColumn, span.lastColumn);
+    stepsInside(span.startX, ROW_DX[r], HAL::SCREEN_WIDTH, span.firstRow, span.lastRow);
+    stepsInside(span.startY, ROW_DY[r], HAL::SCREEN_HEIGHT, span.firstRow, span.lastRow);
+    return span.firstColumn < span.lastColumn && span.firstRow < span.lastRow;
+}
+
+// Blends the span's coverage values into the frame buffer.
+void drawGlyphPixels(uint16_t* frameBuffer, const GlyphSpan& span, const GlyphRecord& glyph, const uint8_t* data,
+                     Color color, uint8_t bitsPerPixel, uint8_t alpha)
+{
+    const uint32_t rotation = span.rotation;
+    const int32_t width = span.width;
+    const int32_t skipRows = span.skipRows;
+    const int32_t firstColumn = span.firstColumn;
+    const int32_t lastColumn = span.lastColumn;
+    const int32_t firstRow = span.firstRow;
+    const int32_t lastRow = span.lastRow;
+    int16_t firstX = static_cast<int16_t>(span.startX + firstColumn * COLUMN_DX[rotation] + firstRow * ROW_DX[rotation]);
+    int16_t firstY = static_cast<int16_t>(span.startY + firstColumn * COLUMN_DY[rotation] + firstRow * ROW_DY[rotation]);
+    DisplayTransform::pointToFrameBuffer(firstX, firstY);
+    const bool portrait = HAL::ORIENTATION_SWAPPED != 0;
+    const int32_t columnStep = LCD16bpp::glyphColumnStep(portrait, rotation);
+    const int32_t rowStep = LCD16bpp::glyphRowStep(portrait, rotation);
+    uint16_t* rowStart = pixelAddress(frameBuffer, firstX, firstY);
+
+    const bool rowAligned = bitsPerPixel == 4 && glyph.isRowAligned();
+    const int32_t rowBytes = (width + 1) / 2;
+#ifdef QUILLON_COVERAGE_RUNS
+    // Upright text, the common case: eight pixels of a row at a time.
+    if (rowAligned && columnStep == 1) {
+        runs::glyphRows(rowStart, rowStep, data + (skipRows + firstRow) * rowBytes, rowBytes, lastRow - firstRow,
+                        firstColumn, lastColumn, color, alpha);
+        return;
+    }
+#endif
+    // One blend per raw value, worked out once per glyph instead of once per pixel.
+    const GlyphInk ink(color, alpha, bitsPerPixel);
+    const uint32_t valueMask = (1u << bitsPerPixel) - 1u;
+    for (int32_t row = firstRow; row < lastRow; ++row, rowStart += rowStep) {
+        const int32_t glyphRow = skipRows + row;
+        uint16_t* pixel = rowStart;
+        if (rowAligned) {
+            // Each row starts on a byte, its first pixel in the low nibble: two pixels a byte.
+            const uint8_t* bytes = data + glyphRow * rowBytes;
+            int32_t column = firstColumn;
+            if ((column & 1) != 0) {
+                ink.plotTabled(pixel, bytes[column >> 1] >> 4u);
+                ++column;
+                pixel += columnStep;
+            }
+            for (; column + 1 < lastColumn; column += 2, pixel += 2 * columnStep) {
+                const uint32_t pair = bytes[column >> 1];
+                if (pair != 0) {
+                    ink.plotTabled(pixel, pair & 0x0Fu);
+                    ink.plotTabled(pixel + columnStep, pair >> 4u);
+                }
+            }
+            if (column < lastColumn) {
+                ink.plotTabled(pixel, bytes[column >> 1] & 0x0Fu);
+            }
+        } else {
+            // One stream over the whole glyph, first pixel in the top bits.
+            for (int32_t column = firstColumn; column < lastColumn; ++column, pixel += columnStep) {
+                const uint32_t bit = static_cast<uint32_t>(glyphRow * width + column) * bitsPerPixel;
+                ink.plot(pixel, (static_cast<uint32_t>(data[bit >> 3]) >> (8u - bitsPerPixel - (bit & 7u))) & valueMask);
+            }
+        }
+    }
+}
 } // namespace
 
 void LCD16bpp::init()
@@ -384,118 +544,15 @@ void LCD16bpp::drawGlyph(uint16_t* frameBuffer, const Rectangle& widgetArea, int
     if (glyph == nullptr || data == nullptr || frameBuffer == nullptr) {
         return;
     }
-    const int32_t width = glyph->getWidth();
-    const int32_t height = glyph->getHeight();
-    if (width == 0 || height == 0) {
+    GlyphSpan span;
+    if (!placeGlyph(*glyph, widgetArea, x, y, skipColumns, skipRows, rightLimit, bottomLimit, rotation & 3, span)) {
         return;
     }
-    rotation &= 3;
-    int32_t xOffset = x;
-    int32_t skip = skipColumns;
-    if (skip == 0) {
-        xOffset += glyph->left;
-    } else {
-        skip -= glyph->left;
-        if (skip < 0) {
-            xOffset -= skip;
-            skip = 0;
-        }
-    }
-    const int32_t rows = minimum(height - skipRows, bottomLimit - y);
-    int32_t firstColumn = skip;
-    int32_t lastColumn = minimum(width, rightLimit - xOffset + skip);
-    if (rows <= 0 || firstColumn >= lastColumn) {
+    if (drawGlyphWithEngine(span, *glyph, data, color, bitsPerPixel, alpha)) {
         return;
     }
-    // Display position of column 0 of the first drawn row.
-    const int32_t columnZero = xOffset - skip;
-    const int32_t startX = LCD::glyphStartX(widgetArea, static_cast<int16_t>(columnZero), y, rotation);
-    const int32_t startY = LCD::glyphStartY(widgetArea, static_cast<int16_t>(columnZero), y, rotation);
-    const bool portrait = HAL::ORIENTATION_SWAPPED != 0;
-
-    HAL* hal = HAL::getInstance();
-    const uint32_t caps = hal->getBlitCaps();
-    const bool unrotated = (rotation == 0 && !portrait) || (rotation == 1 && portrait);
-    const bool unclipped = skip == 0 && skipRows == 0 && xOffset + width <= rightLimit && y + height <= bottomLimit &&
-                           startX >= 0 && startY >= 0 && startX + width <= HAL::SCREEN_WIDTH &&
-                           startY + height <= HAL::SCREEN_HEIGHT;
-    if (unrotated && unclipped) {
-        uint32_t operation = 0;
-        if ((caps & BlitGlyph4) != 0 && bitsPerPixel == 4 && glyph->isRowAligned()) {
-            operation = BlitGlyph4;
-        } else if ((caps & BlitGlyph8) != 0 && bitsPerPixel == 8) {
-            operation = BlitGlyph8;
-        }
-        if (operation != 0) {
-            int16_t engineX = static_cast<int16_t>(startX);
-            int16_t engineY = static_cast<int16_t>(startY);
-            DisplayTransform::pointToFrameBuffer(engineX, engineY);
-            const uint16_t stride = static_cast<uint16_t>(bitsPerPixel == 8 ? width : (width + 1) & ~1);
-            hal->blitCopyWithOperation(data, static_cast<uint16_t>(engineX), static_cast<uint16_t>(engineY), stride,
-                                       static_cast<uint16_t>(height), stride, color, alpha, operation);
-            return;
-        }
-    }
-
-    // Keep every written pixel on the display.
-    int32_t firstRow = 0;
-    int32_t lastRow = rows;
-    stepsInside(startX, COLUMN_DX[rotation], HAL::SCREEN_WIDTH, firstColumn, lastColumn);
-    stepsInside(startY, COLUMN_DY[rotation], HAL::SCREEN_HEIGHT, firstColumn, lastColumn);
-    stepsInside(startX, ROW_DX[rotation], HAL::SCREEN_WIDTH, firstRow, lastRow);
-    stepsInside(startY, ROW_DY[rotation], HAL::SCREEN_HEIGHT, firstRow, lastRow);
-    if (firstColumn >= lastColumn || firstRow >= lastRow) {
-        return;
-    }
-    int16_t firstX = static_cast<int16_t>(startX + firstColumn * COLUMN_DX[rotation] + firstRow * ROW_DX[rotation]);
-    int16_t firstY = static_cast<int16_t>(startY + firstColumn * COLUMN_DY[rotation] + firstRow * ROW_DY[rotation]);
-    DisplayTransform::pointToFrameBuffer(firstX, firstY);
-    const int32_t columnStep = glyphColumnStep(portrait, rotation);
-    const int32_t rowStep = glyphRowStep(portrait, rotation);
-    uint16_t* rowStart = pixelAddress(frameBuffer, firstX, firstY);
-
-    const bool rowAligned = bitsPerPixel == 4 && glyph->isRowAligned();
-    const int32_t rowBytes = (width + 1) / 2;
-#ifdef QUILLON_COVERAGE_RUNS
-    // Upright text, the common case: eight pixels of a row at a time.
-    if (rowAligned && columnStep == 1) {
-        runs::glyphRows(rowStart, rowStep, data + (skipRows + firstRow) * rowBytes, rowBytes, lastRow - firstRow,
-                        firstColumn, lastColumn, color, alpha);
-        return;
-    }
-#endif
-    // One blend per raw value, worked out once per glyph instead of once per pixel.
-    const GlyphInk ink(color, alpha, bitsPerPixel);
-    const uint32_t valueMask = (1u << bitsPerPixel) - 1u;
-    for (int32_t row = firstRow; row < lastRow; ++row, rowStart += rowStep) {
-        const int32_t glyphRow = skipRows + row;
-        uint16_t* pixel = rowStart;
-        if (rowAligned) {
-            // Each row starts on a byte, its first pixel in the low nibble: two pixels a byte.
-            const uint8_t* bytes = data + glyphRow * rowBytes;
-            int32_t column = firstColumn;
-            if ((column & 1) != 0) {
-                ink.plotTabled(pixel, bytes[column >> 1] >> 4u);
-                ++column;
-                pixel += columnStep;
-            }
-            for (; column + 1 < lastColumn; column += 2, pixel += 2 * columnStep) {
-                const uint32_t pair = bytes[column >> 1];
-                if (pair != 0) {
-                    ink.plotTabled(pixel, pair & 0x0Fu);
-                    ink.plotTabled(pixel + columnStep, pair >> 4u);
-                }
-            }
-            if (column < lastColumn) {
-                ink.plotTabled(pixel, bytes[column >> 1] & 0x0Fu);
-            }
-        } else {
-            // One stream over the whole glyph, first pixel in the top bits.
-            for (int32_t column = firstColumn; column < lastColumn; ++column, pixel += columnStep) {
-                const uint32_t bit = static_cast<uint32_t>(glyphRow * width + column) * bitsPerPixel;
-                ink.plot(pixel, (static_cast<uint32_t>(data[bit >> 3]) >> (8u - bitsPerPixel - (bit & 7u))) & valueMask);
-            }
-        }
+    if (clipGlyphToDisplay(span)) {
+        drawGlyphPixels(frameBuffer, span, *glyph, data, color, bitsPerPixel, alpha);
     }
 }
 
