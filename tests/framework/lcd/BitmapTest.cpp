@@ -74,6 +74,24 @@ TEST(Bitmap, SecondRegistrationIsIgnored)
     EXPECT_EQ(Bitmap(0).getWidth(), 3);
 }
 
+// Tests register databases of their own; each takes its cache along and puts back what was there.
+TEST(Bitmap, ScopedDatabaseRestoresTheRegistrationItFound)
+{
+    const FixtureBitmaps database;
+    {
+        const BitmapRecord other[1] = {{fixture::bytes(fixture::opaqueLinePixels), nullptr, 5, 1, 0, 0, 5, 1, 0}};
+        alignas(8) static uint8_t storage[64];
+        const ScopedBitmapDatabase inner(other, 1, storage, sizeof(storage));
+        EXPECT_EQ(Bitmap::getCount(), 1);
+        EXPECT_EQ(Bitmap(0).getWidth(), 5);
+        EXPECT_TRUE(Bitmap::cacheBitmap(0));
+    }
+    EXPECT_EQ(Bitmap::getCount(), fixture::COUNT);
+    EXPECT_EQ(Bitmap(0).getWidth(), 3);
+    EXPECT_FALSE(Bitmap::cacheBitmap(0)); // the outer registration had no cache
+    EXPECT_EQ(Bitmap(0).getData(), fixture::records[0].data);
+}
+
 TEST(BitmapDeathTest, CacheMustBeLargerThanItsTable)
 {
     ::testing::FLAGS_gtest_death_test_style = "threadsafe";
