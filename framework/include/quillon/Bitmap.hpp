@@ -89,8 +89,9 @@ public:
 
 private:
     // Copies a bitmap's pixels (and alpha plane) into the cache; the spaces are padded sizes.
-    [[nodiscard]] static bool copyToCache(BitmapId id, const uint8_t* pixels, uint32_t pixelBytes, uint32_t pixelSpace,
-                            const uint8_t* alpha, uint32_t alphaBytes, uint32_t alphaSpace);
+    [[nodiscard]] static bool copyToCache(BitmapId id, const uint8_t* pixels, uint32_t pixelBytes,
+                                          uint32_t pixelSpace, const uint8_t* alpha, uint32_t alphaBytes,
+                                          uint32_t alphaSpace);
     // Null outside the database, and before one is registered.
     const BitmapRecord* record() const
     {
