@@ -16,4 +16,9 @@ void sourcePathWithoutExtension(const char* file, char* out, unsigned capacity);
 #define QUILLON_ASSERT(expression) \
     ((expression) ? static_cast<void>(0) : ::quillon::assertionFailed(#expression, __FILE__, __LINE__))
 
+// An assertion whose message names a fixed place (path without extension, line) that tools
+// look for, whatever line the check has moved to; compilers and debuggers keep the real one.
+#define QUILLON_ASSERT_AT(expression, path, line) \
+    ((expression) ? static_cast<void>(0) : ::quillon::assertionFailed(#expression, path, line))
+
 #endif

@@ -67,14 +67,31 @@ public:
                                        uint32_t cacheSize = 0);
     static void setCache(uint8_t* storage, uint32_t size);
     static void clearCache();
-    static bool cacheBitmap(BitmapId id);
+    // False when there is no cache, no room in it, or no such bitmap.
+    [[nodiscard]] static bool cacheBitmap(BitmapId id);
     static void cacheAll();
     static uint16_t getCount() { return numberOfBitmaps; }
 
+    // The whole registration: database and cache. The program registers once; a test that
+    // needs a database of its own takes what is there and puts it back afterwards.
+    struct Registration
+    {
+        const BitmapRecord* records;
+        uint16_t count;
+        CacheTableEntry* cacheTable;
+        uint8_t* nextFreeCache;
+        uint32_t freeCacheBytes;
+        uint32_t cacheSize;
+    };
+    static Registration getRegistration();
+    // An all-null registration leaves no database, as before the first registration.
+    static void setRegistration(const Registration& registration);
+
 private:
     // Copies a bitmap's pixels (and alpha plane) into the cache; the spaces are padded sizes.
-    static bool copyToCache(BitmapId id, const uint8_t* pixels, uint32_t pixelBytes, uint32_t pixelSpace,
-                            const uint8_t* alpha, uint32_t alphaBytes, uint32_t alphaSpace);
+    [[nodiscard]] static bool copyToCache(BitmapId id, const uint8_t* pixels, uint32_t pixelBytes,
+                                          uint32_t pixelSpace, const uint8_t* alpha, uint32_t alphaBytes,
+                                          uint32_t alphaSpace);
     // Null outside the database, and before one is registered.
     const BitmapRecord* record() const
     {
@@ -103,42 +120,41 @@ inline BitmapFormat Bitmap::getFormat() const
     return r != nullptr ? static_cast<BitmapFormat>(r->format & 0x03) : BITMAP_RGB565;
 }
 
-// The assertion lines are part of the messages tools look for.
-#line 145
+// The places these assertions report are part of the messages tools look for.
+#define QUILLON_BITMAP_HEADER_ASSERT(line) \
+    QUILLON_ASSERT_AT(bitmaps != nullptr && "Bitmap database has not been initialized.", \
+                      "framework/include/quillon/Bitmap", line)
+
 inline BitmapId Bitmap::getId() const
 {
-    QUILLON_ASSERT(bitmaps != nullptr && "Bitmap database has not been initialized.");
+    QUILLON_BITMAP_HEADER_ASSERT(147);
     return bitmapId;
 }
 
-#line 199
 inline uint16_t Bitmap::getWidth() const
 {
-    QUILLON_ASSERT(bitmaps != nullptr && "Bitmap database has not been initialized.");
+    QUILLON_BITMAP_HEADER_ASSERT(201);
     const BitmapRecord* r = record();
     return r != nullptr ? r->width : 0;
 }
 
-#line 206
 inline bool Bitmap::hasAlphaData() const
 {
-    QUILLON_ASSERT(bitmaps != nullptr && "Bitmap database has not been initialized.");
+    QUILLON_BITMAP_HEADER_ASSERT(208);
     const BitmapRecord* r = record();
     return r != nullptr && r->alphaData != nullptr;
 }
 
-#line 214
 inline uint16_t Bitmap::getHeight() const
 {
-    QUILLON_ASSERT(bitmaps != nullptr && "Bitmap database has not been initialized.");
+    QUILLON_BITMAP_HEADER_ASSERT(216);
     const BitmapRecord* r = record();
     return r != nullptr ? r->height : 0;
 }
 
-#line 258
 inline Rectangle Bitmap::getSolidRect() const
 {
-    QUILLON_ASSERT(bitmaps != nullptr && "Bitmap database has not been initialized.");
+    QUILLON_BITMAP_HEADER_ASSERT(260);
     const BitmapRecord* r = record();
     if (r == nullptr) {
         return Rectangle();
@@ -147,5 +163,7 @@ inline Rectangle Bitmap::getSolidRect() const
                      static_cast<int16_t>(r->solidHeight & SOLID_HEIGHT_MASK));
 }
 } // namespace quillon
+
+#undef QUILLON_BITMAP_HEADER_ASSERT
 
 #endif

@@ -46,12 +46,13 @@ private:
     static const LanguageTable* languageTable;
 };
 
-// The assertion lines are part of the messages tools look for.
-#line 222
+// The places these assertions report are part of the messages tools look for.
 inline void TypedText::assertValid() const
 {
-    QUILLON_ASSERT(typedTexts != nullptr && "TypedText database has not been initialized.");
-    QUILLON_ASSERT(typedTextId < numberOfTypedTexts && "typedTextId larger than numberOfTypedTexts.");
+    QUILLON_ASSERT_AT(typedTexts != nullptr && "TypedText database has not been initialized.",
+                      "framework/include/quillon/TypedText", 224);
+    QUILLON_ASSERT_AT(typedTextId < numberOfTypedTexts && "typedTextId larger than numberOfTypedTexts.",
+                      "framework/include/quillon/TypedText", 225);
 }
 } // namespace quillon
 

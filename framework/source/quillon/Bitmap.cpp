@@ -28,6 +28,9 @@ bool blockCopy(void* destination, const void* source, uint32_t bytes)
     memcpy(destination, source, bytes); // before the HAL exists (start-up, tests)
     return true;
 }
+
+// The places the assertions report are part of the messages tools look for.
+const char* const ASSERT_PATH = "framework/source/quillon/Bitmap";
 } // namespace
 
 bool Bitmap::copyToCache(BitmapId id, const uint8_t* pixels, uint32_t pixelBytes, uint32_t pixelSpace,
@@ -59,6 +62,21 @@ void Bitmap::registerBitmapDatabase(const BitmapRecord* records, uint16_t count,
     setCache(cacheStorage, size);
 }
 
+Bitmap::Registration Bitmap::getRegistration()
+{
+    return Registration{bitmaps, numberOfBitmaps, cacheTable, nextFreeCache, freeCacheBytes, cacheSize};
+}
+
+void Bitmap::setRegistration(const Registration& registration)
+{
+    bitmaps = registration.records;
+    numberOfBitmaps = registration.count;
+    cacheTable = registration.cacheTable;
+    nextFreeCache = registration.nextFreeCache;
+    freeCacheBytes = registration.freeCacheBytes;
+    cacheSize = registration.cacheSize;
+}
+
 void Bitmap::clearCache()
 {
     if (cacheTable == nullptr) {
@@ -72,20 +90,18 @@ void Bitmap::clearCache()
     }
 }
 
-// The assertion lines are part of the messages tools look for.
-#line 25
 void Bitmap::setCache(uint8_t* storage, uint32_t size)
 {
     if (cacheTable != nullptr || size == 0 || storage == nullptr) {
         return;
     }
-    QUILLON_ASSERT(size > numberOfBitmaps * sizeof(CacheTableEntry) && "Insufficient cache storage");
+    QUILLON_ASSERT_AT(size > numberOfBitmaps * sizeof(CacheTableEntry) && "Insufficient cache storage", ASSERT_PATH,
+                      30);
     cacheTable = reinterpret_cast<CacheTableEntry*>(storage);
     cacheSize = size;
     clearCache();
 }
 
-#line 77
 bool Bitmap::cacheBitmap(BitmapId id)
 {
     if (cacheTable == nullptr || id >= numberOfBitmaps) {
@@ -100,26 +116,24 @@ bool Bitmap::cacheBitmap(BitmapId id)
     if (format == BITMAP_ARGB8888) {
         return copyToCache(id, r.data, pixels * 4, pixels * 4, nullptr, 0, 0);
     }
-    QUILLON_ASSERT(format == BITMAP_RGB565 && "Caching only supported for RGB565 and ARGB8888");
+    QUILLON_ASSERT_AT(format == BITMAP_RGB565 && "Caching only supported for RGB565 and ARGB8888", ASSERT_PATH, 91);
     const uint32_t alphaBytes = r.alphaData != nullptr ? pixels : 0;
     return copyToCache(id, r.data, pixels * 2, paddedToFour(pixels * 2), r.alphaData, alphaBytes,
                        paddedToFour(alphaBytes));
 }
 
-#line 99
 void Bitmap::cacheAll()
 {
     for (uint16_t id = 0; id < numberOfBitmaps; ++id) {
         const bool cached = cacheBitmap(id);
-        QUILLON_ASSERT(cached && "Not all bitmaps could be cached!");
+        QUILLON_ASSERT_AT(cached && "Not all bitmaps could be cached!", ASSERT_PATH, 103);
     }
 }
 
-#line 122
 const uint8_t* Bitmap::getData() const
 {
     // BITMAP_NONE lies outside every database and gives null.
-    QUILLON_ASSERT(bitmaps != nullptr && "Bitmap database has not been initialized.");
+    QUILLON_ASSERT_AT(bitmaps != nullptr && "Bitmap database has not been initialized.", ASSERT_PATH, 125);
     const BitmapRecord* r = record();
     if (r == nullptr) {
         return nullptr;

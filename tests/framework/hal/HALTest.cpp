@@ -196,6 +196,26 @@ TEST(HAL, BlockCopyCopiesEveryAlignment)
     }
 }
 
+// Scrolling a region within one buffer copies between overlapping blocks, in either direction.
+TEST(HAL, BlockCopyOfOverlappingBlocksKeepsTheSource)
+{
+    NoDMA dma;
+    NullLCD lcd;
+    TestHAL hal(dma, lcd, nullptr);
+    for (int shift : {-6, -1, 1, 6}) {
+        SCOPED_TRACE(shift);
+        uint8_t bytes[40];
+        for (int i = 0; i < 40; i++) {
+            bytes[i] = static_cast<uint8_t>(i);
+        }
+        uint8_t expected[40];
+        std::memcpy(expected, bytes, sizeof(bytes));
+        std::memmove(expected + 10 + shift, expected + 10, 20);
+        EXPECT_TRUE(hal.blockCopy(bytes + 10 + shift, bytes + 10, 20));
+        EXPECT_EQ(std::memcmp(bytes, expected, sizeof(bytes)), 0);
+    }
+}
+
 TEST(HAL, DrawnFrameIsShownAtTheNextFrameSignal)
 {
     NoDMA dma;

@@ -27,7 +27,7 @@ TEST(BitmapDeathTest, UnregisteredDatabaseAsserts)
 
 TEST(Bitmap, RecordsGiveSizesAndRectangles)
 {
-    registerFixtureBitmaps();
+    const FixtureBitmaps database;
     const Bitmap framed(fixture::FRAMED);
     EXPECT_EQ(framed.getId(), fixture::FRAMED);
     EXPECT_EQ(framed.getWidth(), 6);
@@ -50,7 +50,7 @@ TEST(Bitmap, RecordsGiveSizesAndRectangles)
 
 TEST(Bitmap, NoneAndIdsOutsideAreEmpty)
 {
-    registerFixtureBitmaps();
+    const FixtureBitmaps database;
     const Bitmap none(BITMAP_NONE);
     EXPECT_EQ(none.getData(), nullptr);
     EXPECT_EQ(none.getAlphaData(), nullptr);
@@ -67,17 +67,35 @@ TEST(Bitmap, NoneAndIdsOutsideAreEmpty)
 
 TEST(Bitmap, SecondRegistrationIsIgnored)
 {
-    registerFixtureBitmaps();
+    const FixtureBitmaps database;
     const BitmapRecord other[1] = {{fixture::bytes(fixture::opaqueLinePixels), nullptr, 77, 1, 0, 0, 77, 1, 0}};
     Bitmap::registerBitmapDatabase(other, 1);
     EXPECT_EQ(Bitmap::getCount(), fixture::COUNT);
     EXPECT_EQ(Bitmap(0).getWidth(), 3);
 }
 
+// Tests register databases of their own; each takes its cache along and puts back what was there.
+TEST(Bitmap, ScopedDatabaseRestoresTheRegistrationItFound)
+{
+    const FixtureBitmaps database;
+    {
+        const BitmapRecord other[1] = {{fixture::bytes(fixture::opaqueLinePixels), nullptr, 5, 1, 0, 0, 5, 1, 0}};
+        alignas(8) static uint8_t storage[64];
+        const ScopedBitmapDatabase inner(other, 1, storage, sizeof(storage));
+        EXPECT_EQ(Bitmap::getCount(), 1);
+        EXPECT_EQ(Bitmap(0).getWidth(), 5);
+        EXPECT_TRUE(Bitmap::cacheBitmap(0));
+    }
+    EXPECT_EQ(Bitmap::getCount(), fixture::COUNT);
+    EXPECT_EQ(Bitmap(0).getWidth(), 3);
+    EXPECT_FALSE(Bitmap::cacheBitmap(0)); // the outer registration had no cache
+    EXPECT_EQ(Bitmap(0).getData(), fixture::records[0].data);
+}
+
 TEST(BitmapDeathTest, CacheMustBeLargerThanItsTable)
 {
     ::testing::FLAGS_gtest_death_test_style = "threadsafe";
-    registerFixtureBitmaps();
+    const FixtureBitmaps database;
     std::vector<uint8_t> storage(1024);
     // Exactly the table (count x 4 bytes on the target, a pointer per entry here) is too small.
     EXPECT_DEATH(Bitmap::setCache(storage.data(), fixture::COUNT * 4),
@@ -88,7 +106,7 @@ TEST(BitmapDeathTest, CacheMustBeLargerThanItsTable)
 
 TEST(Bitmap, CachedCopiesArePaddedToFourBytes)
 {
-    registerFixtureBitmaps();
+    const FixtureBitmaps database;
     alignas(8) static uint8_t storage[512];
     Bitmap::setCache(storage, 0); // size 0 is ignored
     EXPECT_FALSE(Bitmap::cacheBitmap(fixture::SMALL_WITH_ALPHA));
@@ -117,7 +135,7 @@ TEST(Bitmap, CachedCopiesArePaddedToFourBytes)
 TEST(BitmapDeathTest, CacheAllAssertsWhenTheCacheIsFull)
 {
     ::testing::FLAGS_gtest_death_test_style = "threadsafe";
-    registerFixtureBitmaps();
+    const FixtureBitmaps database;
     alignas(8) static uint8_t storage[fixture::COUNT * sizeof(CacheTableEntry) + 40];
     // Set up inside the statement, so only the dying process holds this small cache.
     EXPECT_DEATH(

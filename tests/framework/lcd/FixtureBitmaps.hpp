@@ -2,6 +2,7 @@
 #define QUILLON_TESTS_FIXTUREBITMAPS_HPP
 
 #include <quillon/Bitmap.hpp>
+#include <support/ScopedBitmapDatabase.hpp>
 
 #include <cstdint>
 
@@ -9,8 +10,7 @@ namespace quillon
 {
 namespace test
 {
-// Bitmaps in the generated record format, registered once per process (a registration
-// cannot be replaced, so every test of this binary shares them).
+// Bitmaps in the generated record format, registered per test with FixtureBitmaps.
 namespace fixture
 {
 enum : BitmapId
@@ -71,10 +71,12 @@ const BitmapRecord records[COUNT] = {
 };
 } // namespace fixture
 
-inline void registerFixtureBitmaps()
+// The fixture bitmaps, registered for as long as this lives.
+class FixtureBitmaps : public ScopedBitmapDatabase
 {
-    Bitmap::registerBitmapDatabase(fixture::records, fixture::COUNT);
-}
+public:
+    FixtureBitmaps() : ScopedBitmapDatabase(fixture::records, fixture::COUNT) {}
+};
 } // namespace test
 } // namespace quillon
 

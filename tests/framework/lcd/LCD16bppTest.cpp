@@ -158,7 +158,7 @@ TEST_F(Renderer, EveryPrimitiveIsClippedToTheDisplay)
     EXPECT_EQ(at(9, 479), WHITE);
     EXPECT_EQ(at(10, 479), SENTINEL);
 
-    registerFixtureBitmaps();
+    const FixtureBitmaps database;
     lcd.drawBitmapPart(Bitmap(fixture::FRAMED), 797, 478, Bitmap(fixture::FRAMED).getRect(), 255, true);
     lcd.drawBitmapPart(Bitmap(fixture::ARGB), 799, -1, Bitmap(fixture::ARGB).getRect(), 255, true);
     lcd.drawBitmapPart(Bitmap(fixture::SPARSE_ALPHA), 795, 100, Bitmap(fixture::SPARSE_ALPHA).getRect(), 255, true);
@@ -265,7 +265,7 @@ TEST_F(Renderer, KeyedCopiesSkipTheKeyAndFadeTheRest)
 
 TEST_F(Renderer, AlphaPlaneGroupsAreSkippedOnlyWhenAllZero)
 {
-    registerFixtureBitmaps();
+    const FixtureBitmaps database;
     paint(BLACK);
     const Bitmap sparse(fixture::SPARSE_ALPHA);
     lcd.drawBitmapPart(sparse, 10, 10, sparse.getRect(), 255, true);
@@ -292,7 +292,7 @@ TEST_F(Renderer, AlphaPlaneGroupsAreSkippedOnlyWhenAllZero)
 
 TEST_F(Renderer, SolidRectangleIsCopiedAndTheRestBlended)
 {
-    registerFixtureBitmaps();
+    const FixtureBitmaps database;
     paint(BLACK);
     const Bitmap framed(fixture::FRAMED);
     lcd.drawBitmapPart(framed, 20, 30, framed.getRect(), 255, true);
@@ -337,7 +337,7 @@ TEST_F(Renderer, SolidRectangleIsCopiedAndTheRestBlended)
 
 TEST_F(Renderer, ARGB8888PixelsCarryTheirOwnAlpha)
 {
-    registerFixtureBitmaps();
+    const FixtureBitmaps database;
     paint(BLACK);
     const Bitmap argb(fixture::ARGB);
     lcd.drawBitmapPart(argb, 0, 0, argb.getRect(), 255, true);

@@ -109,7 +109,6 @@ class WholeScreenTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        QUILLON_USE_WIDGET_BITMAPS();
         screen.reset(new DemoScreen);
         frame.hal().setListener(&application);
         application.switchScreen(screen.get()); // invalidates the whole display
@@ -133,6 +132,7 @@ protected:
 
     int16_t listContentY() const { return screen->list.getChildrenArea().y; }
 
+    WidgetBitmaps database;
     TestFrame frame{SENTINEL};
     WidgetTexts texts;
     TestApplication application;

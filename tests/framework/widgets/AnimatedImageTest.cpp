@@ -18,8 +18,6 @@ namespace
 class AnimatedImageTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { QUILLON_USE_WIDGET_BITMAPS(); }
-
     void doneCalled(const AnimatedImage& source) { done.push_back(&source); }
 
     // Runs application ticks and notes the ticks on which the bitmap shown changed.
@@ -37,6 +35,7 @@ protected:
         return shown;
     }
 
+    WidgetBitmaps database;
     TestApplication application;
     std::vector<const AnimatedImage*> done;
     Callback<AnimatedImageTest, const AnimatedImage&> doneCallback{this, &AnimatedImageTest::doneCalled};

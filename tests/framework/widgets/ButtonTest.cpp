@@ -100,7 +100,7 @@ TEST(Button, WithoutActionOrWithAnInvalidOneNothingFires)
 
 TEST(Button, SetBitmapsTakesTheSizeOfThePressedBitmap)
 {
-    QUILLON_USE_WIDGET_BITMAPS();
+    const WidgetBitmaps database;
     Button button;
     EXPECT_TRUE(button.isTouchable());
     EXPECT_EQ(button.getType(), 5);
@@ -111,7 +111,7 @@ TEST(Button, SetBitmapsTakesTheSizeOfThePressedBitmap)
 
 TEST(Button, DrawsAndCoversWithTheBitmapOfItsState)
 {
-    QUILLON_USE_WIDGET_BITMAPS();
+    const WidgetBitmaps database;
     TestFrame frame(SENTINEL);
     Button button;
     button.setBitmaps(Bitmap(BUTTON_UP), Bitmap(BUTTON_DOWN));
@@ -134,7 +134,7 @@ TEST(Button, DrawsAndCoversWithTheBitmapOfItsState)
 // An invisible touch area: draws nothing, covers nothing, yet a click on it fires.
 TEST(Button, WithoutBitmapsIsATouchAreaOnly)
 {
-    QUILLON_USE_WIDGET_BITMAPS();
+    const WidgetBitmaps database;
     TestFrame frame(SENTINEL);
     TestScreen screen;
     Receiver receiver;

@@ -24,7 +24,6 @@ class ButtonWithLabelTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        QUILLON_USE_WIDGET_BITMAPS();
         button.setBitmaps(Bitmap(WIDE_UP), Bitmap(WIDE_DOWN)); // 120 x 50
         button.setXY(200, 100);
         button.setLabelText(TypedText(WidgetTexts::LABEL)); // "M": 21 high, 10 wide, centred
@@ -32,6 +31,7 @@ protected:
         button.setLabelColorPressed(LABEL_PRESSED_COLOR);
     }
 
+    WidgetBitmaps database;
     TestFrame frame{SENTINEL};
     WidgetTexts texts;
     ButtonWithLabel button;

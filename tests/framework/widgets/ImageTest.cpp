@@ -26,7 +26,7 @@ TEST(Image, WithoutBitmapNeedsNoDatabase)
 
 TEST(Image, TakesTheSizeOfItsBitmap)
 {
-    QUILLON_USE_WIDGET_BITMAPS();
+    const WidgetBitmaps database;
     Image image{Bitmap(BUTTON_UP)};
     image.setXY(5, 6);
     EXPECT_EQ(image.getRect(), Rectangle(5, 6, 100, 40));
@@ -38,7 +38,7 @@ TEST(Image, TakesTheSizeOfItsBitmap)
 
 TEST(Image, OpaqueAreaIsTheSolidRectangleAtFullAlpha)
 {
-    QUILLON_USE_WIDGET_BITMAPS();
+    const WidgetBitmaps database;
     Image image{Bitmap(ROUNDED)};
     EXPECT_EQ(image.getOpaqueArea(), Rectangle(2, 2, 6, 6));
     image.setAlpha(254);
@@ -47,7 +47,7 @@ TEST(Image, OpaqueAreaIsTheSolidRectangleAtFullAlpha)
 
 TEST(Image, DrawsTheBitmapPartAtItsPosition)
 {
-    QUILLON_USE_WIDGET_BITMAPS();
+    const WidgetBitmaps database;
     TestFrame frame(SENTINEL);
     Image image{Bitmap(ROUNDED)};
     image.setXY(50, 60);

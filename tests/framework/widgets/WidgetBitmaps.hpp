@@ -2,6 +2,7 @@
 #define QUILLON_TESTS_WIDGETBITMAPS_HPP
 
 #include "framework/lcd/FixtureBitmaps.hpp"
+#include "support/ScopedBitmapDatabase.hpp"
 
 #include <quillon/Bitmap.hpp>
 
@@ -14,10 +15,7 @@ namespace quillon
 {
 namespace test
 {
-// The renderer's fixture bitmaps followed by the ones the widget tests need, so both sets of
-// tests find theirs whichever registers first. A process holds one database only: when a
-// smaller one came first (the whole binary run in one process), widget tests skip; ctest runs
-// every test in a process of its own.
+// The renderer's fixture bitmaps followed by the ones the widget tests need.
 namespace widgetbitmaps
 {
 enum : BitmapId
@@ -92,22 +90,20 @@ struct Storage
     BitmapRecord records[COUNT];
 };
 
-inline bool install()
+inline Storage& storage()
 {
-    static Storage storage;
-    Bitmap::registerBitmapDatabase(storage.records, COUNT);
-    return Bitmap::getCount() == COUNT;
+    static Storage bitmaps;
+    return bitmaps;
 }
 } // namespace widgetbitmaps
+
+// The widget bitmaps, registered for as long as this lives.
+class WidgetBitmaps : public ScopedBitmapDatabase
+{
+public:
+    WidgetBitmaps() : ScopedBitmapDatabase(widgetbitmaps::storage().records, widgetbitmaps::COUNT) {}
+};
 } // namespace test
 } // namespace quillon
-
-// Registers the widget bitmaps, or skips the test when another database holds the process.
-#define QUILLON_USE_WIDGET_BITMAPS()                                                                            \
-    do {                                                                                                        \
-        if (!::quillon::test::widgetbitmaps::install()) {                                                       \
-            GTEST_SKIP() << "another bitmap database was registered first in this process; run through ctest"; \
-        }                                                                                                       \
-    } while (0)
 
 #endif

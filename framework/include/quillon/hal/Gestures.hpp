@@ -18,7 +18,7 @@ public:
     // Once per frame, after touch and key sampling.
     void tick();
     // Returns true when a drag event was sent.
-    bool handleDrag(uint16_t oldX, uint16_t oldY, uint16_t newX, uint16_t newY);
+    [[nodiscard]] bool handleDrag(uint16_t oldX, uint16_t oldY, uint16_t newX, uint16_t newY);
     void handleClick(uint32_t type, uint16_t x, uint16_t y);
 
     static const int16_t SWIPE_VELOCITY_LIMIT = 3; // steps beyond +-3 pixels swipe

@@ -95,9 +95,9 @@ public:
     virtual void enableDMAInterrupt() = 0;
     virtual void disableDMAInterrupt() = 0;
     virtual void enableFrameInterrupt() = 0;
-    virtual bool sampleKey(uint8_t& key);
+    [[nodiscard]] virtual bool sampleKey(uint8_t& key);
     virtual void tick();
-    virtual bool beginFrame();
+    [[nodiscard]] virtual bool beginFrame();
     virtual void endFrame();
     virtual uint16_t* getOutputBuffer() = 0;
     virtual void setTFTFrameBuffer(uint16_t* address) = 0;

@@ -12,7 +12,7 @@ public:
     virtual ~TouchController() {}
     virtual void init() = 0;
     // True while the panel is touched, with the position in x and y.
-    virtual bool sampleTouch(int32_t& x, int32_t& y) = 0;
+    [[nodiscard]] virtual bool sampleTouch(int32_t& x, int32_t& y) = 0;
 };
 } // namespace quillon
 

@@ -9,6 +9,8 @@ namespace quillon
 {
 // RGB565: red in bits 15-11, green in 10-5, blue in 4-0.
 typedef uint16_t Color;
+// A fill in this colour draws nothing, and keyed copies skip source pixels of it.
+const Color TRANSPARENT_KEY_COLOR = 0xABCD;
 // 255 is opaque, 0 draws nothing.
 typedef uint8_t Alpha;
 // One UTF-16 code unit; strings are 0-terminated arrays of it.

@@ -92,6 +92,20 @@ public:
     // Reads the rest of the current line and returns where it starts for the alignment.
     static int16_t getLineAlignmentOffset(WildcardReader& reader, const Font* font, Alignment alignment,
                                           const Rectangle& frame);
+
+private:
+    struct TextReaders;
+    struct TextTarget;
+
+    // Reads past the lines above the invalidated area, moving the frame down by each;
+    // false when the text ended first.
+    static bool skipLinesAbove(TextReaders& readers, int16_t lineHeight, int16_t invY, Rectangle& frame);
+    // Draws the line at the frame's top; false when the text ended in it.
+    bool drawLine(TextReaders& readers, const TextStyle& style, const Rectangle& frame, const TextTarget& target);
+    // A glyph at pen x of the line, clipped to the invalidated area; nothing when wholly
+    // left of or above it.
+    void drawVisibleGlyph(int16_t x, int16_t lineTop, const TextStyle& style, const GlyphRecord* glyph,
+                          const uint8_t* data, uint8_t bitsPerPixel, const TextTarget& target);
 };
 } // namespace quillon
 

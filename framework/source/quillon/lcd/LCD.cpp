@@ -98,35 +98,68 @@ void LCD::drawString(Rectangle widgetArea, const Rectangle& invalidatedArea, con
     va_end(arguments);
 }
 
+// The drawing reader and, for aligned text, the measuring one, which reads each line ahead
+// of it; both pass over skipped lines in step.
+struct LCD::TextReaders
+{
+    WildcardReader drawing;
+    WildcardReader measuring;
+    bool aligned;
+};
+
+// Where one drawString call draws: the widget, the invalidated area in the text frame and the
+// frame buffer it holds.
+struct LCD::TextTarget
+{
+    Rectangle widgetArea;
+    Rectangle inv;
+    int16_t invRight;
+    int16_t invBottom;
+    uint16_t* frameBuffer;
+};
+
 void LCD::drawStringWithArguments(Rectangle widgetArea, const Rectangle& invalidatedArea, const TextStyle& style,
                                   const WideChar* text, va_list arguments)
 {
-    const Font* font = style.font;
-    if (text == nullptr || font == nullptr || style.alpha == 0) {
+    if (text == nullptr || style.font == nullptr || style.alpha == 0) {
         return;
     }
     Rectangle frame(0, 0, widgetArea.width, widgetArea.height);
     const Rectangle inv = rotateRect(invalidatedArea, frame, style.rotation);
     frame = rotateRect(frame, frame, style.rotation);
 
-    // The measuring reader runs one line ahead of the drawing one, only when lines are aligned.
-    const bool aligned = style.alignment != LEFT;
-    WildcardReader drawing;
-    WildcardReader measuring;
-    drawing.initialize(text, arguments);
-    if (aligned) {
-        measuring.initialize(text, arguments);
+    TextReaders readers;
+    readers.aligned = style.alignment != LEFT;
+    readers.drawing.initialize(text, arguments);
+    if (readers.aligned) {
+        readers.measuring.initialize(text, arguments);
+    }
+    const int16_t lineHeight = static_cast<int16_t>(style.lineSpacing + style.font->getFullHeight());
+    if (!skipLinesAbove(readers, lineHeight, inv.y, frame)) {
+        return;
     }
 
-    const int16_t lineHeight = static_cast<int16_t>(style.lineSpacing + font->getFullHeight());
-    int16_t linesAbove = lineHeight > 0 ? static_cast<int16_t>(inv.y / lineHeight) : 0;
+    HAL* hal = HAL::getInstance();
+    const TextTarget target{widgetArea, inv, inv.right(), inv.bottom(), hal->acquireFrameBuffer()};
+    // Lines below the area are still read, so the readers always reach the end of the text.
+    while (drawLine(readers, style, frame, target)) {
+        frame.y = static_cast<int16_t>(frame.y + lineHeight);
+        frame.height = static_cast<int16_t>(frame.height - lineHeight);
+    }
+    hal->releaseFrameBuffer();
+}
+
+bool LCD::skipLinesAbove(TextReaders& readers, int16_t lineHeight, int16_t invY, Rectangle& frame)
+{
+    // Lines are counted by their newlines; no glyph is looked up.
+    int16_t linesAbove = lineHeight > 0 ? static_cast<int16_t>(invY / lineHeight) : 0;
     while (linesAbove > 0) {
-        const WideChar character = drawing.getNextChar();
-        if (aligned) {
-            measuring.getNextChar();
+        const WideChar character = readers.drawing.getNextChar();
+        if (readers.aligned) {
+            readers.measuring.getNextChar();
         }
         if (character == 0) {
-            return;
+            return false;
         }
         if (character == NEWLINE) {
             --linesAbove;
@@ -134,70 +167,67 @@ void LCD::drawStringWithArguments(Rectangle widgetArea, const Rectangle& invalid
             frame.height = static_cast<int16_t>(frame.height - lineHeight);
         }
     }
+    return true;
+}
 
-    const int16_t invRight = inv.right();
-    const int16_t invBottom = inv.bottom();
-    HAL* hal = HAL::getInstance();
-    uint16_t* frameBuffer = hal->acquireFrameBuffer();
-
-    bool moreLines = true;
-    while (moreLines) {
-        const int16_t offset = aligned ? getLineAlignmentOffset(measuring, font, style.alignment, frame) : 0;
-        int16_t x = static_cast<int16_t>(frame.x + offset);
-        WideChar previous = 0;
-        for (;;) {
-            const WideChar character = drawing.getNextChar();
-            if (character == 0) {
-                moreLines = false;
-                break;
-            }
-            if (character == NEWLINE) {
-                break;
-            }
-            const uint8_t* data = nullptr;
-            uint8_t bitsPerPixel = 0;
-            const GlyphRecord* glyph = font->getGlyphWithData(character, data, bitsPerPixel);
-            if (glyph == nullptr) {
-                printf("WARNING: Skipping character '%c'\n", static_cast<int>(character));
-                continue;
-            }
-            if (previous != 0) {
-                x = static_cast<int16_t>(x + font->getKerning(previous, glyph));
-            } else if (glyph->left < 0) {
-                x = static_cast<int16_t>(x - glyph->left); // a line never starts left of its pen
-            }
-            previous = character;
-            const int16_t advance = static_cast<int16_t>(glyph->getAdvance());
-
-            if (x > invRight) {
-                moreLines = skipRestOfLine(drawing);
-                break;
-            }
-            if (x < inv.x && x + advance < inv.x) {
-                x = static_cast<int16_t>(x + advance);
-                continue;
-            }
-            const int16_t skipX = x < inv.x ? static_cast<int16_t>(inv.x - x) : 0;
-            const int16_t glyphTop = static_cast<int16_t>(frame.y + font->getFontHeight() - glyph->getTop());
-            int16_t skipY = 0;
-            int16_t y = glyphTop;
-            if (glyphTop < inv.y) {
-                if (inv.y > glyphTop + glyph->getHeight()) {
-                    x = static_cast<int16_t>(x + advance);
-                    continue;
-                }
-                skipY = static_cast<int16_t>(inv.y - glyphTop);
-                y = inv.y;
-            }
-            drawGlyph(frameBuffer, widgetArea, static_cast<int16_t>(x + skipX), y, static_cast<uint16_t>(skipX),
-                      static_cast<uint16_t>(skipY), invRight, invBottom, glyph, data, style.color, bitsPerPixel,
-                      style.alpha, style.rotation);
-            x = static_cast<int16_t>(x + advance);
+bool LCD::drawLine(TextReaders& readers, const TextStyle& style, const Rectangle& frame, const TextTarget& target)
+{
+    const Font* font = style.font;
+    const int16_t offset =
+        readers.aligned ? getLineAlignmentOffset(readers.measuring, font, style.alignment, frame) : 0;
+    int16_t x = static_cast<int16_t>(frame.x + offset);
+    WideChar previous = 0;
+    for (;;) {
+        const WideChar character = readers.drawing.getNextChar();
+        if (character == 0) {
+            return false;
         }
-        frame.y = static_cast<int16_t>(frame.y + lineHeight);
-        frame.height = static_cast<int16_t>(frame.height - lineHeight);
+        if (character == NEWLINE) {
+            return true;
+        }
+        const uint8_t* data = nullptr;
+        uint8_t bitsPerPixel = 0;
+        const GlyphRecord* glyph = font->getGlyphWithData(character, data, bitsPerPixel);
+        if (glyph == nullptr) {
+            printf("WARNING: Skipping character '%c'\n", static_cast<int>(character));
+            continue;
+        }
+        if (previous != 0) {
+            x = static_cast<int16_t>(x + font->getKerning(previous, glyph));
+        } else if (glyph->left < 0) {
+            x = static_cast<int16_t>(x - glyph->left); // a line never starts left of its pen
+        }
+        previous = character;
+        if (x > target.invRight) {
+            // The rest of the line is read, not measured.
+            return skipRestOfLine(readers.drawing);
+        }
+        drawVisibleGlyph(x, frame.y, style, glyph, data, bitsPerPixel, target);
+        x = static_cast<int16_t>(x + glyph->getAdvance());
     }
-    hal->releaseFrameBuffer();
+}
+
+void LCD::drawVisibleGlyph(int16_t x, int16_t lineTop, const TextStyle& style, const GlyphRecord* glyph,
+                           const uint8_t* data, uint8_t bitsPerPixel, const TextTarget& target)
+{
+    const Rectangle& inv = target.inv;
+    if (x < inv.x && x + glyph->getAdvance() < inv.x) {
+        return; // left of the area
+    }
+    const int16_t skipX = x < inv.x ? static_cast<int16_t>(inv.x - x) : 0;
+    const int16_t glyphTop = static_cast<int16_t>(lineTop + style.font->getFontHeight() - glyph->getTop());
+    int16_t skipY = 0;
+    int16_t y = glyphTop;
+    if (glyphTop < inv.y) {
+        if (inv.y > glyphTop + glyph->getHeight()) {
+            return; // above the area
+        }
+        skipY = static_cast<int16_t>(inv.y - glyphTop);
+        y = inv.y;
+    }
+    drawGlyph(target.frameBuffer, target.widgetArea, static_cast<int16_t>(x + skipX), y,
+              static_cast<uint16_t>(skipX), static_cast<uint16_t>(skipY), target.invRight, target.invBottom, glyph,
+              data, style.color, bitsPerPixel, style.alpha, style.rotation);
 }
 
 void LCD::drawHorizontalLine(int16_t x, int16_t y, uint16_t width, uint16_t lineWidth, Color color, uint8_t alpha)

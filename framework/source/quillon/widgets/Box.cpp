@@ -2,8 +2,6 @@
 #include <quillon/lcd/LCD.hpp>
 #include <quillon/widgets/Box.hpp>
 
-#include <platform/driver/lcd/LCD16bpp.hpp>
-
 namespace quillon
 {
 void Box::draw(const Rectangle& area) const
@@ -16,7 +14,7 @@ void Box::draw(const Rectangle& area) const
 // A fill in the key colour leaves the pixels beneath as they were, so they must still be drawn.
 Rectangle Box::getOpaqueArea() const
 {
-    if (alpha != 255 || color == LCD16bpp::TRANSPARENT_KEY_COLOR) {
+    if (alpha != 255 || color == TRANSPARENT_KEY_COLOR) {
         return Rectangle();
     }
     return Rectangle(0, 0, rect.width, rect.height);

@@ -1,6 +1,7 @@
 #include <platform/driver/lcd/Blend.hpp>
 #include <platform/driver/lcd/CoverageRuns.hpp>
 #include <platform/driver/lcd/GlyphInk.hpp>
+#include <platform/driver/lcd/GlyphSpan.hpp>
 #include <platform/driver/lcd/LCD16bpp.hpp>
 #include <quillon/hal/DisplayTransform.hpp>
 #include <quillon/hal/HAL.hpp>
@@ -40,30 +41,131 @@ uint16_t* pixelAddress(uint16_t* frameBuffer, int32_t x, int32_t y)
     return frameBuffer + y * static_cast<int32_t>(HAL::FB_WIDTH) + x;
 }
 
-// The range [first, last) of steps n for which start + n * direction stays in [0, limit).
-void stepsInside(int32_t start, int32_t direction, int32_t limit, int32_t& first, int32_t& last)
+// One line of an alpha-plane copy, in groups of four from the line's first pixel; a group
+// (the last one may be shorter) is skipped only when every alpha value in it is 0.
+void alphaPlaneRow(uint16_t* row, const uint16_t* from, const uint8_t* alphas, int32_t width, uint8_t alpha)
 {
-    if (direction > 0) {
-        first = maximum(first, -start);
-        last = minimum(last, limit - start);
-    } else if (direction < 0) {
-        first = maximum(first, start - limit + 1);
-        last = minimum(last, start + 1);
-    } else if (start < 0 || start >= limit) {
-        last = first; // the whole line lies off the display
+    for (int32_t group = 0; group < width; group += 4) {
+        const int32_t end = minimum(group + 4, width);
+        if (end - group == 4) {
+            uint32_t values;
+            memcpy(&values, alphas + group, sizeof(values));
+            if (values == 0) {
+                continue;
+            }
+            if (values == 0xFFFFFFFFu && alpha == 255) {
+                memcpy(row + group, from + group, 4 * sizeof(uint16_t));
+                continue;
+            }
+        }
+        for (int32_t column = group; column < end; ++column) {
+            const uint32_t pixelAlpha = alphas[column];
+            if (pixelAlpha == 0) {
+                continue;
+            }
+            row[column] = (pixelAlpha == 255 && alpha == 255)
+                              ? from[column]
+                              : blend::withWeight(row[column], from[column], pixelAlpha * alpha);
+        }
     }
 }
 
-// Display direction of one glyph column and one glyph row for each text rotation.
-const int8_t COLUMN_DX[4] = {1, 0, -1, 0};
-const int8_t COLUMN_DY[4] = {0, 1, 0, -1};
-const int8_t ROW_DX[4] = {0, -1, 0, 1};
-const int8_t ROW_DY[4] = {1, 0, -1, 0};
+// Visits the pixels of a copy whose frame-buffer steps are not those of its source (a turned
+// display): plot(destination pixel, source index) in source order.
+template <class Plot>
+void forEachPixel(uint16_t* first, int32_t columnStep, int32_t rowStep, int32_t width, int32_t height,
+                  int32_t sourceStride, Plot plot)
+{
+    for (int32_t line = 0; line < height; ++line, first += rowStep) {
+        uint16_t* pixel = first;
+        for (int32_t column = 0; column < width; ++column, pixel += columnStep) {
+            plot(*pixel, line * sourceStride + column);
+        }
+    }
+}
+
+// Blends the span's coverage values into the frame buffer.
+void drawGlyphPixels(uint16_t* frameBuffer, const GlyphSpan& span, const GlyphRecord& glyph, const uint8_t* data,
+                     Color color, uint8_t bitsPerPixel, uint8_t alpha)
+{
+    const uint32_t rotation = span.rotation;
+    const int32_t width = span.width;
+    const int32_t skipRows = span.skipRows;
+    const int32_t firstColumn = span.firstColumn;
+    const int32_t lastColumn = span.lastColumn;
+    const int32_t firstRow = span.firstRow;
+    const int32_t lastRow = span.lastRow;
+    int16_t firstX = static_cast<int16_t>(span.startX + firstColumn * COLUMN_DX[rotation] + firstRow * ROW_DX[rotation]);
+    int16_t firstY = static_cast<int16_t>(span.startY + firstColumn * COLUMN_DY[rotation] + firstRow * ROW_DY[rotation]);
+    DisplayTransform::pointToFrameBuffer(firstX, firstY);
+    const bool portrait = HAL::ORIENTATION_SWAPPED != 0;
+    const int32_t columnStep = LCD16bpp::glyphColumnStep(portrait, rotation);
+    const int32_t rowStep = LCD16bpp::glyphRowStep(portrait, rotation);
+    uint16_t* rowStart = pixelAddress(frameBuffer, firstX, firstY);
+
+    const bool rowAligned = bitsPerPixel == 4 && glyph.isRowAligned();
+    const int32_t rowBytes = (width + 1) / 2;
+#ifdef QUILLON_COVERAGE_RUNS
+    // Upright text, the common case: eight pixels of a row at a time.
+    if (rowAligned && columnStep == 1) {
+        runs::glyphRows(rowStart, rowStep, data + (skipRows + firstRow) * rowBytes, rowBytes, lastRow - firstRow,
+                        firstColumn, lastColumn, color, alpha);
+        return;
+    }
+#endif
+    // One blend per raw value, worked out once per glyph instead of once per pixel.
+    const GlyphInk ink(color, alpha, bitsPerPixel);
+    const uint32_t valueMask = (1u << bitsPerPixel) - 1u;
+    for (int32_t row = firstRow; row < lastRow; ++row, rowStart += rowStep) {
+        const int32_t glyphRow = skipRows + row;
+        uint16_t* pixel = rowStart;
+        if (rowAligned) {
+            // Each row starts on a byte, its first pixel in the low nibble: two pixels a byte.
+            const uint8_t* bytes = data + glyphRow * rowBytes;
+            int32_t column = firstColumn;
+            if ((column & 1) != 0) {
+                ink.plotTabled(pixel, bytes[column >> 1] >> 4u);
+                ++column;
+                pixel += columnStep;
+            }
+            for (; column + 1 < lastColumn; column += 2, pixel += 2 * columnStep) {
+                const uint32_t pair = bytes[column >> 1];
+                if (pair != 0) {
+                    ink.plotTabled(pixel, pair & 0x0Fu);
+                    ink.plotTabled(pixel + columnStep, pair >> 4u);
+                }
+            }
+            if (column < lastColumn) {
+                ink.plotTabled(pixel, bytes[column >> 1] & 0x0Fu);
+            }
+        } else {
+            // One stream over the whole glyph, first pixel in the top bits.
+            for (int32_t column = firstColumn; column < lastColumn; ++column, pixel += columnStep) {
+                const uint32_t bit = static_cast<uint32_t>(glyphRow * width + column) * bitsPerPixel;
+                ink.plot(pixel, (static_cast<uint32_t>(data[bit >> 3]) >> (8u - bitsPerPixel - (bit & 7u))) & valueMask);
+            }
+        }
+    }
+}
 } // namespace
 
 void LCD16bpp::init()
 {
     HAL::getInstance()->setTransparentKeyColor(TRANSPARENT_KEY_COLOR);
+}
+
+LCD16bpp::FrameBufferWalk LCD16bpp::walkFrom(uint16_t* frameBuffer, const Rectangle& displayArea)
+{
+    int16_t x = displayArea.x;
+    int16_t y = displayArea.y;
+    DisplayTransform::pointToFrameBuffer(x, y);
+    FrameBufferWalk walk;
+    walk.first = pixelAddress(frameBuffer, x, y);
+    const bool portrait = HAL::ORIENTATION_SWAPPED != 0;
+    // Turned, a display row runs up the frame buffer and the next row lies one to the right.
+    walk.columnStep = portrait ? -static_cast<int32_t>(HAL::FB_WIDTH) : 1;
+    walk.rowStep = portrait ? 1 : static_cast<int32_t>(HAL::FB_WIDTH);
+    return walk;
 }
 
 LCD16bpp::ClippedCopy LCD16bpp::clipCopy(const Rectangle& sourceRect, const Rectangle& part)
@@ -132,17 +234,31 @@ void LCD16bpp::copyRect(const uint16_t* source, const Rectangle& sourceRect, con
     const int32_t sourceStride = sourceRect.width;
     HAL* hal = HAL::getInstance();
     const uint32_t caps = hal->getBlitCaps();
-    if ((alpha < 255 && (caps & BlitCopy16Alpha) != 0) || (keyed && (caps & BlitCopy16Keyed) != 0) ||
-        (alpha == 255 && !keyed && (caps & BlitCopy16) != 0)) {
+    // An engine copies rows as they are: it cannot turn a block for a turned display.
+    if (HAL::ORIENTATION_SWAPPED == 0 &&
+        ((alpha < 255 && (caps & BlitCopy16Alpha) != 0) || (keyed && (caps & BlitCopy16Keyed) != 0) ||
+         (alpha == 255 && !keyed && (caps & BlitCopy16) != 0))) {
         hal->copyRect(from, static_cast<uint16_t>(area.x), static_cast<uint16_t>(area.y),
                       static_cast<uint16_t>(area.width), static_cast<uint16_t>(area.height),
                       static_cast<uint16_t>(sourceStride), alpha, keyed);
         return;
     }
-    uint16_t* row = pixelAddress(hal->acquireFrameBuffer(), area.x, area.y);
-    for (int32_t line = 0; line < area.height; ++line, row += HAL::FB_WIDTH, from += sourceStride) {
+    const FrameBufferWalk walk = walkFrom(hal->acquireFrameBuffer(), area);
+    if (walk.columnStep != 1) {
+        // Key pixels stay untouched; the others fade with alpha like the rest of the bitmap.
+        forEachPixel(walk.first, walk.columnStep, walk.rowStep, area.width, area.height, sourceStride,
+                     [from, alpha, keyed](uint16_t& pixel, int32_t index) {
+                         const uint16_t color = from[index];
+                         if (!keyed || color != TRANSPARENT_KEY_COLOR) {
+                             pixel = alpha == 255 ? color : blend::withAlpha(pixel, color, alpha);
+                         }
+                     });
+        hal->releaseFrameBuffer();
+        return;
+    }
+    uint16_t* row = walk.first;
+    for (int32_t line = 0; line < area.height; ++line, row += walk.rowStep, from += sourceStride) {
         if (keyed) {
-            // Key pixels stay untouched; the others fade with alpha like the rest of the bitmap.
             for (int32_t column = 0; column < area.width; ++column) {
                 const uint16_t pixel = from[column];
                 if (pixel != TRANSPARENT_KEY_COLOR) {
@@ -225,25 +341,26 @@ void LCD16bpp::copyRectARGB8888(const uint32_t* source, const Rectangle& bitmapR
     const int32_t sourceStride = bitmapRect.width;
     HAL* hal = HAL::getInstance();
     const uint32_t caps = hal->getBlitCaps();
-    if ((alpha == 255 && (caps & BlitCopy32) != 0) || (alpha < 255 && (caps & BlitCopy32Alpha) != 0)) {
+    if (HAL::ORIENTATION_SWAPPED == 0 &&
+        ((alpha == 255 && (caps & BlitCopy32) != 0) || (alpha < 255 && (caps & BlitCopy32Alpha) != 0))) {
         hal->blitCopyARGB8888(from, static_cast<uint16_t>(area.x), static_cast<uint16_t>(area.y),
                               static_cast<uint16_t>(area.width), static_cast<uint16_t>(area.height),
                               static_cast<uint16_t>(sourceStride), alpha);
         return;
     }
-    uint16_t* row = pixelAddress(hal->acquireFrameBuffer(), area.x, area.y);
-    for (int32_t line = 0; line < area.height; ++line, row += HAL::FB_WIDTH, from += sourceStride) {
-        for (int32_t column = 0; column < area.width; ++column) {
-            const uint32_t pixel = from[column];
-            const uint32_t pixelAlpha = pixel >> 24;
-            if (pixelAlpha == 0) {
-                continue;
-            }
-            const uint16_t color = blend::fromARGB8888(pixel);
-            row[column] = (pixelAlpha == 255 && alpha == 255) ? color
-                                                                : blend::withWeight(row[column], color, pixelAlpha * alpha);
-        }
-    }
+    const FrameBufferWalk walk = walkFrom(hal->acquireFrameBuffer(), area);
+    forEachPixel(walk.first, walk.columnStep, walk.rowStep, area.width, area.height, sourceStride,
+                 [from, alpha](uint16_t& destination, int32_t index) {
+                     const uint32_t pixel = from[index];
+                     const uint32_t pixelAlpha = pixel >> 24;
+                     if (pixelAlpha == 0) {
+                         return;
+                     }
+                     const uint16_t color = blend::fromARGB8888(pixel);
+                     destination = (pixelAlpha == 255 && alpha == 255)
+                                       ? color
+                                       : blend::withWeight(destination, color, pixelAlpha * alpha);
+                 });
     hal->releaseFrameBuffer();
 }
 
@@ -262,40 +379,30 @@ void LCD16bpp::copyRectWithAlphaData(const uint16_t* pixels, const uint8_t* alph
     const uint8_t* alphas = alphaPlane + copy.sourceOffset;
     const int32_t sourceStride = bitmapRect.width;
     HAL* hal = HAL::getInstance();
-    uint16_t* row = pixelAddress(hal->acquireFrameBuffer(), area.x, area.y);
+    const FrameBufferWalk walk = walkFrom(hal->acquireFrameBuffer(), area);
+    if (walk.columnStep != 1) {
+        forEachPixel(walk.first, walk.columnStep, walk.rowStep, area.width, area.height, sourceStride,
+                     [from, alphas, alpha](uint16_t& destination, int32_t index) {
+                         const uint32_t pixelAlpha = alphas[index];
+                         if (pixelAlpha != 0) {
+                             destination = (pixelAlpha == 255 && alpha == 255)
+                                               ? from[index]
+                                               : blend::withWeight(destination, from[index], pixelAlpha * alpha);
+                         }
+                     });
+        hal->releaseFrameBuffer();
+        return;
+    }
+    uint16_t* row = walk.first;
     for (int32_t line = 0; line < area.height;
-         ++line, row += HAL::FB_WIDTH, from += sourceStride, alphas += sourceStride) {
+         ++line, row += walk.rowStep, from += sourceStride, alphas += sourceStride) {
 #ifdef QUILLON_COVERAGE_RUNS
         if (area.width >= runs::LANES) {
             runs::alphaPlaneRow(row, from, alphas, area.width, alpha);
             continue;
         }
 #endif
-        // Groups of four from the line's first pixel; a group (the last one may be shorter) is
-        // skipped only when every alpha value in it is 0.
-        for (int32_t group = 0; group < area.width; group += 4) {
-            const int32_t end = minimum(group + 4, area.width);
-            if (end - group == 4) {
-                uint32_t values;
-                memcpy(&values, alphas + group, sizeof(values));
-                if (values == 0) {
-                    continue;
-                }
-                if (values == 0xFFFFFFFFu && alpha == 255) {
-                    memcpy(row + group, from + group, 4 * sizeof(uint16_t));
-                    continue;
-                }
-            }
-            for (int32_t column = group; column < end; ++column) {
-                const uint32_t pixelAlpha = alphas[column];
-                if (pixelAlpha == 0) {
-                    continue;
-                }
-                row[column] = (pixelAlpha == 255 && alpha == 255)
-                                  ? from[column]
-                                  : blend::withWeight(row[column], from[column], pixelAlpha * alpha);
-            }
-        }
+        alphaPlaneRow(row, from, alphas, area.width, alpha);
     }
     hal->releaseFrameBuffer();
 }
@@ -322,123 +429,18 @@ void LCD16bpp::drawGlyph(uint16_t* frameBuffer, const Rectangle& widgetArea, int
     if (glyph == nullptr || data == nullptr || frameBuffer == nullptr) {
         return;
     }
-    const int32_t width = glyph->getWidth();
-    const int32_t height = glyph->getHeight();
-    if (width == 0 || height == 0) {
+    GlyphSpan span;
+    if (!placeGlyph(*glyph, widgetArea, x, y, skipColumns, skipRows, rightLimit, bottomLimit, rotation & 3, span)) {
         return;
     }
-    rotation &= 3;
-    int32_t xOffset = x;
-    int32_t skip = skipColumns;
-    if (skip == 0) {
-        xOffset += glyph->left;
-    } else {
-        skip -= glyph->left;
-        if (skip < 0) {
-            xOffset -= skip;
-            skip = 0;
-        }
-    }
-    const int32_t rows = minimum(height - skipRows, bottomLimit - y);
-    int32_t firstColumn = skip;
-    int32_t lastColumn = minimum(width, rightLimit - xOffset + skip);
-    if (rows <= 0 || firstColumn >= lastColumn) {
+    if (drawGlyphWithEngine(span, *glyph, data, color, bitsPerPixel, alpha)) {
         return;
     }
-    // Display position of column 0 of the first drawn row.
-    const int32_t columnZero = xOffset - skip;
-    const int32_t startX = LCD::glyphStartX(widgetArea, static_cast<int16_t>(columnZero), y, rotation);
-    const int32_t startY = LCD::glyphStartY(widgetArea, static_cast<int16_t>(columnZero), y, rotation);
-    const bool portrait = HAL::ORIENTATION_SWAPPED != 0;
-
-    HAL* hal = HAL::getInstance();
-    const uint32_t caps = hal->getBlitCaps();
-    const bool unrotated = (rotation == 0 && !portrait) || (rotation == 1 && portrait);
-    const bool unclipped = skip == 0 && skipRows == 0 && xOffset + width <= rightLimit && y + height <= bottomLimit &&
-                           startX >= 0 && startY >= 0 && startX + width <= HAL::SCREEN_WIDTH &&
-                           startY + height <= HAL::SCREEN_HEIGHT;
-    if (unrotated && unclipped) {
-        uint32_t operation = 0;
-        if ((caps & BlitGlyph4) != 0 && bitsPerPixel == 4 && glyph->isRowAligned()) {
-            operation = BlitGlyph4;
-        } else if ((caps & BlitGlyph8) != 0 && bitsPerPixel == 8) {
-            operation = BlitGlyph8;
-        }
-        if (operation != 0) {
-            int16_t engineX = static_cast<int16_t>(startX);
-            int16_t engineY = static_cast<int16_t>(startY);
-            DisplayTransform::pointToFrameBuffer(engineX, engineY);
-            const uint16_t stride = static_cast<uint16_t>(bitsPerPixel == 8 ? width : (width + 1) & ~1);
-            hal->blitCopyWithOperation(data, static_cast<uint16_t>(engineX), static_cast<uint16_t>(engineY), stride,
-                                       static_cast<uint16_t>(height), stride, color, alpha, operation);
-            return;
-        }
-    }
-
-    // Keep every written pixel on the display.
-    int32_t firstRow = 0;
-    int32_t lastRow = rows;
-    stepsInside(startX, COLUMN_DX[rotation], HAL::SCREEN_WIDTH, firstColumn, lastColumn);
-    stepsInside(startY, COLUMN_DY[rotation], HAL::SCREEN_HEIGHT, firstColumn, lastColumn);
-    stepsInside(startX, ROW_DX[rotation], HAL::SCREEN_WIDTH, firstRow, lastRow);
-    stepsInside(startY, ROW_DY[rotation], HAL::SCREEN_HEIGHT, firstRow, lastRow);
-    if (firstColumn >= lastColumn || firstRow >= lastRow) {
-        return;
-    }
-    int16_t firstX = static_cast<int16_t>(startX + firstColumn * COLUMN_DX[rotation] + firstRow * ROW_DX[rotation]);
-    int16_t firstY = static_cast<int16_t>(startY + firstColumn * COLUMN_DY[rotation] + firstRow * ROW_DY[rotation]);
-    DisplayTransform::pointToFrameBuffer(firstX, firstY);
-    const int32_t columnStep = glyphColumnStep(portrait, rotation);
-    const int32_t rowStep = glyphRowStep(portrait, rotation);
-    uint16_t* rowStart = pixelAddress(frameBuffer, firstX, firstY);
-
-    const bool rowAligned = bitsPerPixel == 4 && glyph->isRowAligned();
-    const int32_t rowBytes = (width + 1) / 2;
-#ifdef QUILLON_COVERAGE_RUNS
-    // Upright text, the common case: eight pixels of a row at a time.
-    if (rowAligned && columnStep == 1) {
-        runs::glyphRows(rowStart, rowStep, data + (skipRows + firstRow) * rowBytes, rowBytes, lastRow - firstRow,
-                        firstColumn, lastColumn, color, alpha);
-        return;
-    }
-#endif
-    // One blend per raw value, worked out once per glyph instead of once per pixel.
-    const GlyphInk ink(color, alpha, bitsPerPixel);
-    const uint32_t valueMask = (1u << bitsPerPixel) - 1u;
-    for (int32_t row = firstRow; row < lastRow; ++row, rowStart += rowStep) {
-        const int32_t glyphRow = skipRows + row;
-        uint16_t* pixel = rowStart;
-        if (rowAligned) {
-            // Each row starts on a byte, its first pixel in the low nibble: two pixels a byte.
-            const uint8_t* bytes = data + glyphRow * rowBytes;
-            int32_t column = firstColumn;
-            if ((column & 1) != 0) {
-                ink.plotTabled(pixel, bytes[column >> 1] >> 4u);
-                ++column;
-                pixel += columnStep;
-            }
-            for (; column + 1 < lastColumn; column += 2, pixel += 2 * columnStep) {
-                const uint32_t pair = bytes[column >> 1];
-                if (pair != 0) {
-                    ink.plotTabled(pixel, pair & 0x0Fu);
-                    ink.plotTabled(pixel + columnStep, pair >> 4u);
-                }
-            }
-            if (column < lastColumn) {
-                ink.plotTabled(pixel, bytes[column >> 1] & 0x0Fu);
-            }
-        } else {
-            // One stream over the whole glyph, first pixel in the top bits.
-            for (int32_t column = firstColumn; column < lastColumn; ++column, pixel += columnStep) {
-                const uint32_t bit = static_cast<uint32_t>(glyphRow * width + column) * bitsPerPixel;
-                ink.plot(pixel, (static_cast<uint32_t>(data[bit >> 3]) >> (8u - bitsPerPixel - (bit & 7u))) & valueMask);
-            }
-        }
+    if (clipGlyphToDisplay(span)) {
+        drawGlyphPixels(frameBuffer, span, *glyph, data, color, bitsPerPixel, alpha);
     }
 }
 
-// The assertion line is part of the message tools look for.
-#line 419
 void LCD16bpp::copyToAnimationStorage(const Rectangle& rect)
 {
     Rectangle area = clipToDisplay(rect.x, rect.y, rect.width, rect.height);
@@ -448,7 +450,9 @@ void LCD16bpp::copyToAnimationStorage(const Rectangle& rect)
         hal->copyToAnimationStorage(area);
         return;
     }
-    QUILLON_ASSERT(HAL::USE_ANIMATION_STORAGE && "Animation storage required");
+    // The place the assertion reports is part of the message tools look for.
+    QUILLON_ASSERT_AT(HAL::USE_ANIMATION_STORAGE && "Animation storage required",
+                      "framework/source/platform/driver/lcd/LCD16bpp", 428);
     const uint16_t* from = pixelAddress(hal->getOutputBuffer(), area.x, area.y);
     uint16_t* to = pixelAddress(hal->getAnimationStorage(), area.x, area.y);
     for (int32_t line = 0; line < area.height; ++line, from += HAL::FB_WIDTH, to += HAL::FB_WIDTH) {

@@ -13,7 +13,7 @@ namespace quillon
 class LCD16bpp : public LCD
 {
 public:
-    static const Color TRANSPARENT_KEY_COLOR = 0xABCD;
+    static const Color TRANSPARENT_KEY_COLOR = quillon::TRANSPARENT_KEY_COLOR;
 
     void init() override;
     void drawBitmapPart(const Bitmap& bitmap, int16_t x, int16_t y, const Rectangle& part, uint8_t alpha,
@@ -38,10 +38,19 @@ public:
     static int32_t glyphRowStep(bool portrait, uint32_t rotation);
 
 private:
+    // Where a display area starts in the frame buffer and the steps to its next column and row.
+    struct FrameBufferWalk
+    {
+        uint16_t* first;
+        int32_t columnStep;
+        int32_t rowStep;
+    };
+    static FrameBufferWalk walkFrom(uint16_t* frameBuffer, const Rectangle& displayArea);
+
     // Where a block's part lands on the display, clipped to it, and the matching source offset.
     struct ClippedCopy
     {
-        Rectangle destination;
+        Rectangle destination; // display coordinates
         int32_t sourceOffset; // in pixels from the block's first pixel
         bool isEmpty() const { return destination.isEmpty(); }
     };
