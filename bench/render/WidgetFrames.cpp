@@ -11,6 +11,7 @@
 #include <quillon/LanguageTable.hpp>
 #include <quillon/Screen.hpp>
 #include <quillon/widgets/Box.hpp>
+#include <support/ScopedBitmapDatabase.hpp>
 #include <support/TestFrame.hpp>
 
 #include <benchmark/benchmark.h>
@@ -29,22 +30,14 @@ const quillon::WideChar* wide(const char16_t* text)
 // The display, the assets and a black content background, as a screen of the panel has.
 struct WidgetScene
 {
-    WidgetScene() : frame(0)
+    WidgetScene() : frame(0), bitmaps(BitmapDatabase::getTable(), BitmapDatabase::getCount())
     {
         frame.setCounting(false);
-        BitmapDatabase::registerDatabase();
         assets::registerGeneratedTexts();
         quillon::LanguageTable::setLanguage(quillon::LANGUAGE_ENGLISH);
         background.setPosition(0, 0, 800, 480);
         background.setColor(0);
         screen.add(background);
-    }
-
-    // The framework keeps the first bitmap table registered in a process; a scene of another
-    // file may have registered its own before these run.
-    static bool hasGeneratedBitmaps()
-    {
-        return quillon::Bitmap(13).getWidth() == 658 && quillon::Bitmap(7).getWidth() == 224;
     }
 
     void drawWholeFrame()
@@ -60,6 +53,8 @@ struct WidgetScene
     }
 
     quillon::test::TestFrame frame;
+    // The generated bitmaps for this scene, whatever another scene registered for good.
+    quillon::test::ScopedBitmapDatabase bitmaps;
     quillon::Screen screen;
     quillon::Box background;
 };
@@ -72,10 +67,6 @@ void WidgetTileMenu(benchmark::State& state)
                                             u"Energy balance of the year", u"Settings of the panel"};
     const quillon::BitmapId icons[] = {111, 122, 119, 124, 98, 87};
     WidgetScene scene;
-    if (!WidgetScene::hasGeneratedBitmaps()) {
-        state.SkipWithError("another bitmap table was registered first: run with --benchmark_filter='Memcpy|Widget'");
-        return;
-    }
     quillon::Container page;
     page.setPosition(0, 72, 800, 337);
     std::array<guicontrols::TileButton, 6> tiles;
@@ -100,10 +91,6 @@ void WidgetLongButtonList(benchmark::State& state)
     static const char16_t* const values[] = {u"45.5 \u00B0C", u"38.0 \u00B0C", u"-4.5 \u00B0C", u"52.0 \u00B0C",
                                              u"12345"};
     WidgetScene scene;
-    if (!WidgetScene::hasGeneratedBitmaps()) {
-        state.SkipWithError("another bitmap table was registered first: run with --benchmark_filter='Memcpy|Widget'");
-        return;
-    }
     std::array<guicontrols::LongButton, 5> lines;
     for (size_t i = 0; i < lines.size(); ++i) {
         lines[i].setXY(71, static_cast<int16_t>(74 + 76 * i));

@@ -7,16 +7,13 @@
 #include "BitmapDatabase.hpp"
 
 #include <assets/GeneratedTexts.hpp>
-#include <quillon/Bitmap.hpp>
 #include <quillon/TypedText.hpp>
 
 namespace test
 {
 ScreenTestBed::ScreenTestBed(quillon::Color background)
-    : display(background), languageTable(assets::textDatabase()), currentScreen(nullptr), currentView(nullptr), currentPresenter(nullptr)
+    : display(background), bitmaps(BitmapDatabase::getTable(), BitmapDatabase::getCount()), languageTable(assets::textDatabase()), currentScreen(nullptr), currentView(nullptr), currentPresenter(nullptr)
 {
-    // The whole database, as the GUI task registers it; a later registration keeps the first.
-    quillon::Bitmap::registerBitmapDatabase(BitmapDatabase::getTable(), BitmapDatabase::getCount(), nullptr, 0);
     quillon::TypedText::registerLanguageTable(&languageTable);
     quillon::LanguageTable::setLanguage(quillon::LANGUAGE_ENGLISH);
     quillon::FontRegistry::setProvider(&fonts);

@@ -1,6 +1,7 @@
 #ifndef TESTS_SUPPORT_SCREEN_SCREENTESTBED_HPP
 #define TESTS_SUPPORT_SCREEN_SCREENTESTBED_HPP
 
+#include "support/ScopedBitmapDatabase.hpp"
 #include "support/TestApplication.hpp"
 #include "support/TestFrame.hpp"
 
@@ -107,6 +108,7 @@ private:
     static std::uint32_t scaledToWire(std::uint32_t index, float value, std::uint8_t* bytes);
 
     quillon::test::TestFrame display;
+    quillon::test::ScopedBitmapDatabase bitmaps; // the generated ones, as the GUI task registers
     quillon::LanguageTable languageTable;
     ApplicationFontProvider fonts;
     quillon::test::TestApplication application;
