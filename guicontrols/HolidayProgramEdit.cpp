@@ -26,7 +26,8 @@ HolidayProgramEdit::HolidayProgramEdit()
       dateCallback(nullptr),
       dateBuffer()
 {
-    title.setPosition(30, 50, 200, 30);
+    // As wide as the weekday: "Departure date" does not fit 200 pixels.
+    title.setPosition(30, 50, 260, 30);
     title.setColor(WHITE);
     title.setTextId(DEPARTURE_TITLE);
     add(title);
@@ -35,7 +36,9 @@ HolidayProgramEdit::HolidayProgramEdit()
     weekday.setColor(WHITE);
     add(weekday);
 
-    dateText.setPosition(30, 150, 260, 80);
+    // Centred in the room left of the buttons: DD.MM.YYYY in the value font is wider than
+    // 260 pixels.
+    dateText.setPosition(5, 150, 300, 80);
     dateText.setTextId(DATE_TEXT);
     dateText.setColor(WHITE);
     add(dateText);

@@ -4,9 +4,8 @@
 
 #include <quillon/WideString.hpp>
 
-#include <math.h>
-
 #include <initializer_list>
+#include <math.h>
 
 namespace guicontrols
 {

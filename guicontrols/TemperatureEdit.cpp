@@ -48,7 +48,9 @@ TemperatureEdit::TemperatureEdit()
     valueText.setColor(Palette::entry(11));
     valueText.setText(textBuffer, font);
     const int16_t height = font != nullptr ? static_cast<int16_t>(2 * font->getFullHeight()) : 0;
-    valueText.setPosition(60, 20, 230, height);
+    // Right-aligned up to x 290. The field starts at the editor's left edge, not at 60: two
+    // digits and the degree sign are wider than 230 pixels in the value font.
+    valueText.setPosition(0, 20, 290, height);
     setWidth(600);
     setHeight(200);
     add(plusButton);

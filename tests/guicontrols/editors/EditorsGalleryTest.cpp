@@ -109,19 +109,20 @@ TEST_F(EditorsGalleryTest, Editors)
     time.setXY(390, 10);
     time.setTime(helpers::Time(10, 59, 0));
     SpinBox flow;
-    flow.setStyle(1);
+    flow.setStyle(2); // "25.5" is wider than the narrow looks
     flow.setValueType(SpinBox::FLOAT_VALUE);
     flow.setFloatMinimum(0.0f);
     flow.setFloatMaximum(25.5f);
     flow.setWrapAround(true);
     flow.setFloatValue(25.4f);
-    flow.setXY(600, 10);
+    flow.setXY(575, 10);
     SpinBox count;
-    count.setArrowStyle(0);
+    count.setStyle(1);
+    count.setArrowStyle(1);
     count.setMinimum(1);
     count.setMaximum(10);
     count.setValue(9);
-    count.setXY(700, 10);
+    count.setXY(710, 10);
     TemperatureEdit temperature;
     temperature.setXY(0, 270);
     temperature.setMinimum(3);

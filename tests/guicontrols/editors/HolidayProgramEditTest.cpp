@@ -1,4 +1,5 @@
 #include "guicontrols/HolidayProgramEdit.hpp"
+#include "guicontrols/LiteralText.hpp"
 #include "guicontrols/editors/EditorFixture.hpp"
 
 using namespace guicontrols;
@@ -81,4 +82,16 @@ TEST_F(HolidayProgramEditTest, Layout)
     EXPECT_EQ(edit.getUpButton().getRect(), quillon::Rectangle(310, 50, 71, 71));
     EXPECT_EQ(edit.getDownButton().getRect(), quillon::Rectangle(310, 210, 71, 71));
     EXPECT_EQ(edit.getDownButton().getIcon().getId(), 95);
+}
+
+// The longest title and date are drawn whole.
+TEST_F(HolidayProgramEditTest, TextsFitTheirFields)
+{
+    edit.setDate(date(2016, 8, 28));
+    const quillon::TypedText dateFormat(19);
+    EXPECT_LE(LiteralText::getWidth(dateFormat.getFont(), edit.getDateText()), 300);
+    const quillon::TypedText title = edit.getTitle().getTypedText();
+    EXPECT_LE(LiteralText::getWidth(title.getFont(), title.getText()), edit.getTitle().getWidth());
+    const quillon::TypedText weekday(1217); // "Wednesday"
+    EXPECT_LE(LiteralText::getWidth(weekday.getFont(), weekday.getText()), edit.getWeekday().getWidth());
 }

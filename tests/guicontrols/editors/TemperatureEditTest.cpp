@@ -1,3 +1,4 @@
+#include "guicontrols/LiteralText.hpp"
 #include "guicontrols/Palette.hpp"
 #include "guicontrols/TemperatureEdit.hpp"
 #include "guicontrols/editors/EditorFixture.hpp"
@@ -63,6 +64,15 @@ TEST_F(TemperatureEditTest, Layout)
     EXPECT_EQ(edit.getRect(), quillon::Rectangle(0, 0, 600, 200));
     EXPECT_EQ(edit.getPlusButton().getRect(), quillon::Rectangle(400, 0, 80, 80));
     EXPECT_EQ(edit.getMinusButton().getRect(), quillon::Rectangle(400, 100, 80, 80));
-    EXPECT_EQ(edit.getValueText().getX(), 60);
-    EXPECT_EQ(edit.getValueText().getWidth(), 230);
+    EXPECT_EQ(edit.getValueText().getX() + edit.getValueText().getWidth(), 290);
+}
+
+// The widest setpoint text fits its field: nothing of it is cut off.
+TEST_F(TemperatureEditTest, TwoDigitsFitTheField)
+{
+    edit.setMaximum(99);
+    edit.setValue(88);
+    const quillon::Font* font = edit.getValueText().getFont();
+    ASSERT_NE(font, nullptr);
+    EXPECT_LE(LiteralText::getWidth(font, edit.getText()), edit.getValueText().getWidth());
 }
