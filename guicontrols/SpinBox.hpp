@@ -67,6 +67,8 @@ public:
 private:
     static const uint16_t TEXT_CAPACITY = 6;
 
+    // One cell for both modes: the integer and the float operations read and write it
+    // whatever the mode, and only the mode decides which ones the buttons use.
     union Cell
     {
         int32_t integer;
