@@ -675,7 +675,8 @@ def draw_widgets():
         '<rect width="439" height="31" fill="%s"/><rect width="439" height="2" fill="#6fc05a"/>' % GREEN)
     for bid, name, w, h in ((216, "spin_background_0", 74, 214), (217, "spin_background_1", 62, 286),
                             (218, "spin_background_2", 115, 214)):
-        flat_panel(bid, name, w, h, 10, "#141416", DIM, 2)
+        # A light value window: the spin box writes its value in black.
+        flat_panel(bid, name, w, h, 10, "#d6d8d4", DIM, 2)
     button_pair(219, 220, "spin_button_1", 58, 75, 8)
     button_pair(221, 222, "spin_button_2", 111, 70, 10)
     # Scroll indicator: a rounded grey bar in the middle of its 70-pixel column.

@@ -80,8 +80,9 @@ TEST(HostPort, TicksThatChangeNothingLeaveATaskInAHostCallAlone)
     const scenario::Outcome outcome = runScheduler([] { createTask(sleepsInTheHost, "sleeper", 2); }, 20000);
     EXPECT_SCENARIO_ENDED(outcome);
     EXPECT_EQ(shared->interruptions, 0u);
-    // The ticks went on meanwhile, never ahead of real time.
-    EXPECT_GE(double(shared->ticksMeanwhile), shared->elapsedMilliseconds * 0.5);
+    // The ticks went on meanwhile (how many depends on how busy the machine is), never ahead
+    // of real time.
+    EXPECT_GT(shared->ticksMeanwhile, 0u);
     EXPECT_LE(double(shared->ticksMeanwhile), shared->elapsedMilliseconds + 2);
 }
 
