@@ -16,6 +16,7 @@ const quillon::FontId CHARACTER_FONT = 8;
 const uint8_t CHARACTER_COLOR = 1;
 const int16_t CHARACTER_INSET_X = 8;
 const int16_t CHARACTER_INSET_Y = 3;
+const quillon::WideChar BLANK = ' ';
 
 // One character in its own rectangle of the key, clipped to area (key coordinates).
 void drawCharacter(const KeyboardButton& key, quillon::WideChar character, const Rectangle& place,
@@ -48,14 +49,15 @@ void KeyboardButton::draw(const Rectangle& area) const
         const int16_t y = static_cast<int16_t>(middle - icon.getHeight() / 2);
         BitmapDrawing::draw(*this, icon, x, y, area, alpha);
     }
-    if (character == 0) {
+    // A blank shows nothing: gaps and the blank second line cost no text drawing.
+    if (character == 0 || character == BLANK) {
         return;
     }
     const int16_t textWidth = static_cast<int16_t>(width - 2 * CHARACTER_INSET_X);
     drawCharacter(*this, character,
                   Rectangle(CHARACTER_INSET_X, CHARACTER_INSET_Y, textWidth, static_cast<int16_t>(height / 2)), area,
                   alpha);
-    if (secondCharacter != 0) {
+    if (secondCharacter != 0 && secondCharacter != BLANK) {
         drawCharacter(*this, secondCharacter,
                       Rectangle(CHARACTER_INSET_X, static_cast<int16_t>(height / 2 - CHARACTER_INSET_Y), textWidth,
                                 static_cast<int16_t>(height / 2 - CHARACTER_INSET_Y)),
