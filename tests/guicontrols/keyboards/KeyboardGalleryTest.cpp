@@ -1,5 +1,5 @@
 // The keyboards on the gallery: typed on through the touch panel, checked, and written to
-// widget-gallery/keyboards.bmp as five keyboard panels one above the other.
+// widget-gallery/keyboards.bmp as six keyboard panels one above the other.
 
 #include "guicontrols/CustomKeyboard.hpp"
 #include "guicontrols/FloatKeyboard.hpp"
@@ -115,6 +115,14 @@ TEST_F(KeyboardGalleryTest, Keyboards)
     expectEditLine(keyboard);
     keepPanel();
 
+    // A text wider than the line shows its end, cut at the left margin.
+    keyboard.setMasked(false);
+    ASSERT_TRUE(keyboard.setText(w(u"service@heating-engineers-of-the-region.co.uk")));
+    frame.frames(1);
+    EXPECT_GT(keyboard.getTextBuffer().getScrollX(), 0);
+    expectEditLine(keyboard);
+    keepPanel();
+
     FloatKeyboard decimal;
     decimal.setMaxLength(8);
     decimal.setMaxDecimals(2);
@@ -131,5 +139,5 @@ TEST_F(KeyboardGalleryTest, Keyboards)
     expectEditLine(address);
     keepPanel();
 
-    EXPECT_TRUE(writeGalleryBmp("keyboards", 800, 5 * PANEL_HEIGHT, picture));
+    EXPECT_TRUE(writeGalleryBmp("keyboards", 800, 6 * PANEL_HEIGHT, picture));
 }
