@@ -42,6 +42,7 @@ CustomKeyboard::CustomKeyboard()
 
 void CustomKeyboard::layoutKeys()
 {
+    removeAll(); // laid out again: no key may be added twice
     for (uint8_t i = 0; i < CHARACTER_KEY_COUNT; ++i) {
         placeKey(characterKeys[i], gridX(i), gridY(i));
     }
@@ -89,7 +90,6 @@ void CustomKeyboard::setVariant(uint8_t value)
     variant = value < 3 ? value : 0;
     mode = LETTERS;
     symbolShift = false;
-    removeAll();
     layoutKeys();
     applyLayoutTexts();
     invalidate();

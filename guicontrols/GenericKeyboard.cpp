@@ -83,6 +83,7 @@ void GenericKeyboard::layoutNumberKeys(KeyboardButton* digitKeys, uint8_t keyCou
                                        quillon::WideChar separator,
                                        quillon::GenericCallback<const quillon::AbstractButton&>& action)
 {
+    removeAll(); // laid out again: no key may be added twice
     const quillon::WideChar* digitText = digits.getText();
     const uint16_t digitTextLength = quillon::WideString::strlen(digitText);
     for (uint8_t i = 0; i < keyCount; ++i) {

@@ -18,8 +18,7 @@ namespace guicontrols
 class GenericKeyboard : public quillon::Container
 {
 public:
-    // Square keys and the pitch of the key grid.
-    static constexpr int16_t KEY_SIZE = 71;
+    // The pitch of the key grid (keys are 71 x 71).
     static constexpr int16_t KEY_PITCH = 72;
     static constexpr uint8_t KEYS_PER_ROW = 11;
 

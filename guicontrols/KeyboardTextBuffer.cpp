@@ -17,9 +17,10 @@ const WideChar MASK_CHARACTER = '*';
 const uint8_t TEXT_COLOR = 6;
 const uint8_t CURSOR_COLOR = 9;
 const uint8_t BACKGROUND_COLOR = 11;
-// Scrolling starts this far before the right edge of the visible text and stops this far
-// after the left edge, so the cursor never sits on the edge itself.
-const int16_t SCROLL_MARGIN = 15;
+// Typing and moving right scroll once the cursor comes this close to the right edge of the
+// visible text; moving left scrolls while it is this close to the left edge.
+const int16_t RIGHT_SCROLL_ZONE = 15;
+const int16_t LEFT_SCROLL_ZONE = 45;
 } // namespace
 
 KeyboardTextBuffer::KeyboardTextBuffer() : text(), maxLength(MAX_LENGTH), cursor(0), scrollX(0), masked(false)
@@ -160,18 +161,18 @@ void KeyboardTextBuffer::updateScroll(Change change)
     const int16_t c = static_cast<int16_t>(textWidth(cursor));
     switch (change) {
     case Change::MoveLeft:
-        if (scrollX > c - 3 * SCROLL_MARGIN) {
+        if (scrollX > c - LEFT_SCROLL_ZONE) {
             scrollX = static_cast<int16_t>(scrollX - characterWidth(static_cast<uint8_t>(cursor - 1)));
         }
         break;
     case Change::MoveRight:
         // By the character the cursor passes, so the cursor keeps its distance to the edge.
-        if (c > visible - SCROLL_MARGIN + scrollX) {
+        if (c > visible - RIGHT_SCROLL_ZONE + scrollX) {
             scrollX = static_cast<int16_t>(scrollX + characterWidth(cursor));
         }
         break;
     case Change::Insertion:
-        if (c > visible - SCROLL_MARGIN + scrollX) {
+        if (c > visible - RIGHT_SCROLL_ZONE + scrollX) {
             scrollX = static_cast<int16_t>(scrollX + characterWidth(static_cast<uint8_t>(cursor - 1)));
         }
         break;
