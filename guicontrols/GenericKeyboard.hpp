@@ -49,7 +49,8 @@ protected:
     // The layout of the number keyboards: 31 keys, the first ten showing the digit text,
     // backspace, the cursor keys, a separator key when separator is not 0, the edit line.
     void layoutNumberKeys(KeyboardButton* digitKeys, uint8_t keyCount, const quillon::TypedText& digits,
-                          quillon::WideChar separator, quillon::GenericCallback<const quillon::AbstractButton&>& action);
+                          quillon::WideChar separator,
+                          quillon::GenericCallback<const quillon::AbstractButton&>& action);
     void placeTextBuffer();
     // The cursor keys; true when key was one of them.
     bool moveCursor(const quillon::AbstractButton& key);
