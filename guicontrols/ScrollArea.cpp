@@ -166,20 +166,22 @@ void ScrollArea::measureContent()
     itemsArea.forEachChild(measureCallback);
 }
 
-// Measured against the items area as it will be laid out: showing the controls makes it 10
-// px shorter, and a maximum taken before that would stop the scrolling 10 px short of the
-// last item and size the indicator for the wrong share.
+// Whether the content overflows is decided on the items area without the controls; the
+// maximum is then measured on the area as it is laid out with them, 10 px shorter. Taken
+// before that change, it would stop the scrolling 10 px short of the last item and size
+// the indicator for the wrong share.
 void ScrollArea::updateScrolling()
 {
-    layoutItemsArea(true);
+    layoutItemsArea(false);
     measureContent();
-    if (maxScrollOffset > 0) {
-        updateScrollBar();
-        showScrollControls(true);
+    if (maxScrollOffset <= 0) {
+        showScrollControls(false);
         return;
     }
-    showScrollControls(false);
+    layoutItemsArea(true);
     measureContent();
+    updateScrollBar();
+    showScrollControls(true);
 }
 
 void ScrollArea::updateScrollBar()

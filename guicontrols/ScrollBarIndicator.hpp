@@ -14,7 +14,9 @@ public:
     ScrollBarIndicator();
 
     void draw(const quillon::Rectangle& area) const override;
-    quillon::Rectangle getOpaqueArea() const override { return quillon::Rectangle(0, 0, getWidth(), getHeight()); }
+    // The thumb's bitmaps are see-through beside the thumb: claiming the whole rectangle
+    // would keep the bar's background from being drawn there.
+    quillon::Rectangle getOpaqueArea() const override { return quillon::Rectangle(); }
 
 private:
     // The bitmap at row y, only where it meets clip (own coordinates).
