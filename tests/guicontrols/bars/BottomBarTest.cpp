@@ -34,6 +34,11 @@ protected:
 
     static int16_t centreOf(int index) { return static_cast<int16_t>(index * 134 + 65); }
 
+    // The bar sizes its buttons from the bitmaps when it is built.
+    struct Bitmaps
+    {
+        Bitmaps() { BitmapDatabase::registerDatabase(); }
+    } bitmaps;
     quillon::Screen screen;
     BottomBar bar{0, 409, 800, 71};
     IndexRecorder recorder;
