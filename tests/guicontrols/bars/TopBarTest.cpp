@@ -30,6 +30,8 @@ TEST_F(WidgetTest, TopBarCutsATitleTooWideWithDots)
         {std::u16string(150, u'i'), true, 96},       // narrow: the 96-character limit cuts
         {std::u16string(60, u'W'), true, 59},        // wide: the field's width cuts
         {std::u16string(90, u'.') + u"end", true, 96}, // a cut in the middle of dots
+        // Measured against the whole bar, 28 W and the E would be kept and the dots clipped.
+        {std::u16string(28, u'W') + u"E" + std::u16string(10, u'W'), true, 28},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.title.begin(), c.title.end()).substr(0, 20));
