@@ -116,3 +116,9 @@ TEST_F(BottomBarTest, ClickWithoutAValidCallbackIsIgnored)
     frame.click(centreOf(5), 445);
     EXPECT_TRUE(recorder.indexes.empty());
 }
+
+TEST_F(BottomBarTest, IndexPastTheSixButtonsIsAProgrammersError)
+{
+    EXPECT_DEATH(bar.setButtonIcon(6, 208), "Bottom-bar button index out of range");
+    EXPECT_DEATH(bar.clearButton(255), "Bottom-bar button index out of range");
+}
