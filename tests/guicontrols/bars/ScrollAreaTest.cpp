@@ -139,8 +139,8 @@ TEST_F(ScrollAreaTest, DownToTheEndAndUpToTheTopRestoreEveryItem)
     const Case cases[] = {{19, 66, 24}, {5, 66, 1}, {6, 66, -1}, {10, 66, -1}, {40, 66, -1}, {7, 100, -1}, {60, 37, -1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.count);
+        area.reset(true); // unlinks the previous case's items before they go
         items.clear();
-        area.reset(true);
         layOut(30, 10, 15, 15);
         fill(c.count, c.height);
         const int16_t maximum = area.getMaxScrollOffset();
