@@ -63,6 +63,7 @@ public:
     void setLabel(const quillon::WideChar* text);
     void setHighlightedLabel(const quillon::WideChar* text);
     const quillon::WideChar* getLabel() const { return labelText; }
+    quillon::Color getLabelColor() const { return label.getColor(); }
     void setValueVisible(bool visible);
     bool isValueVisible() const { return value.isVisible(); }
     const quillon::WideChar* getValueText() const { return valueText; }
