@@ -21,6 +21,7 @@ const int16_t FIRST_BOTTOM_ROUNDED_ROW = WaterTankGadget::INTERIOR_HEIGHT - 18;
 
 WaterTankGadget::WaterTankGadget(WaterTankDataProvider* provider)
     : provider(provider),
+      tankX(0),
       interior(INTERIOR_X, INTERIOR_Y, INTERIOR_WIDTH, INTERIOR_HEIGHT),
       maskBitmap(MASK),
       bodyBitmap(BODY),
@@ -29,6 +30,12 @@ WaterTankGadget::WaterTankGadget(WaterTankDataProvider* provider)
 {
     setTouchable(true);
     rect = Rectangle(0, 0, GADGET_WIDTH, GADGET_HEIGHT);
+}
+
+void WaterTankGadget::setTankX(int16_t x)
+{
+    tankX = x;
+    interior.x = static_cast<int16_t>(x + INTERIOR_X);
 }
 
 void WaterTankGadget::setPosition(int16_t x, int16_t y, int16_t, int16_t)
@@ -59,12 +66,13 @@ void WaterTankGadget::draw(const Rectangle& area) const
     }
     // The body reaches past the interior: it is redrawn wherever it is, or a redraw of its
     // rim would leave the rim out.
-    if (Rectangle(BODY_X, 0, static_cast<int16_t>(bodyBitmap.getWidth()), bodyHeight).intersects(area)) {
-        BitmapDrawing::draw(*this, bodyBitmap, BODY_X, 0, area, 255);
+    const int16_t bodyX = static_cast<int16_t>(tankX + BODY_X);
+    if (Rectangle(bodyX, 0, static_cast<int16_t>(bodyBitmap.getWidth()), bodyHeight).intersects(area)) {
+        BitmapDrawing::draw(*this, bodyBitmap, bodyX, 0, area, 255);
     }
     const int16_t sideY = static_cast<int16_t>(bodyHeight - leftBitmap.getHeight());
-    BitmapDrawing::draw(*this, leftBitmap, 0, sideY, area, 255);
-    BitmapDrawing::draw(*this, rightBitmap, static_cast<int16_t>(BODY_X + bodyBitmap.getWidth()), sideY, area, 255);
+    BitmapDrawing::draw(*this, leftBitmap, tankX, sideY, area, 255);
+    BitmapDrawing::draw(*this, rightBitmap, static_cast<int16_t>(bodyX + bodyBitmap.getWidth()), sideY, area, 255);
 }
 
 void WaterTankGadget::drawLevels(const Rectangle& area) const

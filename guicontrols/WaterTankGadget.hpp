@@ -36,16 +36,20 @@ public:
 
     // The layer shown in an interior row (0 at the top).
     uint32_t levelOfRow(int16_t row) const;
+    // Where the tank's left edge lies in the gadget (0 unless texts stand left of it).
+    int16_t getTankX() const { return tankX; }
 
 protected:
-    // The gadget's own width, which a labelled tank widens for its texts.
+    // A labelled tank widens the gadget for its texts, on both sides of the tank.
     void setOwnWidth(int16_t width) { rect.width = width; }
+    void setTankX(int16_t x);
 
 private:
     // Rows and columns of the interior inside area (gadget coordinates) and the display.
     void drawLevels(const quillon::Rectangle& area) const;
 
     WaterTankDataProvider* provider;
+    int16_t tankX;
     quillon::Rectangle interior;
     quillon::Bitmap maskBitmap;
     quillon::Bitmap bodyBitmap;

@@ -21,19 +21,26 @@ const int16_t STEP = WaterTankGadget::INTERIOR_HEIGHT / 20;
 const int16_t FIVE_MARKERS[5] = {0, 3 * STEP - 1, 9 * STEP - 4, 12 * STEP - 6, 17 * STEP - 8};
 const int16_t FOUR_MARKERS[4] = {0, 9 * STEP - 4, 14 * STEP - 7, 19 * STEP - 9};
 
-void fillBlack(const Rectangle& box, const Rectangle& area, const quillon::Drawable& widget)
+// Boxes and areas are measured from the tank's left edge, tankX into the widget.
+void toScreen(const quillon::Drawable& widget, int16_t tankX, Rectangle& r)
+{
+    r.x = static_cast<int16_t>(r.x + tankX);
+    widget.toScreenCoordinates(r);
+}
+
+void fillBlack(const Rectangle& box, const Rectangle& area, const WaterTankGadget& widget)
 {
     Rectangle part = box & area;
     if (part.isEmpty()) {
         return;
     }
-    widget.toScreenCoordinates(part);
+    toScreen(widget, widget.getTankX(), part);
     quillon::HAL::lcd().fillRect(part, Palette::entry(6), 255);
 }
 
 // The text inside box, only where area (both gadget coordinates) allows.
 void drawText(const Rectangle& box, const Rectangle& area, const quillon::Font* font, quillon::Alignment alignment,
-              const quillon::WideChar* text, const quillon::Drawable& widget)
+              const quillon::WideChar* text, const WaterTankGadget& widget)
 {
     Rectangle clip = box & area;
     if (text == nullptr || clip.isEmpty()) {
@@ -42,7 +49,7 @@ void drawText(const Rectangle& box, const Rectangle& area, const quillon::Font* 
     clip.x = static_cast<int16_t>(clip.x - box.x);
     clip.y = static_cast<int16_t>(clip.y - box.y);
     Rectangle screenBox = box;
-    widget.toScreenCoordinates(screenBox);
+    toScreen(widget, widget.getTankX(), screenBox);
     const quillon::LCD::TextStyle style(font, Palette::entry(17), 255, alignment, 0, quillon::LCD::TEXT_ROTATE_0);
     LiteralText::draw(screenBox, clip, style, text);
 }
@@ -56,7 +63,9 @@ WaterTankGadgetWithLabels::WaterTankGadgetWithLabels(WaterTankDataProvider* prov
       markerTexts(),
       columnTexts()
 {
-    setOwnWidth(LABELLED_WIDTH);
+    const int16_t columnX = firstColumnBox().x;
+    setTankX(columnX < 0 ? static_cast<int16_t>(-columnX) : 0);
+    setOwnWidth(static_cast<int16_t>(getTankX() + MARKER_TEXT_END));
 }
 
 void WaterTankGadgetWithLabels::setFiveMarkerLayout()
@@ -114,17 +123,21 @@ int16_t WaterTankGadgetWithLabels::columnSpacing() const
 void WaterTankGadgetWithLabels::draw(const Rectangle& area) const
 {
     WaterTankGadget::draw(area);
+    // The labels are placed from the tank's left edge.
+    Rectangle fromTank = area;
+    fromTank.x = static_cast<int16_t>(fromTank.x - getTankX());
     for (uint8_t marker = 0; marker < markerCount; ++marker) {
-        drawMarker(marker, area);
+        drawMarker(marker, fromTank);
     }
-    drawColumnTexts(area);
+    drawColumnTexts(fromTank);
 }
 
 void WaterTankGadgetWithLabels::drawMarker(uint8_t marker, const Rectangle& area) const
 {
     const Rectangle box = markerTextBox(marker);
     fillBlack(box, area, *this);
-    BitmapDrawing::draw(*this, markerBitmap, MARKER_X, markerRow(marker), area, 255);
+    BitmapDrawing::draw(*this, markerBitmap, static_cast<int16_t>(getTankX() + MARKER_X), markerRow(marker),
+                        Rectangle(static_cast<int16_t>(area.x + getTankX()), area.y, area.width, area.height), 255);
     drawText(box, area, quillon::TypedText(MARKER_FONT_TEXT).getFont(), quillon::LEFT, markerTexts[marker], *this);
 }
 

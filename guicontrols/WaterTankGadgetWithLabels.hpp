@@ -10,8 +10,9 @@
 namespace guicontrols
 {
 // The tank with level markers and their texts on its right and a column of texts on its
-// left. The texts are the screen's: kept alive and rewritten in place by it. The gadget is
-// as wide as its marker texts reach, so that a redraw of it covers them.
+// left. The texts are the screen's: kept alive and rewritten in place by it. The gadget
+// reaches from its column texts to the end of its marker texts, so that a redraw of it
+// covers them; the tank stands getTankX() from its left edge.
 class WaterTankGadgetWithLabels : public WaterTankGadget
 {
 public:
@@ -19,7 +20,7 @@ public:
     static const uint8_t MAX_COLUMN_TEXTS = 3;
     static const int16_t MARKER_X = 190;
     static const int16_t MARKER_TEXT_WIDTH = 100;
-    static const int16_t LABELLED_WIDTH = MARKER_X + 36 + 5 + MARKER_TEXT_WIDTH;
+    static const int16_t MARKER_TEXT_END = MARKER_X + 36 + 5 + MARKER_TEXT_WIDTH; // from the tank's left edge
 
     explicit WaterTankGadgetWithLabels(WaterTankDataProvider* provider);
 
@@ -32,7 +33,7 @@ public:
     void setMarkerLabel(const quillon::WideChar* text, uint8_t index);
     void setColumnLabel(const quillon::WideChar* text, uint8_t index);
 
-    // Gadget coordinates: the top row of marker m, the box of its text, the first column box.
+    // Gadget coordinates (x from the tank's left edge): the top row of marker m, the box of its text, the first column box.
     int16_t markerRow(uint8_t marker) const;
     quillon::Rectangle markerTextBox(uint8_t marker) const;
     quillon::Rectangle firstColumnBox() const;
