@@ -5,13 +5,15 @@
 #include "guicontrols/EnergyBarScale.hpp"
 #include "guicontrols/EnergyHistogram.hpp"
 #include "guicontrols/Palette.hpp"
-#include "guicontrols/WaterTankDataProviderImpl.hpp"
+#include "guicontrols/TemperatureColorTable.hpp"
+#include "guicontrols/WaterTankDataProvider.hpp"
 #include "guicontrols/WaterTankGadgetWithLabels.hpp"
 
 #include <BitmapDatabase.hpp>
 #include <assets/GeneratedTexts.hpp>
 #include <quillon/LanguageTable.hpp>
 #include <quillon/Screen.hpp>
+#include <quillon/hal/HAL.hpp>
 #include <quillon/widgets/Box.hpp>
 #include <support/TestFrame.hpp>
 
@@ -65,15 +67,23 @@ public:
     }
 };
 
-// The profile provider's colour lookup over fixed temperatures; counts the profile reads.
-class CountedProfile : public guicontrols::WaterTankDataProviderImpl
+// The profile provider's colour lookup over fixed temperatures, without the model (which
+// would need the kernel's port here); counts the profile reads.
+class CountedProfile : public guicontrols::WaterTankDataProvider
 {
 public:
-    CountedProfile() : WaterTankDataProviderImpl(nullptr) {}
+    uint32_t getTemperatureCount() const override { return 21; }
     float getTemperature(uint32_t index) const override
     {
         ++reads;
         return 80.0f - 3.0f * static_cast<float>(index);
+    }
+    uint32_t getColorCount() const override { return 21; }
+    uint16_t getColor(uint32_t index) const override
+    {
+        const guicontrols::TemperatureColorTable::Rgb rgb =
+            guicontrols::TemperatureColorTable::colorOf(static_cast<int32_t>(getTemperature(index)));
+        return quillon::colorFromRGB(rgb.red, rgb.green, rgb.blue);
     }
     mutable uint64_t reads = 0;
 };
