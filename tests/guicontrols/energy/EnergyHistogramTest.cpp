@@ -259,6 +259,12 @@ TEST_F(EnergyHistogramTest, SegmentsStackAndNeverOverflowTheColumn)
     EXPECT_EQ(bar.getSegmentBox(0).getHeight() + bar.getSegmentBox(1).getHeight(), 260 - 1);
     EXPECT_EQ(bar.getSegmentBox(1).getY(), 13 + 1);
 
+    bar.setMaximum(10); // set below the total by hand: still only the column
+    bar.layoutSegments();
+    EXPECT_EQ(bar.getSegmentBox(0).getHeight() + bar.getSegmentBox(1).getHeight(), 260 - 1); // truncated shares
+    EXPECT_EQ(bar.getSegmentBox(1).getY(), 13 + 1);
+    bar.setMaximum(280);
+
     EnergyBar single;
     single.setSegmentValue(1000, 0);
     EXPECT_EQ(single.getSegmentBox(0).getHeight(), 260);

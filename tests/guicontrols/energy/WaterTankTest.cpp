@@ -134,6 +134,12 @@ TEST_F(WaterTankTest, RedrawAwayFromTheInteriorDrawsOnlyTheSidePieces)
               X + 76);
     EXPECT_NE(frame.count(SENTINEL, Rectangle(X, Y + 204, 76, 53)), 76 * 53);
 
+    // The body's top rim lies above the interior: a redraw there still draws the body.
+    frame.fill(SENTINEL);
+    frame.draw(tank, Rectangle(76, 0, 134, 16));
+    EXPECT_EQ(layers.reads, 0);
+    EXPECT_LT(frame.count(SENTINEL, Rectangle(X + 76, Y, 134, 16)), 134 * 16);
+
     frame.fill(SENTINEL);
     frame.draw(tank, Rectangle(0, 60, 286, 10)); // ten rows of the interior
     EXPECT_EQ(layers.reads, 10);
