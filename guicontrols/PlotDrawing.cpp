@@ -49,14 +49,14 @@ Rectangle drawnArea(const quillon::Drawable& drawable, const Rectangle& area)
 
 int32_t valueToPixel(float value, float top, float height, float minimum, float maximum)
 {
+    if (maximum == minimum) {
+        // No scale to divide by: the maximum is the top row, anything below it the bottom.
+        return static_cast<int32_t>(value >= maximum ? top : top + height);
+    }
     if (value >= maximum) {
         value = maximum;
     } else if (value <= minimum) {
         value = minimum;
-    }
-    if (maximum == minimum) {
-        // No scale to divide by: the clamping above already chose the top or the bottom.
-        return static_cast<int32_t>(value >= maximum ? top : top + height);
     }
     const long double scale = static_cast<long double>(height) / (static_cast<long double>(maximum) - minimum);
     return static_cast<int32_t>(static_cast<long double>(top) + (static_cast<long double>(maximum) - value) * scale);
