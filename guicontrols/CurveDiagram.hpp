@@ -16,10 +16,10 @@ class HeatingCurve;
 class CurveDiagram : public quillon::Widget
 {
 public:
-    static const int16_t WIDTH = 490;
-    static const int16_t HEIGHT = 230;
+    static constexpr int16_t WIDTH = 490;
+    static constexpr int16_t HEIGHT = 230;
     // Bytes of a column's run, the terminating 0 included.
-    static const uint8_t COVERAGE_SIZE = 60;
+    static constexpr uint8_t COVERAGE_SIZE = 60;
 
     struct CurveColumn
     {

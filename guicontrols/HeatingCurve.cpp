@@ -140,8 +140,11 @@ void HeatingCurve::computePoints()
 
 void HeatingCurve::moveLabel(TextAreaWithOneWildcard& label, int16_t x, int16_t y, int16_t width, int16_t height)
 {
-    label.invalidate();
+    // The old place is invalidated after the move, so that it is redrawn without the label
+    // also where nothing else of the diagram changes.
+    quillon::Rectangle old = label.getRect();
     label.setPosition(x, y, width, height);
+    invalidatePart(old);
     label.invalidate();
 }
 

@@ -20,15 +20,15 @@ namespace guicontrols
 class HeatingCurve : public quillon::Container
 {
 public:
-    static const uint8_t POINTS = 6;
-    static const uint8_t FLOW_LABELS = 5;
+    static constexpr uint8_t POINTS = 6;
+    static constexpr uint8_t FLOW_LABELS = 5;
     // Where the axes meet, in diagram coordinates, and the plot's extent from there.
-    static const int16_t ORIGIN_X = 50;
-    static const int16_t ORIGIN_Y = 190;
-    static const int16_t PLOT_WIDTH = 430;
-    static const int16_t PLOT_HEIGHT = 185;
+    static constexpr int16_t ORIGIN_X = 50;
+    static constexpr int16_t ORIGIN_Y = 190;
+    static constexpr int16_t PLOT_WIDTH = 430;
+    static constexpr int16_t PLOT_HEIGHT = 185;
     // Units of a label text, its terminator included: values -30 to 100.
-    static const uint8_t LABEL_SIZE = 4;
+    static constexpr uint8_t LABEL_SIZE = 4;
 
     struct CurvePoint
     {
@@ -65,8 +65,8 @@ private:
     void computePoints();
     void placeLabels();
     // Invalidates the label where it was and where it goes: a moved label leaves no trace.
-    static void moveLabel(quillon::TextAreaWithOneWildcard& label, int16_t x, int16_t y, int16_t width,
-                          int16_t height);
+    void moveLabel(quillon::TextAreaWithOneWildcard& label, int16_t x, int16_t y, int16_t width,
+                   int16_t height);
 
     quillon::TextAreaWithOneWildcard xLabels[POINTS];
     quillon::TextAreaWithOneWildcard yLabels[FLOW_LABELS];

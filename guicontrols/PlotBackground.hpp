@@ -19,10 +19,10 @@ namespace guicontrols
 class PlotBackground : public quillon::Container
 {
 public:
-    static const uint8_t MAX_BANDS = 10;
-    static const uint8_t MAX_LABELS = 11;
+    static constexpr uint8_t MAX_BANDS = 10;
+    static constexpr uint8_t MAX_LABELS = 11;
     // Units of a label text, its terminator included.
-    static const uint8_t TEXT_SIZE = 15;
+    static constexpr uint8_t TEXT_SIZE = 15;
 
     PlotBackground();
 

@@ -15,9 +15,9 @@ namespace guicontrols
 class PlotCurve : public quillon::Widget
 {
 public:
-    static const uint8_t MAX_CURVES = 5;
+    static constexpr uint8_t MAX_CURVES = 5;
     // Counts are below this.
-    static const uint16_t MAX_POINTS = 200;
+    static constexpr uint16_t MAX_POINTS = 200;
 
     PlotCurve();
 
