@@ -119,8 +119,9 @@ void PlotBackground::placeXLabel(uint8_t index)
     addOnce(field);
 }
 
-template <class Writer>
-void PlotBackground::fillXTextsRightToLeft(uint8_t count, bool replaceFirst, uint16_t firstText, Writer&& write)
+template <class Writer, class Advance>
+void PlotBackground::fillXTextsRightToLeft(uint8_t count, bool replaceFirst, uint16_t firstText, Writer&& write,
+                                           Advance&& advance)
 {
     for (int16_t i = static_cast<int16_t>(count - 1); i >= 0; --i) {
         if (replaceFirst) {
@@ -129,6 +130,7 @@ void PlotBackground::fillXTextsRightToLeft(uint8_t count, bool replaceFirst, uin
         } else {
             write(xTexts[i]);
         }
+        advance(); // "now" and "today" stand for the start itself
     }
 }
 
@@ -149,8 +151,7 @@ void PlotBackground::setTimeLabels(helpers::DateTime start, int32_t stepSeconds,
             .number(static_cast<int32_t>(start.getHour()), 2)
             .character(':')
             .number(static_cast<int32_t>(start.getMinute()), 2);
-        start.addSeconds(static_cast<uint32_t>(stepSeconds));
-    });
+    }, [&]() { start.addSeconds(static_cast<uint32_t>(stepSeconds)); });
     placeXLabels(labels);
 }
 
@@ -164,8 +165,7 @@ void PlotBackground::setDateLabels(helpers::DateTime start, int32_t stepDays, ui
             .character('.')
             .number(static_cast<int32_t>(start.getMonth()), 2)
             .character('.');
-        start.addDays(static_cast<uint32_t>(stepDays));
-    });
+    }, [&]() { start.addDays(static_cast<uint32_t>(stepDays)); });
     for (uint8_t i = 0; i < xIntervals; ++i) {
         placeColumn(i);
     }
@@ -183,8 +183,7 @@ void PlotBackground::setWeekLabels(helpers::DateTime start, int32_t stepWeeks, u
     const uint8_t labels = beginXLabels(count);
     fillXTextsRightToLeft(labels, false, 0, [&](WideChar* text) {
         helpers::TextCursor(text, TEXT_SIZE).number(static_cast<int32_t>(start.getWeekOfYear()), 2);
-        start.addDays(static_cast<uint32_t>(7 * stepWeeks));
-    });
+    }, [&]() { start.addDays(static_cast<uint32_t>(7 * stepWeeks)); });
     for (uint8_t i = 0; i < xIntervals; ++i) {
         placeColumn(i);
     }
@@ -200,8 +199,7 @@ void PlotBackground::setYearLabels(helpers::DateTime start, int32_t stepYears, u
     uint16_t year = static_cast<uint16_t>(start.getYear());
     fillXTextsRightToLeft(labels, false, 0, [&](WideChar* text) {
         helpers::TextCursor(text, TEXT_SIZE).number(year, 0);
-        year = static_cast<uint16_t>(year + stepYears);
-    });
+    }, [&]() { year = static_cast<uint16_t>(year + stepYears); });
     placeXLabels(labels);
 }
 
@@ -212,8 +210,7 @@ void PlotBackground::setMonthLabels(helpers::DateTime start, int32_t stepMonths,
         WideChar date[TEXT_SIZE];
         start.formatDate(date, TEXT_SIZE, true);
         copyText(text, date + 3); // "07.03.2016" without its day: "03.2016"
-        start.addMonths(stepMonths);
-    });
+    }, [&]() { start.addMonths(stepMonths); });
     placeXLabels(labels);
 }
 

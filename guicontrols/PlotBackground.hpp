@@ -69,10 +69,11 @@ private:
     // Pixels between ticks.
     int16_t tickSpacing() const;
     void addOnce(quillon::Drawable& child);
-    // Runs from the rightmost label to the leftmost; the first written text (the rightmost)
-    // is typed text firstText when firstId is set.
-    template <class Writer>
-    void fillXTextsRightToLeft(uint8_t count, bool replaceFirst, uint16_t firstText, Writer&& write);
+    // Runs from the rightmost label to the leftmost, advancing after each; the rightmost is
+    // typed text firstText when replaceFirst is set.
+    template <class Writer, class Advance>
+    void fillXTextsRightToLeft(uint8_t count, bool replaceFirst, uint16_t firstText, Writer&& write,
+                               Advance&& advance);
 
     const quillon::Font* labelFont;
     quillon::Box bands[MAX_BANDS];

@@ -86,7 +86,7 @@ TEST_F(WidgetTest, PlotBackgroundDateLabelsRunRightToLeftAndSkip)
     all.setDateLabels(MONDAY, -6, 6, true, 255);
     EXPECT_EQ(placedXLabels(all), (std::vector<int>{0, 1, 2, 3, 4, 5}));
     EXPECT_EQ(u16(all.getXLabel(5).getText()), u"today");
-    EXPECT_EQ(u16(all.getXLabel(4).getText()), u"07.03."); // the start date follows "today"
+    EXPECT_EQ(u16(all.getXLabel(4).getText()), u"01.03."); // "today" stands for the start date
     PlotBackground noSkip;
     noSkip.setDateLabels(MONDAY, -1, 4, false, 0); // no division by zero: every label
     EXPECT_EQ(placedXLabels(noSkip), (std::vector<int>{0, 1, 2, 3}));
@@ -97,8 +97,8 @@ TEST_F(WidgetTest, PlotBackgroundTimeWeekMonthAndYearLabels)
     PlotBackground times;
     times.setTimeLabels(MONDAY, -14400, 7, true);
     EXPECT_EQ(u16(times.getXLabel(6).getText()), u"now");
-    EXPECT_EQ(u16(times.getXLabel(5).getText()), u"13:00");
-    EXPECT_EQ(u16(times.getXLabel(0).getText()), u"17:00"); // the day before
+    EXPECT_EQ(u16(times.getXLabel(5).getText()), u"09:00"); // "now" stands for the start
+    EXPECT_EQ(u16(times.getXLabel(0).getText()), u"13:00"); // the day before
     PlotBackground weeks;
     weeks.setWeekLabels(MONDAY, -1, 5, false);
     EXPECT_EQ(placedXLabels(weeks), (std::vector<int>{1, 2, 3, 4}));
