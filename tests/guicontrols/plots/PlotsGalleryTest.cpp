@@ -186,3 +186,71 @@ TEST_F(PlotsGalleryTest, Charts)
     both.insert(both.end(), withPopup.begin(), withPopup.end());
     EXPECT_TRUE(writeGalleryBmp("plots", 800, 960, both));
 }
+
+namespace
+{
+struct CurveSetting
+{
+    int32_t room;
+    float slope;
+    int32_t level;
+};
+
+void configure(HeatingCurve& diagram, const CurveSetting& setting)
+{
+    diagram.setPosition(120, 100, 560, 260);
+    diagram.setFlowAxisLabels(1);
+    diagram.setRoomSetpoint(setting.room, 1);
+    diagram.setSlope(setting.slope, 1);
+    diagram.setLevel(setting.level, 1);
+}
+} // namespace
+
+TEST_F(PlotsGalleryTest, HeatingCurves)
+{
+    const CurveSetting settings[] = {
+        {20, 0.0f, 0},  // flat
+        {20, 1.0f, 0},  // the usual
+        {22, 2.6f, 5},  // reaches 100 before -30: flat from there
+        {20, 0.4f, -8}, // low
+    };
+    std::vector<std::vector<quillon::Color>> frames;
+    for (const CurveSetting& setting : settings) {
+        quillon::Screen screen;
+        screen.add(background);
+        HeatingCurve diagram;
+        configure(diagram, setting);
+        screen.add(diagram);
+        frames.push_back(show(screen));
+        // Curve, discs and point labels in orange; axes in grey.
+        EXPECT_GT(frame.count(Palette::entry(10), Rectangle(170, 100, 440, 200)), 0);
+        // (the guides' last dashes and the discs may lie on the axis)
+        EXPECT_GT(frame.count(quillon::colorFromRGB(160, 160, 164), Rectangle(170, 290, 430, 5)), 430 * 5 - 60);
+        EXPECT_EQ(frame.count(quillon::colorFromRGB(160, 160, 164), Rectangle(165, 290, 5, 5)), 5 * 5); // the bottom tick
+    }
+
+    // The usual curve under a popup, while the user steps the slope through the spin box.
+    quillon::Screen covered;
+    covered.add(background);
+    HeatingCurve diagram;
+    configure(diagram, settings[1]);
+    covered.add(diagram);
+    covered.add(popup);
+    show(covered);
+    for (int step = 1; step <= 6; ++step) {
+        diagram.setSlope(1.0f + 0.25f * step, 1);
+        frame.frames(2);
+    }
+    const std::vector<quillon::Color> withPopup = snapshot(frame);
+    EXPECT_EQ(frame.count(POPUP), 260 * 150);
+    quillon::Screen reference;
+    reference.add(background);
+    HeatingCurve expected;
+    configure(expected, {20, 2.5f, 0});
+    reference.add(expected);
+    const std::vector<quillon::Color> fresh = show(reference);
+    EXPECT_EQ(differencesOutside(withPopup, fresh, popup.getRect()), 0);
+    frames.push_back(withPopup);
+    frames.push_back(fresh);
+    EXPECT_TRUE(writeGalleryBmp("heatingcurve", 1200, 900, tiles(frames, Rectangle(90, 80, 600, 300))));
+}
