@@ -21,21 +21,59 @@ quillon::Color seedColorScratch[MAX_COLUMNS];
 uint16_t fillCurrent[MAX_COLUMNS];
 uint16_t fillStarted[MAX_COLUMNS];
 
-// Eight pixels in one vector (the baseline SIMD width): the fill is the one pass over every pixel of the chart.
-const int16_t LANES = 8;
-typedef uint16_t Lanes __attribute__((vector_size(2 * LANES)));
-
-Lanes load(const uint16_t* source)
+// The fill's pass over every pixel of the chart, lanes pixels at a time: per column the fill
+// colour (current) and all ones once a curve lies above it (started).
+template <int lanes>
+inline __attribute__((always_inline)) void fillRowsWith(uint16_t* row, int32_t stride, int16_t rows, int16_t width,
+                                                        uint16_t fillColor, uint16_t* current, uint16_t* started)
 {
-    Lanes value;
-    memcpy(&value, source, sizeof(value));
-    return value;
+    typedef uint16_t Lanes __attribute__((vector_size(2 * lanes)));
+    const int16_t whole = static_cast<int16_t>(width - width % lanes);
+    const Lanes fill = fillColor - Lanes{}; // in every lane
+    for (int16_t y = 0; y < rows; ++y, row += stride) {
+        for (int16_t i = 0; i < whole; i += lanes) {
+            Lanes pixels, colours, masks;
+            memcpy(&pixels, row + i, sizeof(pixels));
+            memcpy(&colours, current + i, sizeof(colours));
+            memcpy(&masks, started + i, sizeof(masks));
+            const Lanes other = reinterpret_cast<Lanes>(pixels != fill); // all ones where not background
+            colours = (pixels & other) | (colours & ~other);
+            masks |= other;
+            const Lanes result = (colours & masks) | (pixels & ~masks);
+            memcpy(current + i, &colours, sizeof(colours));
+            memcpy(started + i, &masks, sizeof(masks));
+            memcpy(row + i, &result, sizeof(result));
+        }
+        for (int16_t i = whole; i < width; ++i) {
+            if (row[i] != fillColor) {
+                started[i] = 0xFFFF;
+                current[i] = row[i];
+            } else if (started[i] != 0) {
+                row[i] = current[i];
+            }
+        }
+    }
 }
 
-void store(uint16_t* destination, const Lanes& value)
+void fillRows(uint16_t* row, int32_t stride, int16_t rows, int16_t width, uint16_t fillColor, uint16_t* current,
+              uint16_t* started)
 {
-    memcpy(destination, &value, sizeof(value));
+    fillRowsWith<8>(row, stride, rows, width, fillColor, current, started); // the baseline's 128 bits
 }
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+__attribute__((target("avx2"))) void fillRowsAVX2(uint16_t* row, int32_t stride, int16_t rows, int16_t width,
+                                                  uint16_t fillColor, uint16_t* current, uint16_t* started)
+{
+    fillRowsWith<16>(row, stride, rows, width, fillColor, current, started);
+}
+
+bool hasAVX2()
+{
+    static const bool available = (__builtin_cpu_init(), __builtin_cpu_supports("avx2") != 0);
+    return available;
+}
+#endif
 
 // Walks the segments of a curve as the chart lays them out: the first starts on the left
 // edge, and leftover pixels widen segments spread evenly, so the last ends on the right edge.
@@ -242,29 +280,14 @@ void PlotCurve::fillBelowCurves(uint16_t* frameBuffer, const Rectangle& widget, 
         fillStarted[i] = seedRowScratch[i] >= 0 ? 0xFFFF : 0;
         fillCurrent[i] = seedColorScratch[i];
     }
-    // Row by row, in the order the frame buffer lies in memory, LANES columns at a time.
-    const int32_t stride = quillon::HAL::FB_WIDTH;
-    const int16_t whole = static_cast<int16_t>(columns.width - columns.width % LANES);
-    const Lanes fill = fillColor - Lanes{}; // every lane
-    uint16_t* row = frameBuffer + columns.y * stride + columns.x;
-    for (int16_t y = 0; y < columns.height; ++y, row += stride) {
-        for (int16_t i = 0; i < whole; i += LANES) {
-            const Lanes pixels = load(row + i);
-            const Lanes other = reinterpret_cast<Lanes>(pixels != fill); // all ones where not background
-            const Lanes current = (pixels & other) | (load(fillCurrent + i) & ~other);
-            const Lanes started = load(fillStarted + i) | other;
-            store(fillCurrent + i, current);
-            store(fillStarted + i, started);
-            store(row + i, (current & started) | (pixels & ~started));
-        }
-        for (int16_t i = whole; i < columns.width; ++i) {
-            if (row[i] != fillColor) {
-                fillStarted[i] = 0xFFFF;
-                fillCurrent[i] = row[i];
-            } else if (fillStarted[i] != 0) {
-                row[i] = fillCurrent[i];
-            }
-        }
+    // Row by row, in the order the frame buffer lies in memory.
+    uint16_t* row = frameBuffer + columns.y * quillon::HAL::FB_WIDTH + columns.x;
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    if (hasAVX2()) {
+        fillRowsAVX2(row, quillon::HAL::FB_WIDTH, columns.height, columns.width, fillColor, fillCurrent, fillStarted);
+        return;
     }
+#endif
+    fillRows(row, quillon::HAL::FB_WIDTH, columns.height, columns.width, fillColor, fillCurrent, fillStarted);
 }
 } // namespace guicontrols
