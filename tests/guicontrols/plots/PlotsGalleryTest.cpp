@@ -215,13 +215,14 @@ TEST_F(PlotsGalleryTest, HeatingCurves)
         {20, 0.4f, -8}, // low
     };
     std::vector<std::vector<quillon::Color>> frames;
-    for (const CurveSetting& setting : settings) {
-        quillon::Screen screen;
-        screen.add(background);
-        HeatingCurve diagram;
-        configure(diagram, setting);
-        screen.add(diagram);
-        frames.push_back(show(screen));
+    // Each screen outlives the next: a diagram's updates reach the screen shown last.
+    quillon::Screen screens[4];
+    HeatingCurve diagrams[4];
+    for (int i = 0; i < 4; ++i) {
+        configure(diagrams[i], settings[i]);
+        screens[i].add(background);
+        screens[i].add(diagrams[i]);
+        frames.push_back(show(screens[i]));
         // Curve, discs and point labels in orange; axes in grey.
         EXPECT_GT(frame.count(Palette::entry(10), Rectangle(170, 100, 440, 200)), 0);
         // (the guides' last dashes and the discs may lie on the axis)
