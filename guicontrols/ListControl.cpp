@@ -1,0 +1,105 @@
+#include "guicontrols/ListControl.hpp"
+
+namespace guicontrols
+{
+ListControl::ListControl() : items{}, count(0) {}
+
+void ListControl::setLayout(const Layout& layout)
+{
+    setItemSpacing(layout.itemSpacing);
+    setPadding(layout.insetLeft, layout.insetRight, layout.insetTop, layout.insetBottom);
+}
+
+void ListControl::add(IItemProvider* item)
+{
+    if (count >= MAX_ITEMS) {
+        return;
+    }
+    items[count] = item;
+    item->setWidth(getContentWidth());
+    item->setX(0);
+    addItem(*item);
+    const uint32_t style = item->getSeparatorStyle();
+    if (count == 0) {
+        item->setSeparators(0);
+    } else {
+        // Recomputed from the upper item's constant style, not from its earlier flags.
+        IItemProvider* previous = items[count - 1];
+        const uint32_t above = previous->getSeparatorStyle();
+        if ((above & IItemProvider::DRAWS_LINE) != 0 && (style & IItemProvider::BELOW_LINE) != 0) {
+            previous->setSeparators(above & ~IItemProvider::DRAWS_LINE);
+            item->setSeparators(style | IItemProvider::DRAWS_LINE | IItemProvider::BELOW_LINE);
+        } else {
+            previous->setSeparators(above | IItemProvider::DRAWS_LINE);
+            item->setSeparators((style & ~(IItemProvider::DRAWS_LINE | IItemProvider::BELOW_LINE)) |
+                                IItemProvider::BELOW_LINE);
+        }
+    }
+    ++count;
+}
+
+void ListControl::clear(bool toTop)
+{
+    reset(toTop);
+    count = 0;
+    for (uint32_t i = 0; i < MAX_ITEMS; ++i) {
+        items[i] = nullptr;
+    }
+}
+
+void ListControl::updateItems()
+{
+    for (uint32_t i = 0; i < MAX_ITEMS; ++i) {
+        if (items[i] != nullptr) {
+            items[i]->update();
+        }
+    }
+    invalidate();
+}
+
+bool ListControl::contains(const IItemProvider* item) const
+{
+    for (uint32_t i = 0; i < MAX_ITEMS; ++i) {
+        if (items[i] == item) {
+            return item != nullptr;
+        }
+    }
+    return false;
+}
+
+void ListControl::widenItems()
+{
+    for (uint32_t i = 0; i < MAX_ITEMS; ++i) {
+        if (items[i] != nullptr) {
+            items[i]->setWidth(getContentWidth());
+        }
+    }
+}
+
+void ListControl::setPosition(int16_t x, int16_t y, int16_t width, int16_t height)
+{
+    ScrollArea::setPosition(x, y, width, height);
+    widenItems();
+}
+
+void ListControl::setWidth(int16_t width)
+{
+    ScrollArea::setWidth(width);
+    widenItems();
+}
+
+void ListControl::setHeight(int16_t height)
+{
+    ScrollArea::setHeight(height);
+}
+
+void ListControl::remove(quillon::Drawable& item)
+{
+    ScrollArea::remove(item);
+}
+
+void ListControl::layoutItemsArea(bool)
+{
+    ScrollArea::layoutItemsArea(true);
+}
+} // namespace guicontrols

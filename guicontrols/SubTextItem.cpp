@@ -1,0 +1,16 @@
+#include "guicontrols/SubTextItem.hpp"
+
+namespace guicontrols
+{
+namespace
+{
+const int16_t INDENT = 30;
+}
+
+void SubTextItem::updateLayout()
+{
+    BaseTextItem::updateLayout();
+    text.setPosition(static_cast<int16_t>(text.getX() + INDENT), text.getY(),
+                     static_cast<int16_t>(text.getWidth() - INDENT), text.getHeight());
+}
+} // namespace guicontrols
