@@ -2,7 +2,7 @@
 
 namespace guicontrols
 {
-ListControl::ListControl() : items{}, count(0) {}
+ListControl::ListControl() : items{}, count(0), itemsAreaPlaced(false) {}
 
 void ListControl::setLayout(const Layout& layout)
 {
@@ -78,18 +78,21 @@ void ListControl::widenItems()
 
 void ListControl::setPosition(int16_t x, int16_t y, int16_t width, int16_t height)
 {
+    itemsAreaPlaced = false;
     ScrollArea::setPosition(x, y, width, height);
     widenItems();
 }
 
 void ListControl::setWidth(int16_t width)
 {
+    itemsAreaPlaced = false;
     ScrollArea::setWidth(width);
     widenItems();
 }
 
 void ListControl::setHeight(int16_t height)
 {
+    itemsAreaPlaced = false;
     ScrollArea::setHeight(height);
 }
 
@@ -98,8 +101,14 @@ void ListControl::remove(quillon::Drawable& item)
     ScrollArea::remove(item);
 }
 
+// The area's place depends only on the list's own size, so the scroll area's re-layouts on
+// every added item (which would widen every item again) are skipped until it changes.
 void ListControl::layoutItemsArea(bool)
 {
+    if (itemsAreaPlaced) {
+        return;
+    }
     ScrollArea::layoutItemsArea(true);
+    itemsAreaPlaced = true;
 }
 } // namespace guicontrols

@@ -56,6 +56,7 @@ private:
 
     IItemProvider* items[MAX_ITEMS];
     uint32_t count;
+    bool itemsAreaPlaced;
 };
 } // namespace guicontrols
 
