@@ -101,6 +101,17 @@ TEST_F(ListControlTest, FittingContentKeepsTheBarColumnFree)
     EXPECT_EQ(textItems[11].getWidth(), 669);
 }
 
+TEST_F(ListControlTest, ItemsFollowTheListsWidth)
+{
+    fillWithText(12);
+    list.setPosition(LIST_X, LIST_Y, 700, LIST_HEIGHT);
+    EXPECT_EQ(textItems[0].getWidth(), 700 - 30 - 10 - 91);
+    EXPECT_EQ(textItems[11].getWidth(), 569);
+    list.setWidth(800);
+    EXPECT_EQ(textItems[5].getWidth(), 669);
+    EXPECT_EQ(textItems[5].getSecondTextField().getWidth(), 669); // laid out again
+}
+
 TEST_F(ListControlTest, ClearKeepsOrResetsTheScrollPosition)
 {
     fillWithText(12);

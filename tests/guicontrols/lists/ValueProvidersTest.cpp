@@ -110,6 +110,8 @@ TEST_F(ValueProvidersTest, DatesOfTheDevice)
     EXPECT_EQ(text(date.getSecondText(0)), u"---");
     put(index, deviceDate(2016, 1, 3));
     EXPECT_EQ(text(date.getSecondText(0)), u"Su 03.01.2016");
+    put(index, date_time{}); // all zero is a date of its own, not "unset"
+    EXPECT_NE(text(date.getSecondText(0)), u"---");
     DateContentProvider other(nullptr, w(u"Other"), 7, 0);
     EXPECT_EQ(text(other.getSecondText(0)), u"29.03.1983");
     DateContentProvider unset(nullptr, w(u"Unset"), 0, 0);
