@@ -130,7 +130,16 @@ TEST_F(ListsGalleryTest, Lists)
     show();
     EXPECT_EQ(snapshot(frame), scrolled); // the same picture drawn whole
 
-    std::vector<quillon::Color> both = top;
-    both.insert(both.end(), scrolled.begin(), scrolled.end());
-    EXPECT_TRUE(writeGalleryBmp("lists", 800, 960, both));
+    // Further down: the favourites entry and the image lines.
+    for (int i = 0; i < 6; ++i) {
+        clickAt(downX, downY);
+    }
+    EXPECT_EQ(list.getScrollOffset(), 480);
+    EXPECT_EQ(onScreen(imageItems[0].getImage()).x, 30 + 669 - 70);
+    const std::vector<quillon::Color> further = snapshot(frame);
+
+    std::vector<quillon::Color> all = top;
+    all.insert(all.end(), scrolled.begin(), scrolled.end());
+    all.insert(all.end(), further.begin(), further.end());
+    EXPECT_TRUE(writeGalleryBmp("lists", 800, 1440, all));
 }
