@@ -22,11 +22,12 @@ const uint16_t NOW_TEXT = 1002;
 const uint16_t TODAY_TEXT = 985;
 const uint8_t ALL_LABELS = 255;
 
-// At most TEXT_SIZE - 1 units, so that the text stays terminated.
-void copyText(WideChar* destination, const WideChar* source)
+// At most TEXT_SIZE - 1 units, so that the text stays terminated, and never past the source's
+// own room.
+void copyText(WideChar* destination, const WideChar* source, uint16_t sourceUnits = PlotBackground::TEXT_SIZE)
 {
-    uint8_t i = 0;
-    for (; source != nullptr && i + 1 < PlotBackground::TEXT_SIZE && source[i] != 0; ++i) {
+    uint16_t i = 0;
+    for (; source != nullptr && i + 1 < PlotBackground::TEXT_SIZE && i < sourceUnits && source[i] != 0; ++i) {
         destination[i] = source[i];
     }
     destination[i] = 0;
@@ -209,7 +210,7 @@ void PlotBackground::setMonthLabels(helpers::DateTime start, int32_t stepMonths,
     fillXTextsRightToLeft(labels, false, 0, [&](WideChar* text) {
         WideChar date[TEXT_SIZE];
         start.formatDate(date, TEXT_SIZE, true);
-        copyText(text, date + 3); // "07.03.2016" without its day: "03.2016"
+        copyText(text, date + 3, TEXT_SIZE - 3); // "07.03.2016" without its day: "03.2016"
     }, [&]() { start.addMonths(stepMonths); });
     placeXLabels(labels);
 }
