@@ -1,0 +1,164 @@
+#include "gui/app/FrontendHeap.hpp"
+#include "gui/app/InterimPages.hpp"
+#include "gui/app/InterimView.hpp"
+#include "gui/common/GuiTimer.hpp"
+#include "support/screen/ScreenTestBed.hpp"
+
+#include <quillon/LanguageTable.hpp>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace
+{
+
+std::u16string shown(const quillon::WideChar* text)
+{
+    std::u16string result;
+    while (text != nullptr && *text != 0) {
+        result.push_back(static_cast<char16_t>(*text++));
+    }
+    return result;
+}
+
+// The real application on the headless display and the real model.
+class Frontend : public ::testing::Test
+{
+protected:
+    Frontend() : heap(bed.model()), app(heap.getApplication())
+    {
+        bed.frame().hal().setListener(&app);
+    }
+    ~Frontend() override { bed.frame().hal().setListener(nullptr); }
+
+    InterimView* interimView() { return dynamic_cast<InterimView*>(app.getCurrentScreen()); }
+
+    test::ScreenTestBed bed;
+    FrontendHeap heap;
+    FrontendApplication& app;
+};
+
+struct CountingListener : gui::GuiTimer::ITimerEventListener
+{
+    bool onTimer(gui::GuiTimer&, uint32_t) override
+    {
+        ++fired;
+        return true;
+    }
+    int fired = 0;
+};
+
+TEST_F(Frontend, TheLastShowPageBeforeAFrameIsBuiltOnce)
+{
+    EXPECT_EQ(app.getCurrentScreen(), nullptr); // nothing before the first frame
+    app.showPage(14);
+    app.showPage(72);
+    EXPECT_EQ(app.getCurrentScreen(), nullptr);
+    bed.ticks(1);
+    ASSERT_NE(interimView(), nullptr);
+    EXPECT_EQ(interimView()->getPageId(), 72);
+    EXPECT_FALSE(app.isPageSwitchPending());
+    EXPECT_EQ(shown(interimView()->getTopBar().getTitleField().getText()), u"SettingsLanguage 72");
+
+    app.showPage(97); // no such page: the screen stays
+    bed.ticks(1);
+    EXPECT_EQ(interimView()->getPageId(), 72);
+}
+
+TEST_F(Frontend, EveryPageIdBuildsItsScreen)
+{
+    for (uint16_t id = 0; id < InterimPages::PAGE_COUNT; ++id) {
+        SCOPED_TRACE(id);
+        app.showPage(id);
+        bed.ticks(1);
+        ASSERT_NE(app.getCurrentScreen(), nullptr);
+        InterimView* view = interimView();
+        // An interim id builds the interim screen, every other id its own.
+        EXPECT_EQ(view != nullptr && view->getPageId() == id, InterimPages::isInterim(id));
+    }
+}
+
+TEST_F(Frontend, PageSwitchStopsTimersAndTimerWidgetsOfTheOldScreen)
+{
+    app.showPage(14);
+    bed.ticks(1);
+    CountingListener listener;
+    gui::GuiTimer timer;
+    timer.start(0, &listener);
+    bed.ticks(2);
+    EXPECT_EQ(listener.fired, 2);
+    app.showPage(34);
+    bed.ticks(3);
+    EXPECT_EQ(listener.fired, 2); // stopped with the switch, before the timers' step
+}
+
+TEST_F(Frontend, GuiTimerOfTwoSecondsFiresAfter126Frames)
+{
+    CountingListener listener;
+    gui::GuiTimer timer;
+    timer.start(2000, &listener);
+    bed.ticks(125);
+    EXPECT_EQ(listener.fired, 0);
+    bed.ticks(1);
+    EXPECT_EQ(listener.fired, 1);
+}
+
+TEST_F(Frontend, PageManagerTicksOnFrame63ThenAfter62And63Frames)
+{
+    pagemanager::Page root(51, 1, 1, true); // dims at its first one-second tick
+    app.getPageManager().goTo(&root, false);
+    std::vector<int> tickFrames;
+    for (int frame = 1; frame <= 63 + 62 + 63 + 62; ++frame) {
+        bed.ticks(1);
+        if (app.isDimmed()) {
+            tickFrames.push_back(frame);
+            app.getPageManager().onUserActivity(); // wakes and restarts the time-out
+        }
+    }
+    EXPECT_EQ(tickFrames, (std::vector<int>{63, 125, 188, 250}));
+}
+
+TEST_F(Frontend, LanguageAboveNineAppliesTheFirst)
+{
+    const uint16_t damaged = 12;
+    app.setLanguage(damaged, false);
+    EXPECT_EQ(quillon::LanguageTable::getLanguage(), 0);
+    const uint16_t english = 1;
+    app.setLanguage(english, false);
+    EXPECT_EQ(quillon::LanguageTable::getLanguage(), 1);
+}
+
+TEST_F(Frontend, BoilerLanguageRebuildsTheScreenButNotTheStartupOrAPendingPassword)
+{
+    pagemanager::Page page(72, 1, -1, true);
+    app.getPageManager().goTo(&page, false);
+    bed.ticks(2);
+    const uint16_t english = 1;
+    app.setLanguage(english, false);
+
+    bed.deviceSends(267, static_cast<uint8_t>(8)); // French
+    bed.ticks(1);
+    EXPECT_EQ(quillon::LanguageTable::getLanguage(), 2);
+    EXPECT_EQ(bed.model().getGroups().settings.language.get(), 2u);
+    EXPECT_TRUE(app.isPageSwitchPending()); // rebuilt on the next frame
+    bed.ticks(1);
+    EXPECT_FALSE(app.isPageSwitchPending());
+    bed.ticks(3);
+    EXPECT_FALSE(app.isPageSwitchPending()); // the write back starts no loop
+
+    bed.deviceSends(267, static_cast<uint8_t>(99)); // no panel language
+    bed.ticks(1);
+    EXPECT_EQ(quillon::LanguageTable::getLanguage(), 2);
+    EXPECT_FALSE(app.isPageSwitchPending());
+
+    pagemanager::Page startup(52, 1, -1, false);
+    app.getPageManager().goTo(&startup, false);
+    bed.ticks(1);
+    bed.deviceSends(267, static_cast<uint8_t>(5)); // English
+    bed.ticks(1);
+    EXPECT_EQ(quillon::LanguageTable::getLanguage(), 1); // the texts still switch
+    EXPECT_FALSE(app.isPageSwitchPending());
+}
+
+} // namespace
