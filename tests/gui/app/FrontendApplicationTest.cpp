@@ -2,7 +2,9 @@
 #include "gui/app/InterimPages.hpp"
 #include "gui/app/InterimView.hpp"
 #include "gui/common/GuiTimer.hpp"
+#include "gui/pagemanager/Params.hpp"
 #include "support/screen/ScreenTestBed.hpp"
+#include "../../guicontrols/Gallery.hpp"
 
 #include <quillon/LanguageTable.hpp>
 
@@ -159,6 +161,29 @@ TEST_F(Frontend, BoilerLanguageRebuildsTheScreenButNotTheStartupOrAPendingPasswo
     bed.ticks(1);
     EXPECT_EQ(quillon::LanguageTable::getLanguage(), 1); // the texts still switch
     EXPECT_FALSE(app.isPageSwitchPending());
+}
+
+TEST_F(Frontend, InterimScreenPreviewShowsTitleHomeAndBack)
+{
+    pagemanager::Page root(51, 1, -1, true);
+    pagemanager::Page menu(14, 1, -1, false);
+    pagemanager::Page language(72, 1, -1, false);
+    pagemanager::PageManager& pages = app.getPageManager();
+    pages.goTo(&root, false);
+    pages.goTo(&menu, false);
+    pages.setParam(Params::HomeIcon{208});
+    pages.goTo(&language, false);
+    bed.ticks(2);
+    const guicontrols::BottomBar& bar = interimView()->getBottomBar();
+    EXPECT_EQ(bar.getButton(0).getIcon().getId(), 208);
+    EXPECT_EQ(bar.getButton(1).getIcon().getId(), 204);
+    std::vector<quillon::Color> pixels;
+    for (int16_t y = 0; y < 480; ++y) {
+        for (int16_t x = 0; x < 800; ++x) {
+            pixels.push_back(bed.frame().at(x, y));
+        }
+    }
+    EXPECT_TRUE(guicontrols::test::writeGalleryBmp("interim-screen", 800, 480, pixels));
 }
 
 } // namespace
