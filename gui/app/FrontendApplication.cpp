@@ -9,6 +9,7 @@
 #include <quillon/LanguageTable.hpp>
 
 #include <clocale>
+#include <cstring>
 
 namespace
 {
@@ -16,6 +17,20 @@ const char* const LOCALE_NAMES[FrontendApplication::LANGUAGE_COUNT] = {
     "german", "uk", "french", "danish", "dutch", "polish", "italian", "czech", "slovak", "swedish",
 };
 const uint32_t MS_PER_SECOND = 1000;
+
+// Compared up to the first terminator, at most units long.
+bool sameText(const quillon::WideChar* a, const quillon::WideChar* b, uint32_t units)
+{
+    for (uint32_t i = 0; i < units; ++i) {
+        if (a[i] != b[i]) {
+            return false;
+        }
+        if (a[i] == 0) {
+            return true;
+        }
+    }
+    return true;
+}
 } // namespace
 
 FrontendApplication::FrontendApplication(model::DataModelManager& model, FrontendHeap& heap)
@@ -28,6 +43,7 @@ FrontendApplication::FrontendApplication(model::DataModelManager& model, Fronten
       pageToShow(PAGE_MAIN),
       displayDimmed(false),
       keyBeepEnabled(false),
+      circuitNameBuffer(),
       millisecondCounter(0)
 {
     instance = this;
@@ -72,6 +88,7 @@ void FrontendApplication::onTick()
     }
     guiTimers.tick(FRAME_MS);
     followBoilerLanguage();
+    copyCircuitNames();
 }
 
 void FrontendApplication::showPage(uint16_t pageId)
@@ -143,5 +160,35 @@ void FrontendApplication::followBoilerLanguage()
     pagemanager::Page* page = pageManager.getCurrentPage();
     if (page != nullptr && page->getId() != PAGE_STARTUP && !pageManager.isPasswordPending()) {
         showPage(page->getId());
+    }
+}
+
+void FrontendApplication::copyCircuitNames()
+{
+    model::CommonGroup& common = appModel.getGroups().common;
+    model::SettingsGroup& settings = appModel.getGroups().settings;
+    model::DataPoint<heating_circuit_name, DP_HEATING_CIRCUIT_NAME>* names[] = {
+        &common.hc1Name, &common.hc2Name, &common.hc3Name};
+    model::SettingProperty<unsigned short[21]>* stored[] = {&settings.hc1, &settings.hc2, &settings.hc3};
+    const uint32_t units = sizeof(circuitNameBuffer) / sizeof(circuitNameBuffer[0]);
+    for (uint8_t circuit = 0; circuit < 3; ++circuit) {
+        if (!names[circuit]->isChanged()) {
+            continue;
+        }
+        memset(circuitNameBuffer, 0, sizeof(circuitNameBuffer));
+        const heating_circuit_name name = names[circuit]->getValue();
+        // Byte 1 counts the characters that follow from byte 2.
+        uint32_t count = name.bytes[1];
+        if (count > units - 1) {
+            count = units - 1;
+        }
+        for (uint32_t i = 0; i < count; ++i) {
+            circuitNameBuffer[i] = name.unit(i + 1);
+        }
+        // The default name is stored as empty, so it follows the language.
+        const quillon::WideChar* defaultName = model::SettingsGroup::getDefaultHeatingCircuitName(circuit);
+        const bool isDefault = defaultName != nullptr && sameText(circuitNameBuffer, defaultName, units);
+        static const quillon::WideChar EMPTY[] = {0};
+        stored[circuit]->set(isDefault ? EMPTY : circuitNameBuffer);
     }
 }

@@ -65,6 +65,7 @@ public:
 
 private:
     void followBoilerLanguage();
+    void copyCircuitNames();
 
     helpers::PasswordStorage passwordStorage;
     pagemanager::PageManager pageManager;
@@ -77,6 +78,7 @@ private:
     uint32_t pageToShow;
     bool displayDimmed;
     bool keyBeepEnabled;
+    quillon::WideChar circuitNameBuffer[21];
     // Since the page manager's last one-second step.
     uint32_t millisecondCounter;
 };

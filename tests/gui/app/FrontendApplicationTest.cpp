@@ -186,4 +186,42 @@ TEST_F(Frontend, InterimScreenPreviewShowsTitleHomeAndBack)
     EXPECT_TRUE(guicontrols::test::writeGalleryBmp("interim-screen", 800, 480, pixels));
 }
 
+TEST_F(Frontend, ClicksOfAnyKindWakeTheDisplayADragDoesNot)
+{
+    pagemanager::Page root(51, 1, 1, true);
+    app.getPageManager().goTo(&root, false);
+    bed.ticks(63);
+    ASSERT_TRUE(app.isDimmed());
+    app.onDrag(quillon::DragEvent(quillon::DragEvent::DRAGGED, 10, 100, 60, 100));
+    EXPECT_TRUE(app.isDimmed());
+    for (auto type : {quillon::ClickEvent::PRESSED, quillon::ClickEvent::RELEASED, quillon::ClickEvent::CANCEL}) {
+        SCOPED_TRACE(type);
+        app.setDimmed(true);
+        app.onClick(quillon::ClickEvent(type, 10, 100));
+        EXPECT_FALSE(app.isDimmed());
+    }
+}
+
+TEST_F(Frontend, CircuitNamesFromTheBoilerAreStoredAndTheDefaultAsEmpty)
+{
+    auto nameRecord = [](const std::u16string& text) {
+        heating_circuit_name record = {};
+        record.bytes[1] = static_cast<uint8_t>(text.size());
+        for (size_t i = 0; i < text.size(); ++i) {
+            record.bytes[2 + 2 * i] = static_cast<uint8_t>(text[i] & 0xFF);
+            record.bytes[3 + 2 * i] = static_cast<uint8_t>(text[i] >> 8);
+        }
+        return record;
+    };
+    model::SettingsGroup& settings = bed.model().getGroups().settings;
+    bed.deviceSends(276, nameRecord(u"Attic"));
+    bed.ticks(1);
+    EXPECT_EQ(shown(settings.hc2.get()), u"Attic");
+
+    settings.hc1.set(reinterpret_cast<const quillon::WideChar*>(u"Old"));
+    bed.deviceSends(275, nameRecord(u"Heizkreis 1"));
+    bed.ticks(1);
+    EXPECT_EQ(shown(settings.hc1.get()), u""); // titles then name the circuit by number
+}
+
 } // namespace
