@@ -36,6 +36,7 @@ bool sameText(const quillon::WideChar* a, const quillon::WideChar* b, uint32_t u
 FrontendApplication::FrontendApplication(model::DataModelManager& model, FrontendHeap& heap)
     : passwordStorage(&model),
       pageManager(this, &passwordStorage, PAGE_AUTH),
+      pages(&pageManager),
       currentPresenter(nullptr),
       pendingPageSwitch(nullptr),
       frontendHeap(heap),

@@ -5,6 +5,7 @@
 #include "gui/pagemanager/IPageViewer.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pagemanager/PasswordStorage.hpp"
+#include "gui/pages/Pages.hpp"
 #include "model/filter/Listeners.hpp"
 
 #include <quillon/Application.hpp>
@@ -36,6 +37,9 @@ public:
     FrontendApplication(model::DataModelManager& model, FrontendHeap& heap);
     ~FrontendApplication() override;
 
+    // The page manager goes to the start-up page; it is built on the next frame.
+    void showStartPage() { pageManager.goTo(&pages.startupPage, false); }
+
     void onClick(const quillon::ClickEvent& event) override;
     void onTick() override;
 
@@ -58,6 +62,7 @@ public:
     void switchToPendingPage();
 
     pagemanager::PageManager& getPageManager() { return pageManager; }
+    Pages& getPages() { return pages; }
     model::DataModelManager& getModel() { return appModel; }
     quillon::Presenter* getCurrentPresenter() const { return currentPresenter; }
     quillon::Screen* getCurrentScreen() const { return currentScreen; }
@@ -69,6 +74,7 @@ private:
 
     helpers::PasswordStorage passwordStorage;
     pagemanager::PageManager pageManager;
+    Pages pages;
     quillon::Presenter* currentPresenter;
     quillon::GenericCallback<>* pendingPageSwitch;
     quillon::Callback<FrontendApplication> pageSwitchCallback;

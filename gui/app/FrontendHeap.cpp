@@ -11,4 +11,5 @@ FrontendHeap& FrontendHeap::getInstance()
 FrontendHeap::FrontendHeap(model::DataModelManager& model)
     : quillon::MVPHeap(presenters, views, transitions, app), app(model, *this)
 {
+    app.showStartPage();
 }

@@ -22,7 +22,7 @@ public:
     // The one heap of the GUI task, built on first use; it then goes to the start page.
     static FrontendHeap& getInstance();
 
-    // Builds the application with the model; its first page waits for showStartPage.
+    // Builds the application with the model and sends it to the start-up page.
     explicit FrontendHeap(model::DataModelManager& model);
     ~FrontendHeap() override {}
 

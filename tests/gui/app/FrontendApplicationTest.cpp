@@ -54,9 +54,12 @@ struct CountingListener : gui::GuiTimer::ITimerEventListener
 TEST_F(Frontend, TheLastShowPageBeforeAFrameIsBuiltOnce)
 {
     EXPECT_EQ(app.getCurrentScreen(), nullptr); // nothing before the first frame
+    bed.ticks(1);
+    ASSERT_NE(interimView(), nullptr);
+    EXPECT_EQ(interimView()->getPageId(), 52); // the start-up page
+
     app.showPage(14);
     app.showPage(72);
-    EXPECT_EQ(app.getCurrentScreen(), nullptr);
     bed.ticks(1);
     ASSERT_NE(interimView(), nullptr);
     EXPECT_EQ(interimView()->getPageId(), 72);
@@ -97,6 +100,7 @@ TEST_F(Frontend, PageSwitchStopsTimersAndTimerWidgetsOfTheOldScreen)
 
 TEST_F(Frontend, GuiTimerOfTwoSecondsFiresAfter126Frames)
 {
+    bed.ticks(1); // the start-up page's switch stops every timer
     CountingListener listener;
     gui::GuiTimer timer;
     timer.start(2000, &listener);
@@ -109,6 +113,7 @@ TEST_F(Frontend, GuiTimerOfTwoSecondsFiresAfter126Frames)
 TEST_F(Frontend, PageManagerTicksOnFrame63ThenAfter62And63Frames)
 {
     pagemanager::Page root(51, 1, 1, true); // dims at its first one-second tick
+    app.getPageManager().reset();
     app.getPageManager().goTo(&root, false);
     std::vector<int> tickFrames;
     for (int frame = 1; frame <= 63 + 62 + 63 + 62; ++frame) {
@@ -189,6 +194,7 @@ TEST_F(Frontend, InterimScreenPreviewShowsTitleHomeAndBack)
 TEST_F(Frontend, ClicksOfAnyKindWakeTheDisplayADragDoesNot)
 {
     pagemanager::Page root(51, 1, 1, true);
+    app.getPageManager().reset();
     app.getPageManager().goTo(&root, false);
     bed.ticks(63);
     ASSERT_TRUE(app.isDimmed());

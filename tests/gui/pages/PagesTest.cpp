@@ -1,0 +1,83 @@
+#include "gui/pages/Pages.hpp"
+#include "../pagemanager/NavigationFakes.hpp"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <typeinfo>
+
+namespace
+{
+
+struct Tree : ::testing::Test
+{
+    Tree() : viewer(log), manager(&viewer, &passwords, navtest::PAGE_AUTH), pages(&manager) {}
+
+    navtest::CallLog log;
+    navtest::RecordingViewer viewer;
+    navtest::FakePasswords passwords;
+    pagemanager::PageManager manager;
+    Pages pages;
+};
+
+TEST_F(Tree, KindsAnchorsAndAbsentIds)
+{
+    std::map<std::string, int> kinds;
+    std::set<uint16_t> ids;
+    std::set<const pagemanager::Page*> anchors;
+    for (uint16_t i = 0; i < Pages::PAGE_OBJECT_COUNT; ++i) {
+        pagemanager::Page* page = pages.all()[i];
+        ++kinds[typeid(*page).name()];
+        ids.insert(page->getId());
+        if (page->isAnchor()) {
+            anchors.insert(page);
+        }
+    }
+    EXPECT_EQ(kinds[typeid(pagemanager::Page).name()], 97);
+    EXPECT_EQ(kinds[typeid(HomePage).name()], 3);
+    EXPECT_EQ(kinds[typeid(SelectionPage).name()], 5);
+    EXPECT_EQ(kinds[typeid(EnergyNoteCheckPage).name()], 3);
+    EXPECT_EQ(anchors, (std::set<const pagemanager::Page*>{&pages.mainPage, &pages.wizardInitPage,
+                                                           &pages.wizardReportMenuPage}));
+    for (uint16_t absent : {10, 11, 43, 53, 54, 55}) {
+        EXPECT_EQ(ids.count(absent), 0u) << absent;
+    }
+}
+
+TEST_F(Tree, MasksAndTimeouts)
+{
+    struct Case
+    {
+        const pagemanager::Page* page;
+        int32_t mask, timeout;
+    };
+    const Case cases[] = {
+        {&pages.startupPage, 0, 300},         {&pages.mainPage, 0, 300},
+        {&pages.mainMenuPage, 0, 120},        {&pages.wizardInitPage, 0, -1},
+        {&pages.wizardReportMenuPage, 0, -1}, {&pages.tileSelectorPage, 0, -1},
+        {&pages.heatingSelectionPage, 5, 120}, {&pages.heatingRoomTempPage, 1, 120},
+        {&pages.ventingPage, 0, 1200},        {&pages.fillingPage, 0, 1200},
+        {&pages.serviceExitPage, 0, 1800},    {&pages.lanRescueUpdatePage, 5, 1800},
+        {&pages.solarPumpStatusPage, 13, 1800}, {&pages.lockPanelPage, 0, 120},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        EXPECT_EQ(c.page->getAccessMask(), c.mask);
+        EXPECT_EQ(c.page->getTimeout(), c.timeout);
+    }
+}
+
+TEST_F(Tree, LeavingMainStoresTheHomeIconAndAWizardHidesIt)
+{
+    manager.goTo(&pages.mainPage, false);
+    manager.goTo(&pages.mainMenuPage, false);
+    EXPECT_EQ(manager.getParam<Params::HomeIcon>()->bitmap, 208);
+    manager.back();
+    EXPECT_EQ(manager.getParam<Params::HomeIcon>(), nullptr); // entering takes it back
+    manager.goTo(&pages.wizardInitPage, true);
+    manager.goTo(&pages.wizardDetectedDevicesPage, false);
+    EXPECT_EQ(manager.getParam<Params::HomeIcon>()->bitmap, 0xFFFF);
+}
+
+} // namespace
