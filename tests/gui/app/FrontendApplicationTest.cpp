@@ -230,4 +230,50 @@ TEST_F(Frontend, CircuitNamesFromTheBoilerAreStoredAndTheDefaultAsEmpty)
     EXPECT_EQ(shown(settings.hc1.get()), u""); // titles then name the circuit by number
 }
 
+TEST_F(Frontend, RoadFromStartUpThroughTheMenuAndBackByTouch)
+{
+    bed.ticks(1);
+    ASSERT_EQ(interimView()->getPageId(), 52);
+    Pages& pages = app.getPages();
+    app.getPageManager().goTo(&pages.mainPage, true);
+    bed.ticks(1);
+    EXPECT_EQ(interimView()->getPageId(), 51);
+    app.getPageManager().goTo(&pages.mainMenuPage, false);
+    bed.ticks(1);
+    const guicontrols::BottomBar& bar = interimView()->getBottomBar();
+    EXPECT_EQ(bar.getButton(0).getIcon().getId(), 208);
+    EXPECT_EQ(bar.getButton(1).getIcon().getId(), 204);
+
+    bed.click(200, 445); // back
+    EXPECT_TRUE(app.isPageSwitchPending());
+    bed.ticks(1);
+    EXPECT_EQ(interimView()->getPageId(), 51);
+}
+
+TEST_F(Frontend, IdleMenuReturnsHomeThenDimsAndATouchWakes)
+{
+    Pages& pages = app.getPages();
+    app.getPageManager().goTo(&pages.mainPage, true);
+    app.getPageManager().goTo(&pages.mainMenuPage, false);
+    bed.ticks(1);
+    ASSERT_EQ(interimView()->getPageId(), 14);
+    // Frames counted until each step; the page manager ticks once a counted second.
+    auto framesUntil = [&](auto reached) {
+        int frames = 0;
+        while (!reached() && frames < 400 * 63) {
+            bed.ticks(1);
+            ++frames;
+        }
+        return frames;
+    };
+    const int home = framesUntil([&] { return interimView()->getPageId() == 51; });
+    EXPECT_NEAR(home, 120 * 1000 / 16, 63);
+    EXPECT_FALSE(app.isDimmed());
+    const int dim = framesUntil([&] { return app.isDimmed(); });
+    EXPECT_NEAR(dim, 300 * 1000 / 16, 63);
+    EXPECT_EQ(interimView()->getPageId(), 51);
+    bed.click(400, 240);
+    EXPECT_FALSE(app.isDimmed());
+}
+
 } // namespace
