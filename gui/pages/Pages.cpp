@@ -1,5 +1,7 @@
 #include "gui/pages/Pages.hpp"
 
+#include <initializer_list>
+
 DeviceGroup<3> Pages::circuitGroup(0, 1, 2);
 DeviceGroup<3> Pages::dhwGroup(9, 10, 11);
 
@@ -226,4 +228,110 @@ Pages::Pages(pagemanager::PageManager* manager)
     for (uint16_t i = 0; i < PAGE_OBJECT_COUNT; ++i) {
         everyPage[i] = pages[i];
     }
+    attachMenus();
+}
+
+namespace
+{
+const uint32_t NO_BITMAP = MenuItem::NO_BITMAP;
+const uint32_t NO_TEXT = MenuDescriptor::NO_TEXT;
+
+template <uint32_t N>
+MenuDescriptor menuOf(uint32_t title, uint32_t help, const MenuItem (&items)[N])
+{
+    return MenuDescriptor{title, help, N, items};
+}
+
+template <uint32_t N>
+void fill(MenuItem (&items)[N], std::initializer_list<MenuItem> entries)
+{
+    uint32_t i = 0;
+    for (const MenuItem& entry : entries) {
+        items[i++] = entry;
+    }
+}
+} // namespace
+
+void Pages::attachMenus()
+{
+    fill(mainMenuItems, {
+        {980, 109, &heatingSelectionPage, &device7, 0},
+        {1064, 182, &testOperationPage, &always, 0},
+        {1159, 120, &dhwMenuPage, &expertDhw, 0},
+        {996, 123, &informationMenuPage, &device7, 0},
+        {911, 168, &settingsMenuPage, &device7, 0},
+        {991, NO_BITMAP, &serviceExitPage, &always, 0},
+    });
+    fill(heatingMenuItems, {
+        {962, 114, &heatingCurvePage, &always, 0},
+        {1191, 115, &heatingTimeProgramOverviewPage, &always, 0},
+        {938, 119, &heatingHolidayProgramPage, &always, 0},
+        {1070, 178, &heatingRoomTempPage, &always, 0},
+        {1071, 179, &heatingReducedRoomTempPage, &always, 0},
+    });
+    fill(dhwMenuItems, {
+        {1102, 180, &dhwBaseSetpointTempPage, &always, 0},
+        {1192, 122, &dhwTimeProgramSelectionPage, &always, 0},
+        {1193, 121, &dhwCirculationSelectionPage, &anyCirculation, 0},
+    });
+    fill(dhwTypeItems, {
+        {828, 180, nullptr, &always, 0},
+        {993, 122, &dhwTimeProgramOverviewPage, &always, 0},
+    });
+    fill(circulationTypeItems, {
+        {828, NO_BITMAP, nullptr, &always, 0},
+        {993, NO_BITMAP, &dhwCirculationOverviewPage, &always, 0},
+    });
+    fill(informationMenuItems, {
+        {814, 124, &generalInfoPage, &always, 0},
+        {964, 111, &circuit1InfoPage, &device0, 100},
+        {965, 112, &circuit2InfoPage, &device1, 101},
+        {966, 113, &circuit3InfoPage, &device2, 102},
+        {1159, 120, &dhwInfoPage, &anyDhw, 0},
+        {1201, 170, &solarInfoPage, &anySolar, 0},
+        {1477, 126, &lanInfoPage, &device8, 0},
+        {1081, 165, &contactDataShowPage, &always, 0},
+        {869, 89, &resetDataPage, &always, 0},
+    });
+    fill(settingsMenuItems, {
+        {1118, 128, &languagePage, &always, 0},
+        {842, 149, &screenMenuPage, &always, 0},
+        {871, 87, &dateTimeMenuPage, &always, 0},
+        {1133, 77, &buzzerPage, &always, 0},
+        {977, 110, &circuitNameSelectionPage, &always, 0},
+        {1169, 161, &factoryDefaultsSelectionPage, &always, 0},
+        {830, 136, &lockPanelPage, &always, 0},
+        {1055, 161, &lockPanelPasswordPage, &always, 0},
+        {1026, 127, &tileSelectorPage, &device41, 0},
+        {1024, 126, &lanTypePage, &device8, 0},
+        {907, 165, &contactDataPage, &always, 0},
+        {1585, 85, &lanRescueUpdatePage, &device8, 0},
+    });
+    fill(screenMenuItems, {
+        {983, 150, &brightnessNormalPage, &always, 0},
+        {984, 151, &brightnessStandbyPage, &always, 0},
+    });
+    fill(dateTimeMenuItems, {
+        {870, 87, &datePage, &always, 0},
+        {1145, 184, &timePage, &always, 0},
+    });
+    mainMenu = menuOf(959, 727, mainMenuItems);
+    heatingMenu = menuOf(NO_TEXT, 734, heatingMenuItems);
+    dhwMenu = menuOf(1158, 784, dhwMenuItems);
+    dhwTypeMenu = menuOf(NO_TEXT, NO_TEXT, dhwTypeItems);
+    circulationTypeMenu = menuOf(NO_TEXT, NO_TEXT, circulationTypeItems);
+    informationMenu = menuOf(996, 736, informationMenuItems);
+    settingsMenu = menuOf(911, 702, settingsMenuItems);
+    screenMenu = menuOf(842, 693, screenMenuItems);
+    dateTimeMenu = menuOf(871, 782, dateTimeMenuItems);
+
+    mainMenuPage.setPointerParam(pagemanager::PointerParam(&mainMenu));
+    heatingMenuPage.setPointerParam(pagemanager::PointerParam(&heatingMenu));
+    dhwMenuPage.setPointerParam(pagemanager::PointerParam(&dhwMenu));
+    dhwTimeProgramTypePage.setPointerParam(pagemanager::PointerParam(&dhwTypeMenu));
+    dhwCirculationTypePage.setPointerParam(pagemanager::PointerParam(&circulationTypeMenu));
+    informationMenuPage.setPointerParam(pagemanager::PointerParam(&informationMenu));
+    settingsMenuPage.setPointerParam(pagemanager::PointerParam(&settingsMenu));
+    screenMenuPage.setPointerParam(pagemanager::PointerParam(&screenMenu));
+    dateTimeMenuPage.setPointerParam(pagemanager::PointerParam(&dateTimeMenu));
 }

@@ -4,7 +4,12 @@
 #include "gui/pagemanager/DeviceGroup.hpp"
 #include "gui/pagemanager/Page.hpp"
 #include "gui/pages/EnergyNoteCheckPage.hpp"
+#include "gui/pages/DeviceProtector.hpp"
+#include "gui/pagemanager/EmptyProtector.hpp"
+#include "gui/pages/ExpertMultiDeviceProtector.hpp"
 #include "gui/pages/HomePage.hpp"
+#include "gui/pages/MenuDescriptor.hpp"
+#include "gui/pages/MultiDeviceProtector.hpp"
 #include "gui/pages/SelectionPage.hpp"
 
 #include <stdint.h>
@@ -142,7 +147,41 @@ public:
     pagemanager::Page solarPumpStatusPage;
 
 private:
+    void attachMenus();
+
     pagemanager::Page* everyPage[PAGE_OBJECT_COUNT];
+
+    // Protectors of the menu entries, then the menus in the order of their pages.
+    EmptyProtector always;
+    DeviceProtector device7{7};
+    DeviceProtector device0{0};
+    DeviceProtector device1{1};
+    DeviceProtector device2{2};
+    DeviceProtector device8{8};
+    DeviceProtector device41{41};
+    ExpertMultiDeviceProtector expertDhw{3, 9, 10, 11};
+    MultiDeviceProtector anyDhw{3, 9, 10, 11};
+    MultiDeviceProtector anyCirculation{2, 51, 52};
+    MultiDeviceProtector anySolar{4, 26, 27, 28, 29};
+
+    MenuItem mainMenuItems[6];
+    MenuItem heatingMenuItems[5];
+    MenuItem dhwMenuItems[3];
+    MenuItem dhwTypeItems[2];
+    MenuItem circulationTypeItems[2];
+    MenuItem informationMenuItems[9];
+    MenuItem settingsMenuItems[12];
+    MenuItem screenMenuItems[2];
+    MenuItem dateTimeMenuItems[2];
+    MenuDescriptor mainMenu;
+    MenuDescriptor heatingMenu;
+    MenuDescriptor dhwMenu;
+    MenuDescriptor dhwTypeMenu;
+    MenuDescriptor circulationTypeMenu;
+    MenuDescriptor informationMenu;
+    MenuDescriptor settingsMenu;
+    MenuDescriptor screenMenu;
+    MenuDescriptor dateTimeMenu;
 };
 
 #endif

@@ -1,5 +1,6 @@
 #include "gui/pages/Pages.hpp"
 #include "../pagemanager/NavigationFakes.hpp"
+#include "support/screen/ScreenTestBed.hpp"
 
 #include <gtest/gtest.h>
 
@@ -78,6 +79,62 @@ TEST_F(Tree, LeavingMainStoresTheHomeIconAndAWizardHidesIt)
     manager.goTo(&pages.wizardInitPage, true);
     manager.goTo(&pages.wizardDetectedDevicesPage, false);
     EXPECT_EQ(manager.getParam<Params::HomeIcon>()->bitmap, 0xFFFF);
+}
+
+// The entries a menu screen shows: those whose protector is available.
+std::vector<uint32_t> shownEntries(const pagemanager::Page& page)
+{
+    const MenuDescriptor* menu = page.getPointer<MenuDescriptor>();
+    std::vector<uint32_t> texts;
+    for (uint32_t i = 0; menu != nullptr && i < menu->itemCount; ++i) {
+        const MenuItem& item = menu->items[i];
+        if (item.protector != nullptr && item.protector->isAvailable()) {
+            texts.push_back(item.textId);
+        }
+    }
+    return texts;
+}
+
+struct TreeWithModel : Tree
+{
+    void onlyDevices(std::initializer_list<uint32_t> present)
+    {
+        model::DeviceManager& devices = bed.model().getDeviceManager();
+        for (uint32_t id = 0; id < 70; ++id) {
+            devices.setAbsent(id);
+        }
+        for (uint32_t id : present) {
+            devices.setPresent(id);
+        }
+    }
+    test::ScreenTestBed bed;
+};
+
+TEST_F(TreeWithModel, MainMenuFollowsTheDevices)
+{
+    onlyDevices({});
+    EXPECT_EQ(shownEntries(pages.mainMenuPage), (std::vector<uint32_t>{1064, 991})); // Test operation, Start-up
+    onlyDevices({7, 10});
+    EXPECT_EQ(shownEntries(pages.mainMenuPage), (std::vector<uint32_t>{980, 1064, 1159, 996, 911, 991}));
+    onlyDevices({9});
+    EXPECT_EQ(shownEntries(pages.mainMenuPage), (std::vector<uint32_t>{1064, 991})); // DHW needs 7 as well
+    EXPECT_EQ(pages.mainMenuPage.getPointer<MenuDescriptor>()->titleTextId, 959u);
+}
+
+TEST_F(TreeWithModel, HeatingWithOnlyCircuitTwoOpensItsMenuAndBackReturnsToTheMainMenu)
+{
+    onlyDevices({7, 1});
+    manager.goTo(&pages.mainPage, true);
+    manager.goTo(&pages.mainMenuPage, false);
+    manager.goTo(pages.mainMenuPage.getPointer<MenuDescriptor>()->items[0].target, false);
+    EXPECT_EQ(manager.getCurrentPage(), &pages.heatingMenuPage);
+    EXPECT_EQ(manager.getParam<HeatingCircuitParam>()->circuit, 1);
+    manager.back();
+    EXPECT_EQ(manager.getCurrentPage(), &pages.mainMenuPage);
+
+    onlyDevices({7, 0, 2});
+    manager.goTo(&pages.heatingSelectionPage, false);
+    EXPECT_EQ(manager.getCurrentPage(), &pages.heatingSelectionPage);
 }
 
 } // namespace
