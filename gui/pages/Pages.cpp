@@ -229,6 +229,8 @@ Pages::Pages(pagemanager::PageManager* manager)
         everyPage[i] = pages[i];
     }
     attachMenus();
+    attachIntervalMenus();
+    attachSelections();
 }
 
 namespace
@@ -242,8 +244,38 @@ MenuDescriptor menuOf(uint32_t title, uint32_t help, const MenuItem (&items)[N])
     return MenuDescriptor{title, help, N, items};
 }
 
+// The periods the interval entries point to: whole PARAM_INTERVAL values, 8 bytes each.
+const IntervalSelection PERIOD_7_DAYS = {INTERVAL_7_DAYS, 0};
+const IntervalSelection PERIOD_52_WEEKS = {INTERVAL_52_WEEKS, 0};
+const IntervalSelection PERIOD_12_MONTHS = {INTERVAL_12_MONTHS, 0};
+const IntervalSelection PERIOD_2_YEARS = {INTERVAL_2_YEARS, 0};
+const IntervalSelection PERIOD_24_HOURS = {INTERVAL_24_HOURS, 0};
+const IntervalSelection PERIOD_30_DAYS = {INTERVAL_30_DAYS, 0};
+
 template <uint32_t N>
-void fill(MenuItem (&items)[N], std::initializer_list<MenuItem> entries)
+IntervalMenuDescriptor intervalsOf(uint32_t title, uint32_t help, const IntervalMenuItem (&items)[N])
+{
+    return IntervalMenuDescriptor{title, help, N, items};
+}
+
+// The four long periods of the consumption and yield charts.
+void fillLongPeriods(IntervalMenuItem* items, pagemanager::Page* chart)
+{
+    items[0] = {877, 74, chart, &PERIOD_7_DAYS};
+    items[1] = {876, 73, chart, &PERIOD_52_WEEKS};
+    items[2] = {872, 71, chart, &PERIOD_12_MONTHS};
+    items[3] = {873, 72, chart, &PERIOD_2_YEARS};
+}
+
+void fillCylinderPeriods(IntervalMenuItem* items, pagemanager::Page* chart)
+{
+    items[0] = {874, 131, chart, &PERIOD_24_HOURS};
+    items[1] = {877, 135, chart, &PERIOD_7_DAYS};
+    items[2] = {875, 133, chart, &PERIOD_30_DAYS};
+}
+
+template <typename Item, uint32_t N>
+void fill(Item (&items)[N], std::initializer_list<Item> entries)
 {
     uint32_t i = 0;
     for (const MenuItem& entry : entries) {
@@ -334,4 +366,43 @@ void Pages::attachMenus()
     settingsMenuPage.setPointerParam(pagemanager::PointerParam(&settingsMenu));
     screenMenuPage.setPointerParam(pagemanager::PointerParam(&screenMenu));
     dateTimeMenuPage.setPointerParam(pagemanager::PointerParam(&dateTimeMenu));
+}
+
+void Pages::attachIntervalMenus()
+{
+    fillLongPeriods(energyBalanceItems, &energyBalancePage);
+    fillLongPeriods(solarYieldItems, &solarOverviewPage);
+    fillLongPeriods(electricityItems, &electricityOverviewPage);
+    fillLongPeriods(gasItems, &gasOverviewPage);
+    gasItems[4] = {908, 106, &gasDetectionImprovPage, nullptr};
+    gasItems[5] = {905, 106, &gasQualityPage, nullptr};
+    fillCylinderPeriods(cylinderHistoryItems, &cylinderHistoryPage);
+    fillCylinderPeriods(stratificationItems, &stratificationPage);
+    energyBalanceIntervals = intervalsOf(917, 708, energyBalanceItems);
+    solarYieldIntervals = intervalsOf(1094, 767, solarYieldItems);
+    electricityIntervals = intervalsOf(1129, 778, electricityItems);
+    gasIntervals = intervalsOf(948, 722, gasItems);
+    cylinderHistoryIntervals = intervalsOf(1111, 791, cylinderHistoryItems);
+    stratificationIntervals = intervalsOf(1109, 789, stratificationItems);
+
+    energyBalanceIntervalPage.setPointerParam(pagemanager::PointerParam(&energyBalanceIntervals));
+    solarYieldIntervalPage.setPointerParam(pagemanager::PointerParam(&solarYieldIntervals));
+    electricityIntervalPage.setPointerParam(pagemanager::PointerParam(&electricityIntervals));
+    gasIntervalPage.setPointerParam(pagemanager::PointerParam(&gasIntervals));
+    cylinderHistoryIntervalPage.setPointerParam(pagemanager::PointerParam(&cylinderHistoryIntervals));
+    stratificationIntervalPage.setPointerParam(pagemanager::PointerParam(&stratificationIntervals));
+}
+
+void Pages::attachSelections()
+{
+    heatingSelection = {&heatingMenuPage, 0, 976, 732};
+    dhwTimeProgramSelection = {&dhwTimeProgramTypePage, 1, 976, 730};
+    dhwCirculationSelection = {&dhwCirculationTypePage, 2, 976, 730};
+    circuitNameSelection = {&circuitNamePage, 0, 977, 729};
+    factoryDefaultsSelection = {&factoryDefaultsPage, 0, 976, 732};
+    heatingSelectionPage.setPointerParam(pagemanager::PointerParam(&heatingSelection));
+    dhwTimeProgramSelectionPage.setPointerParam(pagemanager::PointerParam(&dhwTimeProgramSelection));
+    dhwCirculationSelectionPage.setPointerParam(pagemanager::PointerParam(&dhwCirculationSelection));
+    circuitNameSelectionPage.setPointerParam(pagemanager::PointerParam(&circuitNameSelection));
+    factoryDefaultsSelectionPage.setPointerParam(pagemanager::PointerParam(&factoryDefaultsSelection));
 }

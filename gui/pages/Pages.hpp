@@ -8,6 +8,7 @@
 #include "gui/pagemanager/EmptyProtector.hpp"
 #include "gui/pages/ExpertMultiDeviceProtector.hpp"
 #include "gui/pages/HomePage.hpp"
+#include "gui/pages/IntervalMenuDescriptor.hpp"
 #include "gui/pages/MenuDescriptor.hpp"
 #include "gui/pages/MultiDeviceProtector.hpp"
 #include "gui/pages/SelectionPage.hpp"
@@ -148,6 +149,8 @@ public:
 
 private:
     void attachMenus();
+    void attachIntervalMenus();
+    void attachSelections();
 
     pagemanager::Page* everyPage[PAGE_OBJECT_COUNT];
 
@@ -182,6 +185,25 @@ private:
     MenuDescriptor settingsMenu;
     MenuDescriptor screenMenu;
     MenuDescriptor dateTimeMenu;
+
+    IntervalMenuItem energyBalanceItems[4];
+    IntervalMenuItem solarYieldItems[4];
+    IntervalMenuItem electricityItems[4];
+    IntervalMenuItem gasItems[6];
+    IntervalMenuItem cylinderHistoryItems[3];
+    IntervalMenuItem stratificationItems[3];
+    IntervalMenuDescriptor energyBalanceIntervals;
+    IntervalMenuDescriptor solarYieldIntervals;
+    IntervalMenuDescriptor electricityIntervals;
+    IntervalMenuDescriptor gasIntervals;
+    IntervalMenuDescriptor cylinderHistoryIntervals;
+    IntervalMenuDescriptor stratificationIntervals;
+
+    SelectionDescriptor heatingSelection;
+    SelectionDescriptor dhwTimeProgramSelection;
+    SelectionDescriptor dhwCirculationSelection;
+    SelectionDescriptor circuitNameSelection;
+    SelectionDescriptor factoryDefaultsSelection;
 };
 
 #endif

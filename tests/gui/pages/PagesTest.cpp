@@ -137,4 +137,29 @@ TEST_F(TreeWithModel, HeatingWithOnlyCircuitTwoOpensItsMenuAndBackReturnsToTheMa
     EXPECT_EQ(manager.getCurrentPage(), &pages.heatingSelectionPage);
 }
 
+TEST_F(Tree, IntervalMenusAndSelectionsLeadToTheirCharts)
+{
+    const IntervalMenuDescriptor* gas = pages.gasIntervalPage.getPointer<IntervalMenuDescriptor>();
+    ASSERT_NE(gas, nullptr);
+    ASSERT_EQ(gas->itemCount, 6u);
+    const uint32_t periods[] = {0, 1, 2, 3};
+    for (uint32_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(gas->items[i].target, &pages.gasOverviewPage);
+        ASSERT_NE(gas->items[i].interval, nullptr);
+        EXPECT_EQ(gas->items[i].interval->interval, periods[i]);
+    }
+    EXPECT_EQ(gas->items[5].interval, nullptr); // gas quality opens no chart
+    const IntervalMenuDescriptor* history = pages.cylinderHistoryIntervalPage.getPointer<IntervalMenuDescriptor>();
+    ASSERT_NE(history, nullptr);
+    EXPECT_EQ(history->items[0].interval->interval, 4u);
+    EXPECT_EQ(history->items[2].interval->interval, 5u);
+    // A page of one kind answers null to another.
+    EXPECT_EQ(pages.gasIntervalPage.getPointer<MenuDescriptor>(), nullptr);
+
+    const SelectionDescriptor* circulation = pages.dhwCirculationSelectionPage.getPointer<SelectionDescriptor>();
+    ASSERT_NE(circulation, nullptr);
+    EXPECT_EQ(circulation->target, &pages.dhwCirculationTypePage);
+    EXPECT_EQ(circulation->selectionKind, 2u);
+}
+
 } // namespace
