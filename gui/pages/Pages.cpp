@@ -231,6 +231,7 @@ Pages::Pages(pagemanager::PageManager* manager)
     attachMenus();
     attachIntervalMenus();
     attachSelections();
+    attachPageData();
 }
 
 namespace
@@ -245,6 +246,14 @@ MenuDescriptor menuOf(uint32_t title, uint32_t help, const MenuItem (&items)[N])
 }
 
 // The periods the interval entries point to: whole PARAM_INTERVAL values, 8 bytes each.
+// The test-operation screen's two modes, and the information lists' settings.
+const uint16_t TEST_OPERATION_FIRST = 1;
+const uint16_t TEST_OPERATION_SECOND = 2;
+const ListPageSetting SERVICE_EXIT_SETTING = {10, 0};
+const ListPageSetting FIRST_LIST = {0, 0};
+const ListPageSetting SECOND_CIRCUIT_LIST = {0, 1};
+const ListPageSetting THIRD_CIRCUIT_LIST = {0, 2};
+
 const IntervalSelection PERIOD_7_DAYS = {INTERVAL_7_DAYS, 0};
 const IntervalSelection PERIOD_52_WEEKS = {INTERVAL_52_WEEKS, 0};
 const IntervalSelection PERIOD_12_MONTHS = {INTERVAL_12_MONTHS, 0};
@@ -405,4 +414,28 @@ void Pages::attachSelections()
     dhwCirculationSelectionPage.setPointerParam(pagemanager::PointerParam(&dhwCirculationSelection));
     circuitNameSelectionPage.setPointerParam(pagemanager::PointerParam(&circuitNameSelection));
     factoryDefaultsSelectionPage.setPointerParam(pagemanager::PointerParam(&factoryDefaultsSelection));
+}
+
+void Pages::attachPageData()
+{
+    energyBalanceNotePair = {&energyBalancePage, &energyBalanceIntervalPage};
+    gasNotePair = {&gasIntervalPage, &gasIntervalPage};
+    electricityNotePair = {&electricityIntervalPage, &electricityIntervalPage};
+    energyBalanceNotePage.setPointerParam(pagemanager::PointerParam(&energyBalanceNotePair));
+    gasNotePage.setPointerParam(pagemanager::PointerParam(&gasNotePair));
+    electricityNotePage.setPointerParam(pagemanager::PointerParam(&electricityNotePair));
+
+    lanModuleSelector = {5, {0, 0}};
+    tileSelectorPage.setPointerParam(pagemanager::PointerParam(&lanModuleSelector));
+    testOperationPage.setPointerParam(pagemanager::PointerParam(&TEST_OPERATION_FIRST));
+    testOperationPage2.setPointerParam(pagemanager::PointerParam(&TEST_OPERATION_SECOND));
+
+    serviceExitPage.setPointerParam(pagemanager::PointerParam(&SERVICE_EXIT_SETTING));
+    generalInfoPage.setPointerParam(pagemanager::PointerParam(&FIRST_LIST));
+    circuit1InfoPage.setPointerParam(pagemanager::PointerParam(&FIRST_LIST));
+    circuit2InfoPage.setPointerParam(pagemanager::PointerParam(&SECOND_CIRCUIT_LIST));
+    circuit3InfoPage.setPointerParam(pagemanager::PointerParam(&THIRD_CIRCUIT_LIST));
+    dhwInfoPage.setPointerParam(pagemanager::PointerParam(&FIRST_LIST));
+    solarInfoPage.setPointerParam(pagemanager::PointerParam(&FIRST_LIST));
+    resetDataPage.setPointerParam(pagemanager::PointerParam(&FIRST_LIST));
 }

@@ -11,6 +11,9 @@
 #include "gui/pages/IntervalMenuDescriptor.hpp"
 #include "gui/pages/MenuDescriptor.hpp"
 #include "gui/pages/MultiDeviceProtector.hpp"
+#include "gui/pages/PagePair.hpp"
+#include "gui/pages/TileSelectorDescriptor.hpp"
+#include "gui/pagemanager/ListPageSetting.hpp"
 #include "gui/pages/SelectionPage.hpp"
 
 #include <stdint.h>
@@ -151,6 +154,7 @@ private:
     void attachMenus();
     void attachIntervalMenus();
     void attachSelections();
+    void attachPageData();
 
     pagemanager::Page* everyPage[PAGE_OBJECT_COUNT];
 
@@ -204,6 +208,11 @@ private:
     SelectionDescriptor dhwCirculationSelection;
     SelectionDescriptor circuitNameSelection;
     SelectionDescriptor factoryDefaultsSelection;
+
+    PagePair energyBalanceNotePair;
+    PagePair gasNotePair;
+    PagePair electricityNotePair;
+    TileSelectorDescriptor lanModuleSelector;
 };
 
 #endif

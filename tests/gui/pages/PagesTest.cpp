@@ -162,4 +162,20 @@ TEST_F(Tree, IntervalMenusAndSelectionsLeadToTheirCharts)
     EXPECT_EQ(circulation->selectionKind, 2u);
 }
 
+TEST_F(Tree, PageDataOfOneTagKeepsItsType)
+{
+    // Tag 6 carries a page pair on note pages and a number on the test-operation pages.
+    const PagePair* pair = pages.energyBalanceNotePage.getPointer<PagePair>();
+    ASSERT_NE(pair, nullptr);
+    EXPECT_EQ(pair->firstPage, &pages.energyBalancePage);
+    EXPECT_EQ(pair->secondPage, &pages.energyBalanceIntervalPage);
+    EXPECT_EQ(pages.energyBalanceNotePage.getPointer<const uint16_t>(), nullptr);
+    ASSERT_NE(pages.testOperationPage2.getPointer<const uint16_t>(), nullptr);
+    EXPECT_EQ(*pages.testOperationPage2.getPointer<const uint16_t>(), 2);
+    EXPECT_EQ(pages.testOperationPage.getPointer<PagePair>(), nullptr);
+    EXPECT_EQ(pages.circuit3InfoPage.getPointer<const ListPageSetting>()->circuitIndex, 2u);
+    EXPECT_EQ(pages.serviceExitPage.getPointer<const ListPageSetting>()->diagnosis, 10u);
+    EXPECT_EQ(pages.tileSelectorPage.getPointer<TileSelectorDescriptor>()->selectorKind, 5u);
+}
+
 } // namespace
