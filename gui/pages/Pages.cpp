@@ -232,6 +232,7 @@ Pages::Pages(pagemanager::PageManager* manager)
     attachIntervalMenus();
     attachSelections();
     attachPageData();
+    attachFavourites();
 }
 
 namespace
@@ -253,6 +254,11 @@ const ListPageSetting SERVICE_EXIT_SETTING = {10, 0};
 const ListPageSetting FIRST_LIST = {0, 0};
 const ListPageSetting SECOND_CIRCUIT_LIST = {0, 1};
 const ListPageSetting THIRD_CIRCUIT_LIST = {0, 2};
+
+// The circuit a favourite tile opens: index 0, 1 or 2, flags cleared.
+const HeatingCircuitParam CIRCUIT[3] = {{0, 0, 0, 0, {0, 0, 0}}, {1, 0, 0, 0, {0, 0, 0}}, {2, 0, 0, 0, {0, 0, 0}}};
+const uint16_t WITH_CIRCUIT = 1;
+const uint16_t NO_PARAM = TileItem::PARAM_NONE;
 
 const IntervalSelection PERIOD_7_DAYS = {INTERVAL_7_DAYS, 0};
 const IntervalSelection PERIOD_52_WEEKS = {INTERVAL_52_WEEKS, 0};
@@ -438,4 +444,24 @@ void Pages::attachPageData()
     dhwInfoPage.setPointerParam(pagemanager::PointerParam(&FIRST_LIST));
     solarInfoPage.setPointerParam(pagemanager::PointerParam(&FIRST_LIST));
     resetDataPage.setPointerParam(pagemanager::PointerParam(&FIRST_LIST));
+}
+
+void Pages::attachFavourites()
+{
+    IPageProtector* circuits[3] = {&device0, &device1, &device2};
+    IPageProtector* dhwPrograms[3] = {&device9, &device10, &device11};
+    const char* const suffixes[3] = {" 1", " 2", " 3"};
+    const uint32_t dhwTexts[3] = {1576, 1578, 1580};
+    for (int i = 0; i < 3; ++i) {
+        favouriteTiles[i] = {938, suffixes[i], 119, &heatingHolidayProgramPage, circuits[i], WITH_CIRCUIT, &CIRCUIT[i], 0};
+        favouriteTiles[4 + i] = {dhwTexts[i], nullptr, 122, &dhwTimeProgramTypePage, dhwPrograms[i], WITH_CIRCUIT,
+                                 &CIRCUIT[i], 0};
+        favouriteTiles[7 + i] = {1582, suffixes[i], 115, &heatingTimeProgramOverviewPage, circuits[i], WITH_CIRCUIT,
+                                 &CIRCUIT[i], 0};
+    }
+    favouriteTiles[3] = {909, nullptr, 146, &bufferLoadOneTimeChargePage, &always, NO_PARAM, nullptr, 0};
+    favouriteTiles[10] = {917, nullptr, 98, &energyBalanceNotePage, &anyEnergyMeter, NO_PARAM, nullptr, 0};
+    favouriteTiles[11] = {936, nullptr, 103, &favouritesManagePage, &always, NO_PARAM, nullptr, 1};
+    favourites = {12, favouriteTiles};
+    favouritesMainPage.setPointerParam(pagemanager::PointerParam(&favourites));
 }

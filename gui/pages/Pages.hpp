@@ -12,6 +12,7 @@
 #include "gui/pages/MenuDescriptor.hpp"
 #include "gui/pages/MultiDeviceProtector.hpp"
 #include "gui/pages/PagePair.hpp"
+#include "gui/pages/TileList.hpp"
 #include "gui/pages/TileSelectorDescriptor.hpp"
 #include "gui/pagemanager/ListPageSetting.hpp"
 #include "gui/pages/SelectionPage.hpp"
@@ -155,6 +156,7 @@ private:
     void attachIntervalMenus();
     void attachSelections();
     void attachPageData();
+    void attachFavourites();
 
     pagemanager::Page* everyPage[PAGE_OBJECT_COUNT];
 
@@ -213,6 +215,13 @@ private:
     PagePair gasNotePair;
     PagePair electricityNotePair;
     TileSelectorDescriptor lanModuleSelector;
+
+    DeviceProtector device9{9};
+    DeviceProtector device10{10};
+    DeviceProtector device11{11};
+    MultiDeviceProtector anyEnergyMeter{4, 28, 29, 64, 60};
+    TileItem favouriteTiles[12];
+    TileList favourites;
 };
 
 #endif

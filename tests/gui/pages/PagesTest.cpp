@@ -178,4 +178,22 @@ TEST_F(Tree, PageDataOfOneTagKeepsItsType)
     EXPECT_EQ(pages.tileSelectorPage.getPointer<TileSelectorDescriptor>()->selectorKind, 5u);
 }
 
+TEST_F(Tree, FavouriteTilesPassTheCircuitTheyShow)
+{
+    const TileList* tiles = pages.favouritesMainPage.getPointer<TileList>();
+    ASSERT_NE(tiles, nullptr);
+    ASSERT_EQ(tiles->tileCount, 12);
+    const TileItem& secondDhw = tiles->tiles[5];
+    EXPECT_EQ(secondDhw.textId, 1578u);
+    EXPECT_EQ(secondDhw.target, &pages.dhwTimeProgramTypePage);
+    EXPECT_EQ(secondDhw.paramTag, 1);
+    EXPECT_EQ(secondDhw.paramValue->circuit, 1);
+    EXPECT_EQ(std::string(tiles->tiles[9].suffix), " 3");
+    EXPECT_EQ(tiles->tiles[9].paramValue->circuit, 2);
+    EXPECT_EQ(tiles->tiles[3].paramValue, nullptr);
+    for (uint16_t i = 0; i < 12; ++i) {
+        EXPECT_EQ(tiles->tiles[i].alwaysShown, i == 11 ? 1 : 0) << i;
+    }
+}
+
 } // namespace
