@@ -1,0 +1,38 @@
+#ifndef GUI_APP_FRONTENDHEAP_HPP
+#define GUI_APP_FRONTENDHEAP_HPP
+
+#include "gui/app/FrontendApplication.hpp"
+#include "gui/app/InterimPresenter.hpp"
+#include "gui/app/InterimView.hpp"
+
+#include <quillon/MVPHeap.hpp>
+#include <quillon/NoTransition.hpp>
+#include <quillon/common/Meta.hpp>
+#include <quillon/common/Partition.hpp>
+
+// One slot each for the current screen's presenter, view and transition, as large as the
+// largest of their kind; a screen's classes join the type lists when it is built.
+class FrontendHeap : public quillon::MVPHeap
+{
+public:
+    typedef quillon::meta::TypeList<InterimPresenter, quillon::meta::Nil> Presenters;
+    typedef quillon::meta::TypeList<InterimView, quillon::meta::Nil> Views;
+    typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
+
+    // The one heap of the GUI task, built on first use; it then goes to the start page.
+    static FrontendHeap& getInstance();
+
+    // Builds the application with the model and sends it to the start-up page.
+    explicit FrontendHeap(model::DataModelManager& model);
+    ~FrontendHeap() override {}
+
+    FrontendApplication& getApplication() { return app; }
+
+private:
+    quillon::Partition<Presenters, 1> presenters;
+    quillon::Partition<Views, 1> views;
+    quillon::Partition<Transitions, 1> transitions;
+    FrontendApplication app;
+};
+
+#endif

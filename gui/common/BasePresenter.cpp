@@ -1,0 +1,8 @@
+#include "gui/common/BasePresenter.hpp"
+
+#include "gui/common/ShellContext.hpp"
+
+BasePresenter::BasePresenter(IView& view)
+    : pageManager(ShellContext::current().pageManager), presenterView(&view)
+{
+}

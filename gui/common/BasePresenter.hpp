@@ -1,0 +1,31 @@
+#ifndef GUI_COMMON_BASEPRESENTER_HPP
+#define GUI_COMMON_BASEPRESENTER_HPP
+
+#include "gui/common/IView.hpp"
+#include "gui/common/ModelPresenter.hpp"
+
+namespace pagemanager
+{
+class PageManager;
+}
+
+// The base of every screen's presenter: the model recipe of ModelPresenter, the page
+// manager, and its view to tell when the page is left.
+class BasePresenter : public ModelPresenter
+{
+public:
+    explicit BasePresenter(IView& view);
+    ~BasePresenter() override {}
+
+    // Asked by the view every frame while its default mode is current.
+    virtual bool hasDataChanged() { return false; }
+
+    // The page manager goes forward from this page to another one (not back).
+    void onPageLeave() { presenterView->onPageLeave(); }
+
+protected:
+    pagemanager::PageManager* pageManager;
+    IView* presenterView;
+};
+
+#endif

@@ -1,0 +1,279 @@
+#include "gui/app/FrontendHeap.hpp"
+#include "gui/app/InterimPages.hpp"
+#include "gui/app/InterimView.hpp"
+#include "gui/common/GuiTimer.hpp"
+#include "gui/pagemanager/Params.hpp"
+#include "support/screen/ScreenTestBed.hpp"
+#include "../../guicontrols/Gallery.hpp"
+
+#include <quillon/LanguageTable.hpp>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace
+{
+
+std::u16string shown(const quillon::WideChar* text)
+{
+    std::u16string result;
+    while (text != nullptr && *text != 0) {
+        result.push_back(static_cast<char16_t>(*text++));
+    }
+    return result;
+}
+
+// The real application on the headless display and the real model.
+class Frontend : public ::testing::Test
+{
+protected:
+    Frontend() : heap(bed.model()), app(heap.getApplication())
+    {
+        bed.frame().hal().setListener(&app);
+    }
+    ~Frontend() override { bed.frame().hal().setListener(nullptr); }
+
+    InterimView* interimView() { return dynamic_cast<InterimView*>(app.getCurrentScreen()); }
+
+    test::ScreenTestBed bed;
+    FrontendHeap heap;
+    FrontendApplication& app;
+};
+
+struct CountingListener : gui::GuiTimer::ITimerEventListener
+{
+    bool onTimer(gui::GuiTimer&, uint32_t) override
+    {
+        ++fired;
+        return true;
+    }
+    int fired = 0;
+};
+
+TEST_F(Frontend, TheLastShowPageBeforeAFrameIsBuiltOnce)
+{
+    EXPECT_EQ(app.getCurrentScreen(), nullptr); // nothing before the first frame
+    bed.ticks(1);
+    ASSERT_NE(interimView(), nullptr);
+    EXPECT_EQ(interimView()->getPageId(), 52); // the start-up page
+
+    app.showPage(14);
+    app.showPage(72);
+    bed.ticks(1);
+    ASSERT_NE(interimView(), nullptr);
+    EXPECT_EQ(interimView()->getPageId(), 72);
+    EXPECT_FALSE(app.isPageSwitchPending());
+    EXPECT_EQ(shown(interimView()->getTopBar().getTitleField().getText()), u"SettingsLanguage 72");
+
+    app.showPage(97); // no such page: the screen stays
+    bed.ticks(1);
+    EXPECT_EQ(interimView()->getPageId(), 72);
+}
+
+TEST_F(Frontend, EveryPageIdBuildsItsScreen)
+{
+    for (uint16_t id = 0; id < InterimPages::PAGE_COUNT; ++id) {
+        SCOPED_TRACE(id);
+        app.showPage(id);
+        bed.ticks(1);
+        ASSERT_NE(app.getCurrentScreen(), nullptr);
+        InterimView* view = interimView();
+        // An interim id builds the interim screen, every other id its own.
+        EXPECT_EQ(view != nullptr && view->getPageId() == id, InterimPages::isInterim(id));
+    }
+}
+
+TEST_F(Frontend, PageSwitchStopsTimersAndTimerWidgetsOfTheOldScreen)
+{
+    app.showPage(14);
+    bed.ticks(1);
+    CountingListener listener;
+    gui::GuiTimer timer;
+    timer.start(0, &listener);
+    bed.ticks(2);
+    EXPECT_EQ(listener.fired, 2);
+    app.showPage(34);
+    bed.ticks(3);
+    EXPECT_EQ(listener.fired, 2); // stopped with the switch, before the timers' step
+}
+
+TEST_F(Frontend, GuiTimerOfTwoSecondsFiresAfter126Frames)
+{
+    bed.ticks(1); // the start-up page's switch stops every timer
+    CountingListener listener;
+    gui::GuiTimer timer;
+    timer.start(2000, &listener);
+    bed.ticks(125);
+    EXPECT_EQ(listener.fired, 0);
+    bed.ticks(1);
+    EXPECT_EQ(listener.fired, 1);
+}
+
+TEST_F(Frontend, PageManagerTicksOnFrame63ThenAfter62And63Frames)
+{
+    pagemanager::Page root(51, 1, 1, true); // dims at its first one-second tick
+    app.getPageManager().reset();
+    app.getPageManager().goTo(&root, false);
+    std::vector<int> tickFrames;
+    for (int frame = 1; frame <= 63 + 62 + 63 + 62; ++frame) {
+        bed.ticks(1);
+        if (app.isDimmed()) {
+            tickFrames.push_back(frame);
+            app.getPageManager().onUserActivity(); // wakes and restarts the time-out
+        }
+    }
+    EXPECT_EQ(tickFrames, (std::vector<int>{63, 125, 188, 250}));
+}
+
+TEST_F(Frontend, LanguageAboveNineAppliesTheFirst)
+{
+    const uint16_t damaged = 12;
+    app.setLanguage(damaged, false);
+    EXPECT_EQ(quillon::LanguageTable::getLanguage(), 0);
+    const uint16_t english = 1;
+    app.setLanguage(english, false);
+    EXPECT_EQ(quillon::LanguageTable::getLanguage(), 1);
+}
+
+TEST_F(Frontend, BoilerLanguageRebuildsTheScreenButNotTheStartupOrAPendingPassword)
+{
+    pagemanager::Page page(72, 1, -1, true);
+    app.getPageManager().goTo(&page, false);
+    bed.ticks(2);
+    const uint16_t english = 1;
+    app.setLanguage(english, false);
+
+    bed.deviceSends(267, static_cast<uint8_t>(8)); // French
+    bed.ticks(1);
+    EXPECT_EQ(quillon::LanguageTable::getLanguage(), 2);
+    EXPECT_EQ(bed.model().getGroups().settings.language.get(), 2u);
+    EXPECT_TRUE(app.isPageSwitchPending()); // rebuilt on the next frame
+    bed.ticks(1);
+    EXPECT_FALSE(app.isPageSwitchPending());
+    bed.ticks(3);
+    EXPECT_FALSE(app.isPageSwitchPending()); // the write back starts no loop
+
+    bed.deviceSends(267, static_cast<uint8_t>(99)); // no panel language
+    bed.ticks(1);
+    EXPECT_EQ(quillon::LanguageTable::getLanguage(), 2);
+    EXPECT_FALSE(app.isPageSwitchPending());
+
+    pagemanager::Page startup(52, 1, -1, false);
+    app.getPageManager().goTo(&startup, false);
+    bed.ticks(1);
+    bed.deviceSends(267, static_cast<uint8_t>(5)); // English
+    bed.ticks(1);
+    EXPECT_EQ(quillon::LanguageTable::getLanguage(), 1); // the texts still switch
+    EXPECT_FALSE(app.isPageSwitchPending());
+}
+
+TEST_F(Frontend, InterimScreenPreviewShowsTitleHomeAndBack)
+{
+    pagemanager::Page root(51, 1, -1, true);
+    pagemanager::Page menu(14, 1, -1, false);
+    pagemanager::Page language(72, 1, -1, false);
+    pagemanager::PageManager& pages = app.getPageManager();
+    pages.goTo(&root, false);
+    pages.goTo(&menu, false);
+    pages.setParam(Params::HomeIcon{208});
+    pages.goTo(&language, false);
+    bed.ticks(2);
+    const guicontrols::BottomBar& bar = interimView()->getBottomBar();
+    EXPECT_EQ(bar.getButton(0).getIcon().getId(), 208);
+    EXPECT_EQ(bar.getButton(1).getIcon().getId(), 204);
+    std::vector<quillon::Color> pixels;
+    for (int16_t y = 0; y < 480; ++y) {
+        for (int16_t x = 0; x < 800; ++x) {
+            pixels.push_back(bed.frame().at(x, y));
+        }
+    }
+    EXPECT_TRUE(guicontrols::test::writeGalleryBmp("interim-screen", 800, 480, pixels));
+}
+
+TEST_F(Frontend, ClicksOfAnyKindWakeTheDisplayADragDoesNot)
+{
+    pagemanager::Page root(51, 1, 1, true);
+    app.getPageManager().reset();
+    app.getPageManager().goTo(&root, false);
+    bed.ticks(63);
+    ASSERT_TRUE(app.isDimmed());
+    app.onDrag(quillon::DragEvent(quillon::DragEvent::DRAGGED, 10, 100, 60, 100));
+    EXPECT_TRUE(app.isDimmed());
+    for (auto type : {quillon::ClickEvent::PRESSED, quillon::ClickEvent::RELEASED, quillon::ClickEvent::CANCEL}) {
+        SCOPED_TRACE(type);
+        app.setDimmed(true);
+        app.onClick(quillon::ClickEvent(type, 10, 100));
+        EXPECT_FALSE(app.isDimmed());
+    }
+}
+
+TEST_F(Frontend, CircuitNamesFromTheBoilerAreStoredAndTheDefaultAsEmpty)
+{
+    auto nameRecord = [](const std::u16string& text) {
+        heating_circuit_name record = {};
+        record.bytes[1] = static_cast<uint8_t>(text.size());
+        for (size_t i = 0; i < text.size(); ++i) {
+            record.bytes[2 + 2 * i] = static_cast<uint8_t>(text[i] & 0xFF);
+            record.bytes[3 + 2 * i] = static_cast<uint8_t>(text[i] >> 8);
+        }
+        return record;
+    };
+    model::SettingsGroup& settings = bed.model().getGroups().settings;
+    bed.deviceSends(276, nameRecord(u"Attic"));
+    bed.ticks(1);
+    EXPECT_EQ(shown(settings.hc2.get()), u"Attic");
+
+    settings.hc1.set(reinterpret_cast<const quillon::WideChar*>(u"Old"));
+    bed.deviceSends(275, nameRecord(u"Heizkreis 1"));
+    bed.ticks(1);
+    EXPECT_EQ(shown(settings.hc1.get()), u""); // titles then name the circuit by number
+}
+
+TEST_F(Frontend, RoadFromStartUpThroughTheMenuAndBackByTouch)
+{
+    bed.ticks(1);
+    ASSERT_EQ(interimView()->getPageId(), 52);
+    Pages& pages = app.getPages();
+    app.getPageManager().goTo(&pages.mainPage, true);
+    bed.ticks(1);
+    EXPECT_EQ(interimView()->getPageId(), 51);
+    app.getPageManager().goTo(&pages.mainMenuPage, false);
+    bed.ticks(1);
+    const guicontrols::BottomBar& bar = interimView()->getBottomBar();
+    EXPECT_EQ(bar.getButton(0).getIcon().getId(), 208);
+    EXPECT_EQ(bar.getButton(1).getIcon().getId(), 204);
+
+    bed.click(200, 445); // back
+    EXPECT_TRUE(app.isPageSwitchPending());
+    bed.ticks(1);
+    EXPECT_EQ(interimView()->getPageId(), 51);
+}
+
+TEST_F(Frontend, IdleMenuReturnsHomeThenDimsAndATouchWakes)
+{
+    Pages& pages = app.getPages();
+    app.getPageManager().goTo(&pages.mainPage, true);
+    app.getPageManager().goTo(&pages.mainMenuPage, false);
+    bed.ticks(1);
+    ASSERT_EQ(interimView()->getPageId(), 14);
+    // Frames counted until each step; the page manager ticks once a counted second.
+    auto framesUntil = [&](auto reached) {
+        int frames = 0;
+        while (!reached() && frames < 400 * 63) {
+            bed.ticks(1);
+            ++frames;
+        }
+        return frames;
+    };
+    const int home = framesUntil([&] { return interimView()->getPageId() == 51; });
+    EXPECT_NEAR(home, 120 * 1000 / 16, 63);
+    EXPECT_FALSE(app.isDimmed());
+    const int dim = framesUntil([&] { return app.isDimmed(); });
+    EXPECT_NEAR(dim, 300 * 1000 / 16, 63);
+    EXPECT_EQ(interimView()->getPageId(), 51);
+    bed.click(400, 240);
+    EXPECT_FALSE(app.isDimmed());
+}
+
+} // namespace
