@@ -12,7 +12,7 @@
 namespace test
 {
 ScreenTestBed::ScreenTestBed(quillon::Color background)
-    : display(background), bitmaps(BitmapDatabase::getTable(), BitmapDatabase::getCount()), languageTable(assets::textDatabase()), currentScreen(nullptr), currentView(nullptr), currentPresenter(nullptr)
+    : tableValues(), display(background), bitmaps(BitmapDatabase::getTable(), BitmapDatabase::getCount()), languageTable(assets::textDatabase()), currentScreen(nullptr), currentView(nullptr), currentPresenter(nullptr)
 {
     quillon::TypedText::registerLanguageTable(&languageTable);
     quillon::LanguageTable::setLanguage(quillon::LANGUAGE_ENGLISH);
@@ -21,6 +21,11 @@ ScreenTestBed::ScreenTestBed(quillon::Color background)
     // No queues: writes are stored and dispatched, nothing is sent or asked.
     linkSetTxQueue(nullptr);
     linkSetRxQueue(nullptr);
+    const DpTableEntry* table = dptStaticTable();
+    for (std::uint32_t index = 0; index < dptStaticTableSize(); ++index) {
+        const std::uint8_t* bytes = static_cast<const std::uint8_t*>(table[index].value);
+        tableValues.emplace_back(bytes, bytes + storageSize(index));
+    }
     dptInit(dptStaticTable(), dptStaticTableSize(), dptStaticAddressOrder());
     dptSetSenders(linkTableSenders());
     dptSetChangeCallback(nullptr); // the seeds are the device's state, not changes
@@ -35,6 +40,10 @@ ScreenTestBed::~ScreenTestBed()
     leave();
     model().bind(nullptr);
     dptSetChangeCallback(nullptr);
+    DpTableEntry* table = dptStaticTable();
+    for (std::uint32_t index = 0; index < tableValues.size(); ++index) {
+        std::memcpy(table[index].value, tableValues[index].data(), tableValues[index].size());
+    }
     dptInit(dptStaticTable(), dptStaticTableSize(), dptStaticAddressOrder()); // the next test starts from normal periods
     display.hal().setListener(nullptr);
 }
@@ -82,6 +91,16 @@ void ScreenTestBed::deviceSendsBytes(std::uint32_t index, const std::uint8_t* by
     used = linkAppendData(frame, bytes, size);
     frame.used = static_cast<std::uint16_t>(used);
     linkHandleFrame(frame, used);
+}
+
+std::uint32_t ScreenTestBed::storageSize(std::uint32_t index)
+{
+    // A float; a scaled type's float and factor; else the wire bytes.
+    const dp_type type = dptGetType(index);
+    if (type == DP_FLOAT) {
+        return sizeof(float);
+    }
+    return type > DP_FLOAT && type <= DP_SCALED_U32 ? 2 * sizeof(float) : dptTypeSize(type);
 }
 
 std::uint32_t ScreenTestBed::scaledToWire(std::uint32_t index, float value, std::uint8_t* bytes)

@@ -18,6 +18,7 @@
 #include <cstring>
 #include <new>
 #include <type_traits>
+#include <vector>
 
 namespace test
 {
@@ -106,7 +107,10 @@ private:
     void enter();
     void leave();
     static std::uint32_t scaledToWire(std::uint32_t index, float value, std::uint8_t* bytes);
+    static std::uint32_t storageSize(std::uint32_t index);
 
+    // The table as the bed found it, put back when it goes: the next test starts from it.
+    std::vector<std::vector<std::uint8_t>> tableValues;
     quillon::test::TestFrame display;
     quillon::test::ScopedBitmapDatabase bitmaps; // the generated ones, as the GUI task registers
     quillon::LanguageTable languageTable;
