@@ -6,26 +6,6 @@ namespace guicontrols
 {
 namespace texts = providertexts;
 
-CommonInfoProvider::CommonInfoProvider() : dataPoint(nullptr), label(nullptr), kind(0) {}
-
-CommonInfoProvider::CommonInfoProvider(DataPointType* dataPoint, const quillon::WideChar* label, uint32_t kind, uint8_t bullet) : dataPoint(nullptr), label(nullptr), kind(0)
-{
-    set(dataPoint, label, kind, bullet);
-}
-
-void CommonInfoProvider::set(DataPointType* dataPoint, const quillon::WideChar* label, uint32_t kind, uint8_t bullet)
-{
-    this->dataPoint = dataPoint;
-    this->label = label;
-    this->kind = kind;
-    this->bullet = bullet;
-}
-
-const quillon::WideChar* CommonInfoProvider::getText(uint32_t)
-{
-    return labelText(label);
-}
-
 const quillon::WideChar* CommonInfoProvider::getSecondText(uint32_t)
 {
     const common_info record = dataPoint->getValue();

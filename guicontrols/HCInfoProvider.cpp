@@ -6,26 +6,6 @@ namespace guicontrols
 {
 namespace texts = providertexts;
 
-HCInfoProvider::HCInfoProvider() : dataPoint(nullptr), label(nullptr), kind(0) {}
-
-HCInfoProvider::HCInfoProvider(DataPointType* dataPoint, const quillon::WideChar* label, uint32_t kind, uint8_t bullet) : dataPoint(nullptr), label(nullptr), kind(0)
-{
-    set(dataPoint, label, kind, bullet);
-}
-
-void HCInfoProvider::set(DataPointType* dataPoint, const quillon::WideChar* label, uint32_t kind, uint8_t bullet)
-{
-    this->dataPoint = dataPoint;
-    this->label = label;
-    this->kind = kind;
-    this->bullet = bullet;
-}
-
-const quillon::WideChar* HCInfoProvider::getText(uint32_t)
-{
-    return labelText(label);
-}
-
 const quillon::WideChar* HCInfoProvider::getSecondText(uint32_t)
 {
     const hc_info record = dataPoint->getValue();

@@ -1,31 +1,19 @@
 #ifndef GUICONTROLS_HCINFOPROVIDER_HPP
 #define GUICONTROLS_HCINFOPROVIDER_HPP
 
-#include "guicontrols/ITextContentProvider.hpp"
-#include "guicontrols/StructureContentProvider.hpp"
-#include "model/DataPoint.hpp"
+#include "guicontrols/RecordFieldProvider.hpp"
 #include "model/records/Records.hpp"
 
 namespace guicontrols
 {
 // One field of a hc_info record as the value of a list line.
-class HCInfoProvider : public ITextContentProvider, public StructureContentProvider
+class HCInfoProvider : public RecordFieldProvider<hc_info, DP_HC_INFO>
 {
 public:
-    using DataPointType = model::DataPoint<hc_info, DP_HC_INFO>;
+    using RecordFieldProvider::RecordFieldProvider;
 
-    HCInfoProvider();
-    HCInfoProvider(DataPointType* dataPoint, const quillon::WideChar* label, uint32_t kind, uint8_t bullet);
-    void set(DataPointType* dataPoint, const quillon::WideChar* label, uint32_t kind, uint8_t bullet);
-
-    const quillon::WideChar* getText(uint32_t index) override;
     // Reads the record now; a field kind without a field gives the empty text.
     const quillon::WideChar* getSecondText(uint32_t index) override;
-
-private:
-    DataPointType* dataPoint;
-    const quillon::WideChar* label;
-    uint32_t kind;
 };
 } // namespace guicontrols
 

@@ -1,31 +1,19 @@
 #ifndef GUICONTROLS_HCPUMPPROVIDER_HPP
 #define GUICONTROLS_HCPUMPPROVIDER_HPP
 
-#include "guicontrols/ITextContentProvider.hpp"
-#include "guicontrols/StructureContentProvider.hpp"
-#include "model/DataPoint.hpp"
+#include "guicontrols/RecordFieldProvider.hpp"
 #include "model/records/Records.hpp"
 
 namespace guicontrols
 {
 // One field of a hc_pump record as the value of a list line.
-class HCPumpProvider : public ITextContentProvider, public StructureContentProvider
+class HCPumpProvider : public RecordFieldProvider<hc_pump, DP_HC_PUMP>
 {
 public:
-    using DataPointType = model::DataPoint<hc_pump, DP_HC_PUMP>;
+    using RecordFieldProvider::RecordFieldProvider;
 
-    HCPumpProvider();
-    HCPumpProvider(DataPointType* dataPoint, const quillon::WideChar* label, uint32_t kind, uint8_t bullet);
-    void set(DataPointType* dataPoint, const quillon::WideChar* label, uint32_t kind, uint8_t bullet);
-
-    const quillon::WideChar* getText(uint32_t index) override;
     // Reads the record now; a field kind without a field gives the empty text.
     const quillon::WideChar* getSecondText(uint32_t index) override;
-
-private:
-    DataPointType* dataPoint;
-    const quillon::WideChar* label;
-    uint32_t kind;
 };
 } // namespace guicontrols
 

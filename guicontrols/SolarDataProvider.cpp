@@ -6,26 +6,6 @@ namespace guicontrols
 {
 namespace texts = providertexts;
 
-SolarDataProvider::SolarDataProvider() : dataPoint(nullptr), label(nullptr), kind(0) {}
-
-SolarDataProvider::SolarDataProvider(DataPointType* dataPoint, const quillon::WideChar* label, uint32_t kind, uint8_t bullet) : dataPoint(nullptr), label(nullptr), kind(0)
-{
-    set(dataPoint, label, kind, bullet);
-}
-
-void SolarDataProvider::set(DataPointType* dataPoint, const quillon::WideChar* label, uint32_t kind, uint8_t bullet)
-{
-    this->dataPoint = dataPoint;
-    this->label = label;
-    this->kind = kind;
-    this->bullet = bullet;
-}
-
-const quillon::WideChar* SolarDataProvider::getText(uint32_t)
-{
-    return labelText(label);
-}
-
 const quillon::WideChar* SolarDataProvider::getSecondText(uint32_t)
 {
     const solar_info record = dataPoint->getValue();

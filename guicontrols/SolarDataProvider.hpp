@@ -1,31 +1,19 @@
 #ifndef GUICONTROLS_SOLARDATAPROVIDER_HPP
 #define GUICONTROLS_SOLARDATAPROVIDER_HPP
 
-#include "guicontrols/ITextContentProvider.hpp"
-#include "guicontrols/StructureContentProvider.hpp"
-#include "model/DataPoint.hpp"
+#include "guicontrols/RecordFieldProvider.hpp"
 #include "model/records/Records.hpp"
 
 namespace guicontrols
 {
 // One field of a solar_info record as the value of a list line.
-class SolarDataProvider : public ITextContentProvider, public StructureContentProvider
+class SolarDataProvider : public RecordFieldProvider<solar_info, DP_SOLAR_INFO>
 {
 public:
-    using DataPointType = model::DataPoint<solar_info, DP_SOLAR_INFO>;
+    using RecordFieldProvider::RecordFieldProvider;
 
-    SolarDataProvider();
-    SolarDataProvider(DataPointType* dataPoint, const quillon::WideChar* label, uint32_t kind, uint8_t bullet);
-    void set(DataPointType* dataPoint, const quillon::WideChar* label, uint32_t kind, uint8_t bullet);
-
-    const quillon::WideChar* getText(uint32_t index) override;
     // Reads the record now; a field kind without a field gives the empty text.
     const quillon::WideChar* getSecondText(uint32_t index) override;
-
-private:
-    DataPointType* dataPoint;
-    const quillon::WideChar* label;
-    uint32_t kind;
 };
 } // namespace guicontrols
 
