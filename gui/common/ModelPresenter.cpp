@@ -18,23 +18,31 @@ model::DataModelManager& ModelPresenter::theModel() const
 void ModelPresenter::watch(std::initializer_list<model::IProperty*> properties)
 {
     model::DataModelManager& bound = theModel();
-    // Added while disabled, then activated together: each is activated once.
-    bound.disableDefaultFilter();
     for (model::IProperty* property : properties) {
         model::addOrStop(bound.getDefaultFilter(), property);
     }
-    bound.enableDefaultFilter();
+    pollWatchedFast(bound);
 }
 
 void ModelPresenter::watchGroup(model::IPropertyFilter& group)
 {
     model::DataModelManager& bound = theModel();
-    bound.disableDefaultFilter();
     const uint32_t members = group.count();
     for (uint32_t position = 0; position < members; ++position) {
         model::addOrStop(bound.getDefaultFilter(), group.at(position));
     }
-    bound.enableDefaultFilter();
+    pollWatchedFast(bound);
+}
+
+void ModelPresenter::pollWatchedFast(model::DataModelManager& bound)
+{
+    // The filter activates each of its properties once: a second watch activates only what
+    // it added, and nothing already watched is released in between.
+    if (bound.isDefaultFilterEnabled()) {
+        bound.getDefaultFilter().activateAll();
+    } else {
+        bound.enableDefaultFilter();
+    }
 }
 
 void ModelPresenter::unwatch()

@@ -47,6 +47,7 @@ protected:
 
 private:
     model::DataModelManager& theModel() const;
+    static void pollWatchedFast(model::DataModelManager& bound);
 
     // Set on the device link task, taken on the GUI task.
     std::atomic<uint8_t> recorded;
