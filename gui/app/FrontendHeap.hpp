@@ -14,9 +14,23 @@
 // largest of their kind; a screen's classes join the type lists when it is built.
 class FrontendHeap : public quillon::MVPHeap
 {
+    template <class... T>
+    struct TypesOf
+    {
+        typedef quillon::meta::Nil type;
+    };
+    template <class Head, class... Tail>
+    struct TypesOf<Head, Tail...>
+    {
+        typedef quillon::meta::TypeList<Head, typename TypesOf<Tail...>::type> type;
+    };
+
 public:
-    typedef quillon::meta::TypeList<InterimPresenter, quillon::meta::Nil> Presenters;
-    typedef quillon::meta::TypeList<InterimView, quillon::meta::Nil> Views;
+    // One line per built screen's class (above the interim one, which stays last).
+    typedef TypesOf<
+        InterimPresenter>::type Presenters;
+    typedef TypesOf<
+        InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 
     // The one heap of the GUI task, built on first use; it then goes to the start page.
@@ -27,6 +41,20 @@ public:
     ~FrontendHeap() override {}
 
     FrontendApplication& getApplication() { return app; }
+
+    // A screen fits when its classes are no larger and no more aligned than the slot.
+    template <class V>
+    static constexpr bool fitsView()
+    {
+        return sizeof(V) <= quillon::meta::LargestSize<Views>::value &&
+               alignof(V) <= quillon::meta::LargestAlignment<Views>::value;
+    }
+    template <class P>
+    static constexpr bool fitsPresenter()
+    {
+        return sizeof(P) <= quillon::meta::LargestSize<Presenters>::value &&
+               alignof(P) <= quillon::meta::LargestAlignment<Presenters>::value;
+    }
 
 private:
     quillon::Partition<Presenters, 1> presenters;

@@ -104,13 +104,103 @@ const char* const STEMS[InterimPages::PAGE_COUNT] = {
 
 // The pages still shown by the interim screen; none may remain once all screens are built.
 const uint16_t INTERIM[] = {
-    0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15,
-    16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31,
-    32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47,
-    48, 49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 61, 62, 63,
-    64, 65, 66, 67, 68, 69, 70, 71, 72, 73, 74, 75, 76, 77, 78, 79,
-    80, 81, 82, 83, 84, 85, 86, 87, 88, 89, 90, 91, 92, 93, 94, 95,
-    96,
+    0, // BoilerDetailsMain
+    1, // ElectricEnergyConsumptionDetails
+    2, // ElectricEnergyConsumptionOverview
+    3, // GasConsumptionDetails
+    4, // GasConsumptionDetectionImprov
+    5, // GasConsumptionOverview
+    6, // InputGasMeterReading
+    7, // InputGasQuality
+    8, // BufferLoadOneTimeCharge
+    9, // BufferLoad
+    10, // Auth
+    11, // CPSelection
+    12, // HCSelection
+    13, // IntervalSelectionMenu
+    14, // Menu
+    15, // TileSelector
+    16, // DHWBaseSetpointTemp
+    17, // DHWCirculationTimeProgramCopy
+    18, // DHWCirculationTimeProgramEdit
+    19, // DHWCirculationTimeProgramOverview
+    20, // DHWCirculationTimeProgramTypeSelection
+    21, // DHWSelection
+    22, // DHWTimeProgramCopy
+    23, // DHWTimeProgramEdit
+    24, // DHWTimeProgramOverview
+    25, // DHWTimeProgramTypeSelection
+    26, // EnergyBalanceNote
+    27, // EnergyBalance
+    28, // EnergyCockpit
+    29, // FavouritesMain
+    30, // FavouritesManage
+    31, // HeatingComfortTemp
+    32, // HeatingCurve
+    33, // HeatingHolidayProgram
+    34, // HeatingMenu
+    35, // HeatingOperatingProgram
+    36, // HeatingReducedRoomTemp
+    37, // HeatingRoomTemp
+    38, // HeatingTimeProgramCopy
+    39, // HeatingTimeProgramEdit
+    40, // HeatingTimeProgramOverview
+    41, // ContactDataShow
+    42, // CylinderHistory
+    43, // CylinderMinMax
+    44, // CylinderStratification
+    45, // DHW
+    46, // General
+    47, // HCx
+    48, // LANInfo
+    49, // ResetData
+    50, // Solar
+    51, // Main
+    52, // Startup
+    53, // Level2Password
+    54, // ResetPasswords
+    55, // ServiceLevelPassword
+    56, // SettingsLockPanelPassword
+    57, // Filling
+    58, // SolarPumpCalibration
+    59, // SolarPumpStatus
+    60, // Venting
+    61, // ServiceExit
+    62, // LanCardRescueUpdate
+    63, // SettingHeatingFactoryDefaultsSelection
+    64, // SettingsBrightnessNormal
+    65, // SettingsBrightnessStandby
+    66, // SettingsBuzzer
+    67, // SettingsContactData
+    68, // SettingsDate
+    69, // SettingsHeatingCircuitName
+    70, // SettingsHeatingFactoryDefaults
+    71, // SettingsLanConnectionTest
+    72, // SettingsLanguage
+    73, // SettingsLanParameterEdit
+    74, // SettingsLanStaticConfig
+    75, // SettingsLanType
+    76, // SettingsLockPanelEnable
+    77, // SettingsLockPanel
+    78, // SettingsTime
+    79, // SolarDetails
+    80, // SolarOverview
+    81, // TestOperation
+    82, // WizardReportMenu
+    83, // WizardReportResult
+    84, // WizardReportSettings
+    85, // WizzardAbsorberSurface
+    86, // WizzardCylinderType
+    87, // WizzardDetectedDevices
+    88, // WizzardHCTypeSelect
+    89, // WizzardInit
+    90, // WizzardSystemSchemeAdd
+    91, // WizzardSystemSchemeEdit
+    92, // WizzardSystemSchemeMain
+    93, // WizzardSystemSchemeRemove
+    94, // WizzardTuningGasDHW
+    95, // WizzardTuningHC
+    96, // WizzardTuningSolarModule
 };
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "gui/app/PageSwitch.hpp"
 
+#include "gui/app/BuildScreen.hpp"
 #include "gui/app/FrontendApplication.hpp"
 #include "gui/app/FrontendHeap.hpp"
 #include "gui/app/InterimPages.hpp"
@@ -7,27 +8,14 @@
 #include "gui/app/InterimView.hpp"
 #include "model/DataModelManager.hpp"
 
-#include <quillon/NoTransition.hpp>
-
-#include <new>
-
 namespace
 {
 void buildInterimScreen(uint16_t pageId, quillon::Screen*& screen, quillon::Presenter*& presenter,
                         FrontendHeap& heap, quillon::Transition*& transition, model::DataModelManager& model)
 {
-    tearDownCurrentScreen(screen, presenter, heap, transition);
-    quillon::NoTransition* newTransition = new (heap.transitionPartition.element(0)) quillon::NoTransition();
-    InterimView* view = new (heap.viewPartition.element(0)) InterimView();
-    view->setPageId(pageId);
-    InterimPresenter* newPresenter = new (heap.presenterPartition.element(0)) InterimPresenter(*view);
-    transition = newTransition;
-    presenter = newPresenter;
-    screen = view;
-    model.bind(newPresenter);
-    newPresenter->bind(&model);
-    view->bind(*newPresenter);
-    startNewScreen(*view, *newPresenter, *newTransition);
+    InterimView& view = buildScreen<InterimView, InterimPresenter>(screen, presenter, heap, transition, model);
+    view.setPageId(pageId);
+    startNewScreen(*screen, *presenter, *transition);
 }
 } // namespace
 
@@ -40,7 +28,15 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     const uint16_t id = static_cast<uint16_t>(pageId);
     if (InterimPages::isInterim(id)) {
         buildInterimScreen(id, screen, presenter, heap, transition, model);
+        return;
     }
+    // One line per built screen: its page id, its view and its presenter.
+    switch (id) {
+    default:
+        buildInterimScreen(id, screen, presenter, heap, transition, model);
+        return;
+    }
+    startNewScreen(*screen, *presenter, *transition);
 }
 
 void tearDownCurrentScreen(quillon::Screen*& screen, quillon::Presenter*& presenter, FrontendHeap& heap,
