@@ -3,6 +3,7 @@
 #include "gui/app/InterimView.hpp"
 #include "gui/common/GuiTimer.hpp"
 #include "gui/pagemanager/Params.hpp"
+#include "support/screen/AppTestBed.hpp"
 #include "support/screen/ScreenTestBed.hpp"
 #include "../../guicontrols/Gallery.hpp"
 
@@ -277,3 +278,14 @@ TEST_F(Frontend, IdleMenuReturnsHomeThenDimsAndATouchWakes)
 }
 
 } // namespace
+
+TEST(AppTestBed, OpensAPageOnTheNextFrame)
+{
+    test::AppTestBed shell;
+    InterimView* start = shell.screen<InterimView>();
+    ASSERT_NE(start, nullptr);
+    EXPECT_EQ(start->getPageId(), 52);
+    shell.open(shell.pages().mainMenuPage);
+    ASSERT_NE(shell.screen<InterimView>(), nullptr);
+    EXPECT_EQ(shell.screen<InterimView>()->getPageId(), shell.pages().mainMenuPage.getId());
+}
