@@ -37,6 +37,8 @@ public:
 
     void add(Drawable& d) { container.add(d); }
     void bindTransition(Transition& transition);
+    // The root of what the screen draws, for walking its widgets.
+    Container& getRootContainer() { return container; }
 
 protected:
     Container container;

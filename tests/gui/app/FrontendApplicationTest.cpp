@@ -4,6 +4,7 @@
 #include "gui/common/GuiTimer.hpp"
 #include "gui/pagemanager/Params.hpp"
 #include "support/screen/AppTestBed.hpp"
+#include "support/screen/TextFit.hpp"
 #include "support/screen/ScreenTestBed.hpp"
 #include "../../guicontrols/Gallery.hpp"
 
@@ -288,4 +289,17 @@ TEST(AppTestBed, OpensAPageOnTheNextFrame)
     shell.open(shell.pages().mainMenuPage);
     ASSERT_NE(shell.screen<InterimView>(), nullptr);
     EXPECT_EQ(shell.screen<InterimView>()->getPageId(), shell.pages().mainMenuPage.getId());
+}
+
+TEST(TextFit, ReportsATitleWiderThanItsField)
+{
+    test::AppTestBed shell;
+    InterimView* view = shell.screen<InterimView>();
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(test::overwideTexts(view->getRootContainer()).empty());
+    guicontrols::TextField& title = const_cast<guicontrols::TextField&>(view->getTopBar().getTitleField());
+    title.setWidth(20);
+    const std::vector<std::string> found = test::overwideTexts(view->getRootContainer());
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_NE(found[0].find("\"Startup 52\""), std::string::npos) << found[0];
 }

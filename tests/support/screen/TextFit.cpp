@@ -1,0 +1,90 @@
+#include "support/screen/TextFit.hpp"
+
+#include "guicontrols/TextField.hpp"
+
+#include <quillon/Callback.hpp>
+#include <quillon/Font.hpp>
+#include <quillon/containers/Container.hpp>
+#include <quillon/widgets/TextArea.hpp>
+
+namespace
+{
+std::string utf8(const quillon::WideChar* text)
+{
+    std::string out;
+    for (; text != nullptr && *text != 0; ++text) {
+        const unsigned c = *text;
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+        } else if (c < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        }
+    }
+    return out;
+}
+
+bool shownOnScreen(const quillon::Drawable& d)
+{
+    for (const quillon::Drawable* p = &d; p != nullptr; p = p->getParent()) {
+        if (!p->isVisible()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string describe(const quillon::Drawable& field, const std::string& text, int textWidth)
+{
+    quillon::Rectangle where = field.getRect();
+    field.toScreenCoordinates(where);
+    return "\"" + text + "\" is " + std::to_string(textWidth) + " px wide in a field of " +
+           std::to_string(field.getWidth()) + " px at " + std::to_string(where.x) + ", " + std::to_string(where.y);
+}
+
+struct Walker
+{
+    void visit(quillon::Drawable& d)
+    {
+        if (!shownOnScreen(d)) {
+            return;
+        }
+        if (const guicontrols::TextField* field = dynamic_cast<const guicontrols::TextField*>(&d)) {
+            const quillon::Font* font = field->getFont();
+            if (field->hasText() && font != nullptr) {
+                const int width = font->getStringWidth(field->getText());
+                if (width > field->getWidth()) {
+                    found.push_back(describe(d, utf8(field->getText()), width));
+                }
+            }
+        } else if (const quillon::TextArea* area = dynamic_cast<const quillon::TextArea*>(&d)) {
+            if (area->getTypedText().hasValidId()) {
+                const int width = area->getTextWidth();
+                if (width > area->getWidth()) {
+                    found.push_back(describe(d, utf8(area->getTypedText().getText()), width));
+                }
+            }
+        }
+        if (quillon::Container* container = dynamic_cast<quillon::Container*>(&d)) {
+            quillon::Callback<Walker, quillon::Drawable&> each(this, &Walker::visit);
+            container->forEachChild(each);
+        }
+    }
+
+    std::vector<std::string> found;
+};
+} // namespace
+
+namespace test
+{
+std::vector<std::string> overwideTexts(quillon::Drawable& root)
+{
+    Walker walker;
+    walker.visit(root);
+    return walker.found;
+}
+} // namespace test

@@ -1,0 +1,17 @@
+#ifndef TESTS_SUPPORT_SCREEN_TEXTFIT_HPP
+#define TESTS_SUPPORT_SCREEN_TEXTFIT_HPP
+
+#include <quillon/Drawable.hpp>
+
+#include <string>
+#include <vector>
+
+namespace test
+{
+// Every visible text of the tree wider than its own field, one line each: the text (UTF-8),
+// its width and the field's, and where the field lies on the screen. A screen's language
+// preview fails when this is not empty, as the text preview tool marks a translation red.
+std::vector<std::string> overwideTexts(quillon::Drawable& root);
+} // namespace test
+
+#endif
