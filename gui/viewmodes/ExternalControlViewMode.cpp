@@ -4,6 +4,7 @@
 #include "guicontrols/BottomBar.hpp"
 #include "guicontrols/Content.hpp"
 #include "guicontrols/TopBar.hpp"
+#include "helpers/Text.hpp"
 
 #include <quillon/TypedText.hpp>
 #include <quillon/WideString.hpp>
@@ -37,8 +38,9 @@ void ExternalControlViewMode::setupContent(guicontrols::Content& area)
 {
     ModeLayout::placeFrame(area, infoFrame);
 
-    // One digit: circuits are numbered 1 to 3.
-    const quillon::WideChar number[2] = {static_cast<quillon::WideChar>('0' + (circuitIndex + 1) % 10), 0};
+    // Room for any index: a two-unit buffer holds one digit, and 10 would overrun it.
+    quillon::WideChar number[4];
+    helpers::formatNumber(number, 4, circuitIndex + 1, 1, 10);
     quillon::WideString::snprintf(headlineBuffer, HEADLINE_CAPACITY, quillon::TypedText(HEADLINE_TEXT).getText(),
                                   number);
     headlineField.setText(headlineBuffer, ModeLayout::font(ModeLayout::BODY_FONT));

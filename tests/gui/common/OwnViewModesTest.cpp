@@ -73,6 +73,12 @@ TEST_F(OwnModes, ExternalControlAsksForItsCircuitAndKeepsOneChoice)
     view.setViewMode(&mode); // "No" again at every set-up
     EXPECT_TRUE(mode.getNoButton().isChecked());
     EXPECT_FALSE(mode.getYesButton().isChecked());
+
+    mode.setCircuit(9); // a two-digit number is written whole
+    view.setViewMode(&mode);
+    std::u16string ten = shown(quillon::TypedText(933).getText());
+    ten.replace(placeholder, 2, u"10");
+    EXPECT_EQ(shown(mode.getHeadlineField().getText()), ten);
 }
 
 TEST_F(OwnModes, HomeAndBackOfTheExternalModesOnlyEndTheMode)
