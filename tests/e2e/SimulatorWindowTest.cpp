@@ -246,22 +246,51 @@ protected:
     pid_t program = 0;
 };
 
-TEST_F(SimulatorWindow, OpensOnTheStartPageAndAnswersF3)
+int drawnPixels(const Picture& picture, const quillon::Rectangle& area)
 {
-    const Picture expected = headlessScreen(1);
+    int count = 0;
+    for (int y = area.y; y < area.y + area.height; y++) {
+        for (int x = area.x; x < area.x + area.width; x++) {
+            count += picture.at(x, y) != 0 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// The splash, then the page the commissioning state decides, as the headless application
+// draws them with the same assets and the same seeded device values.
+TEST_F(SimulatorWindow, RunsTheSplashThenShowsTheDecidedPage)
+{
+    const Picture splash = headlessScreen(10);
+    const Picture after = headlessScreen(1 + 1 + 250 + 2);
     program = spawn({QUILLON_SIMULATOR_PROGRAM}, display, scratch, scratch / "console.txt");
+    const Clock::time_point started = Clock::now();
     const std::string window = findWindow();
     ASSERT_FALSE(window.empty()) << "no window captioned \"Quillon simulator\"";
     EXPECT_EQ(command(display, "xdotool getwindowgeometry " + window).find("Geometry: 800x480") != std::string::npos,
               true);
-    std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
 
-    Picture shown;
-    ASSERT_TRUE(screenshot(window, "img00.bmp", shown)) << "no readable screenshots/img00.bmp";
-    ASSERT_EQ(shown.width, SCREEN_WIDTH);
-    ASSERT_EQ(shown.height, SCREEN_HEIGHT);
+    const quillon::Rectangle logo(132, 143, 536, 114);
+    const quillon::Rectangle bar(176, 314, 447, 39);
+    Picture early;
+    ASSERT_TRUE(screenshot(window, "img00.bmp", early)) << "no readable screenshots/img00.bmp";
+    ASSERT_EQ(early.width, SCREEN_WIDTH);
+    ASSERT_EQ(early.height, SCREEN_HEIGHT);
+    EXPECT_EQ(differingPixels(early, splash, logo, true), 0) << "img00.bmp shows no splash logo";
+
+    command(display, "xdotool mousemove --window " + window + " 400 200 click 1");
+    std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+    Picture later;
+    ASSERT_TRUE(screenshot(window, "img01.bmp", later)) << "no readable screenshots/img01.bmp";
+    EXPECT_GT(drawnPixels(later, bar), drawnPixels(early, bar)) << "the bar did not grow";
+    EXPECT_EQ(differingPixels(early, later, bar, false), 0) << "more than the bar changed during the splash";
+
+    std::this_thread::sleep_until(started + std::chrono::milliseconds(7000));
+    Picture decided;
+    ASSERT_TRUE(screenshot(window, "img02.bmp", decided)) << "no readable screenshots/img02.bmp";
     const quillon::Rectangle everything(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
-    EXPECT_EQ(differingPixels(shown, expected, everything, true), 0) << "img00.bmp is not the start page";
+    EXPECT_EQ(differingPixels(decided, after, everything, true), 0) << "img02.bmp is not the decided page";
     EXPECT_TRUE(isRunning(program)) << "the program ended on its own";
 }
 } // namespace
