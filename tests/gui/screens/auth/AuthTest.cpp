@@ -116,7 +116,8 @@ TEST_F(Password, PreviewsInEveryLanguage)
     for (quillon::LanguageId language = 0; language < 10; ++language) {
         SCOPED_TRACE(language);
         app.bed.setLanguage(language);
-        app.open(app.pages().mainPage); // rebuilt in the language
+        app.pageManager().back(); // and in again: rebuilt in the language
+        app.bed.ticks(1);
         app.open(app.pages().solarPumpStatusPage);
         AuthView* shownView = app.screen<AuthView>();
         ASSERT_NE(shownView, nullptr);

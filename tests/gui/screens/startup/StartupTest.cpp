@@ -3,10 +3,14 @@
 #include "gui/screens/startup/StartupView.hpp"
 #include "guicontrols/Palette.hpp"
 #include "support/screen/AppTestBed.hpp"
+#include "support/screen/TextFit.hpp"
+#include "../../../guicontrols/Gallery.hpp"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace
 {
@@ -132,5 +136,24 @@ TEST_F(Splash, AClickChangesNothing)
     shell.bed.click(201, 445); // where back would be
     EXPECT_EQ(shell.screen<StartupView>(), splash);
     EXPECT_GT(splash->getProgress(), before); // still counting
+}
+TEST(SplashPreview, EveryLanguage)
+{
+    for (quillon::LanguageId language = 0; language < 10; ++language) {
+        SCOPED_TRACE(language);
+        test::AppTestBed shell;
+        shell.bed.setLanguage(language);
+        shell.bed.ticks(125);
+        StartupView* splash = shell.screen<StartupView>();
+        ASSERT_NE(splash, nullptr);
+        EXPECT_EQ(test::overwideTexts(splash->getRootContainer()), std::vector<std::string>());
+        std::vector<quillon::Color> pixels;
+        for (int16_t y = 0; y < 480; ++y) {
+            for (int16_t x = 0; x < 800; ++x) {
+                pixels.push_back(shell.bed.frame().at(x, y));
+            }
+        }
+        EXPECT_TRUE(guicontrols::test::writeGalleryBmp("screen-startup-" + std::to_string(language), 800, 480, pixels));
+    }
 }
 } // namespace
