@@ -114,7 +114,6 @@ const uint16_t INTERIM[] = {
     7, // InputGasQuality
     8, // BufferLoadOneTimeCharge
     9, // BufferLoad
-    10, // Auth
     11, // CPSelection
     12, // HCSelection
     13, // IntervalSelectionMenu
@@ -156,7 +155,6 @@ const uint16_t INTERIM[] = {
     49, // ResetData
     50, // Solar
     51, // Main
-    52, // Startup
     53, // Level2Password
     54, // ResetPasswords
     55, // ServiceLevelPassword

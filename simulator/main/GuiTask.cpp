@@ -1,5 +1,6 @@
-#include "simulator/main/PlaceholderScreen.hpp"
 #include "simulator/main/StartUp.hpp"
+
+#include "gui/app/FrontendHeap.hpp"
 
 #include "BitmapDatabase.hpp"
 
@@ -42,9 +43,9 @@ void guiTask(void*)
     ApplicationFontProvider fontProvider;
     quillon::FontRegistry::setProvider(&fontProvider);
 
-    // Until the application shell lands, a placeholder screen stands where
-    // FrontendHeap::getInstance() builds the application and sends it to the splash screen.
-    showPlaceholderScreen();
+    // The first call builds the application, which goes to the start-up page; the page's
+    // screen is built on the first frame, so it reaches the window through the frame loop.
+    FrontendHeap::getInstance();
     hal.setListener(quillon::Application::getInstance());
 
     // ESC or closing the window only makes the loop return.

@@ -1,14 +1,4 @@
-#include "simulator/main/PlaceholderScreen.hpp"
-
-#include "support/TestFrame.hpp"
-
-#include "BitmapDatabase.hpp"
-
-#include <assets/GeneratedTexts.hpp>
-#include <quillon/ApplicationFontProvider.hpp>
-#include <quillon/Bitmap.hpp>
-#include <quillon/LanguageTable.hpp>
-#include <quillon/TypedText.hpp>
+#include "support/screen/AppTestBed.hpp"
 
 #include <gtest/gtest.h>
 
@@ -159,25 +149,17 @@ bool readBmp(const fs::path& path, Picture& picture)
     return true;
 }
 
-// The screen as the program shows it at start, drawn here headlessly with the same assets.
-Picture referenceScreen()
+// The real application drawn headlessly with the same assets, after the given frames.
+Picture headlessScreen(uint32_t frames)
 {
-    quillon::test::TestFrame frame(0x0000);
-    quillon::Bitmap::registerBitmapDatabase(BitmapDatabase::getTable(), BitmapDatabase::getCount(), nullptr, 0);
-    static quillon::LanguageTable languageTable(assets::textDatabase());
-    quillon::TypedText::registerLanguageTable(&languageTable);
-    quillon::LanguageTable::setLanguage(quillon::LANGUAGE_ENGLISH);
-    static ApplicationFontProvider fonts;
-    quillon::FontRegistry::setProvider(&fonts);
-    static PlaceholderScreen screen;
-    screen.setUp();
-    frame.draw(screen);
+    test::AppTestBed shell; // its first frame builds the start-up page
+    shell.bed.ticks(frames);
     Picture picture;
     picture.width = SCREEN_WIDTH;
     picture.height = SCREEN_HEIGHT;
     for (int y = 0; y < SCREEN_HEIGHT; y++) {
         for (int x = 0; x < SCREEN_WIDTH; x++) {
-            picture.pixels.push_back(frame.at(int16_t(x), int16_t(y)));
+            picture.pixels.push_back(shell.bed.frame().at(int16_t(x), int16_t(y)));
         }
     }
     return picture;
@@ -264,36 +246,51 @@ protected:
     pid_t program = 0;
 };
 
-TEST_F(SimulatorWindow, ShowsItsScreenAndAnswersAClickAndF3)
+int drawnPixels(const Picture& picture, const quillon::Rectangle& area)
 {
-    const Picture expected = referenceScreen();
+    int count = 0;
+    for (int y = area.y; y < area.y + area.height; y++) {
+        for (int x = area.x; x < area.x + area.width; x++) {
+            count += picture.at(x, y) != 0 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// The splash, then the page the commissioning state decides, as the headless application
+// draws them with the same assets and the same seeded device values.
+TEST_F(SimulatorWindow, RunsTheSplashThenShowsTheDecidedPage)
+{
+    const Picture splash = headlessScreen(10);
+    const Picture after = headlessScreen(1 + 1 + 250 + 2);
     program = spawn({QUILLON_SIMULATOR_PROGRAM}, display, scratch, scratch / "console.txt");
+    const Clock::time_point started = Clock::now();
     const std::string window = findWindow();
     ASSERT_FALSE(window.empty()) << "no window captioned \"Quillon simulator\"";
     EXPECT_EQ(command(display, "xdotool getwindowgeometry " + window).find("Geometry: 800x480") != std::string::npos,
               true);
-    // A few frames to draw and show the first picture.
-    std::this_thread::sleep_for(std::chrono::milliseconds(3000));
-
-    Picture before;
-    ASSERT_TRUE(screenshot(window, "img00.bmp", before)) << "no readable screenshots/img00.bmp";
-    ASSERT_EQ(before.width, SCREEN_WIDTH);
-    ASSERT_EQ(before.height, SCREEN_HEIGHT);
-    const quillon::Rectangle everything(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
-    EXPECT_EQ(differingPixels(before, expected, everything, true), 0) << "img00.bmp is not the expected screen";
-    const std::set<uint16_t> colors(before.pixels.begin(), before.pixels.end());
-    EXPECT_GT(colors.size(), 50u) << "img00.bmp holds no drawn screen";
-
-    const quillon::Rectangle button = PlaceholderScreen::BUTTON_AREA;
-    const std::string centre =
-        std::to_string(button.x + button.width / 2) + " " + std::to_string(button.y + button.height / 2);
-    command(display, "xdotool mousemove --window " + window + " " + centre + " click 1");
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
 
-    Picture after;
-    ASSERT_TRUE(screenshot(window, "img01.bmp", after)) << "no readable screenshots/img01.bmp";
-    EXPECT_GT(differingPixels(before, after, button, true), 100) << "the click did not change the button";
-    EXPECT_EQ(differingPixels(before, after, button, false), 0) << "the click changed more than the button";
+    const quillon::Rectangle logo(132, 143, 536, 114);
+    const quillon::Rectangle bar(176, 314, 447, 39);
+    Picture early;
+    ASSERT_TRUE(screenshot(window, "img00.bmp", early)) << "no readable screenshots/img00.bmp";
+    ASSERT_EQ(early.width, SCREEN_WIDTH);
+    ASSERT_EQ(early.height, SCREEN_HEIGHT);
+    EXPECT_EQ(differingPixels(early, splash, logo, true), 0) << "img00.bmp shows no splash logo";
+
+    command(display, "xdotool mousemove --window " + window + " 400 200 click 1");
+    std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+    Picture later;
+    ASSERT_TRUE(screenshot(window, "img01.bmp", later)) << "no readable screenshots/img01.bmp";
+    EXPECT_GT(drawnPixels(later, bar), drawnPixels(early, bar)) << "the bar did not grow";
+    EXPECT_EQ(differingPixels(early, later, bar, false), 0) << "more than the bar changed during the splash";
+
+    std::this_thread::sleep_until(started + std::chrono::milliseconds(7000));
+    Picture decided;
+    ASSERT_TRUE(screenshot(window, "img02.bmp", decided)) << "no readable screenshots/img02.bmp";
+    const quillon::Rectangle everything(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+    EXPECT_EQ(differingPixels(decided, after, everything, true), 0) << "img02.bmp is not the decided page";
     EXPECT_TRUE(isRunning(program)) << "the program ended on its own";
 }
 } // namespace

@@ -3,6 +3,8 @@
 
 #include <quillon/LanguageTable.hpp>
 
+#include "gui/screens/auth/AuthView.hpp"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -100,18 +102,15 @@ TEST_F(ShellFrame, BoilerLanguageDoesNotRebuildWhileAPasswordIsPending)
     pagemanager::Page service(72, 13, -1, false); // beyond the default access level
     app.open(service);
     ASSERT_TRUE(app.pageManager().isPasswordPending());
-    InterimView* passwordScreen = interim();
+    AuthView* passwordScreen = app.screen<AuthView>();
     ASSERT_NE(passwordScreen, nullptr);
-    const uint16_t auth = FrontendApplication::PAGE_AUTH;
-    EXPECT_EQ(passwordScreen->getPageId(), auth);
 
     app.bed.deviceSends(267, static_cast<uint8_t>(8)); // French
     app.bed.ticks(1);
     EXPECT_EQ(quillon::LanguageTable::getLanguage(), 2); // the texts switch
     EXPECT_FALSE(app.app.isPageSwitchPending());         // the pending page is not shown
     app.bed.ticks(1);
-    EXPECT_EQ(interim(), passwordScreen);
-    EXPECT_EQ(interim()->getPageId(), auth);
+    EXPECT_EQ(app.screen<AuthView>(), passwordScreen);
     app.app.setLanguage(english, false);
 }
 } // namespace
