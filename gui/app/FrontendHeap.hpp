@@ -4,6 +4,18 @@
 #include "gui/app/FrontendApplication.hpp"
 #include "gui/app/InterimPresenter.hpp"
 #include "gui/app/InterimView.hpp"
+#include "gui/screens/histogram/ElectricEnergyConsumptionDetailsPresenter.hpp"
+#include "gui/screens/histogram/ElectricEnergyConsumptionDetailsView.hpp"
+#include "gui/screens/histogram/ElectricEnergyConsumptionOverviewPresenter.hpp"
+#include "gui/screens/histogram/ElectricEnergyConsumptionOverviewView.hpp"
+#include "gui/screens/histogram/GasConsumptionDetailsPresenter.hpp"
+#include "gui/screens/histogram/GasConsumptionDetailsView.hpp"
+#include "gui/screens/histogram/GasConsumptionOverviewPresenter.hpp"
+#include "gui/screens/histogram/GasConsumptionOverviewView.hpp"
+#include "gui/screens/histogram/SolarDetailsPresenter.hpp"
+#include "gui/screens/histogram/SolarDetailsView.hpp"
+#include "gui/screens/histogram/SolarOverviewPresenter.hpp"
+#include "gui/screens/histogram/SolarOverviewView.hpp"
 
 #include <quillon/MVPHeap.hpp>
 #include <quillon/NoTransition.hpp>
@@ -28,8 +40,20 @@ class FrontendHeap : public quillon::MVPHeap
 public:
     // One line per built screen's class (above the interim one, which stays last).
     typedef TypesOf<
+        ElectricEnergyConsumptionDetailsPresenter,
+        ElectricEnergyConsumptionOverviewPresenter,
+        GasConsumptionDetailsPresenter,
+        GasConsumptionOverviewPresenter,
+        SolarDetailsPresenter,
+        SolarOverviewPresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
+        ElectricEnergyConsumptionDetailsView,
+        ElectricEnergyConsumptionOverviewView,
+        GasConsumptionDetailsView,
+        GasConsumptionOverviewView,
+        SolarDetailsView,
+        SolarOverviewView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

@@ -6,6 +6,18 @@
 #include "gui/app/InterimPages.hpp"
 #include "gui/app/InterimPresenter.hpp"
 #include "gui/app/InterimView.hpp"
+#include "gui/screens/histogram/ElectricEnergyConsumptionDetailsPresenter.hpp"
+#include "gui/screens/histogram/ElectricEnergyConsumptionDetailsView.hpp"
+#include "gui/screens/histogram/ElectricEnergyConsumptionOverviewPresenter.hpp"
+#include "gui/screens/histogram/ElectricEnergyConsumptionOverviewView.hpp"
+#include "gui/screens/histogram/GasConsumptionDetailsPresenter.hpp"
+#include "gui/screens/histogram/GasConsumptionDetailsView.hpp"
+#include "gui/screens/histogram/GasConsumptionOverviewPresenter.hpp"
+#include "gui/screens/histogram/GasConsumptionOverviewView.hpp"
+#include "gui/screens/histogram/SolarDetailsPresenter.hpp"
+#include "gui/screens/histogram/SolarDetailsView.hpp"
+#include "gui/screens/histogram/SolarOverviewPresenter.hpp"
+#include "gui/screens/histogram/SolarOverviewView.hpp"
 #include "model/DataModelManager.hpp"
 
 namespace
@@ -32,6 +44,12 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     }
     // One line per built screen: its page id, its view and its presenter.
     switch (id) {
+    case 1: buildScreen<ElectricEnergyConsumptionDetailsView, ElectricEnergyConsumptionDetailsPresenter>(screen, presenter, heap, transition, model); break;
+    case 2: buildScreen<ElectricEnergyConsumptionOverviewView, ElectricEnergyConsumptionOverviewPresenter>(screen, presenter, heap, transition, model); break;
+    case 3: buildScreen<GasConsumptionDetailsView, GasConsumptionDetailsPresenter>(screen, presenter, heap, transition, model); break;
+    case 5: buildScreen<GasConsumptionOverviewView, GasConsumptionOverviewPresenter>(screen, presenter, heap, transition, model); break;
+    case 79: buildScreen<SolarDetailsView, SolarDetailsPresenter>(screen, presenter, heap, transition, model); break;
+    case 80: buildScreen<SolarOverviewView, SolarOverviewPresenter>(screen, presenter, heap, transition, model); break;
     default:
         buildInterimScreen(id, screen, presenter, heap, transition, model);
         return;
