@@ -4,6 +4,8 @@
 #include "gui/app/FrontendApplication.hpp"
 #include "gui/app/InterimPresenter.hpp"
 #include "gui/app/InterimView.hpp"
+#include "gui/screens/energy/EnergyBalancePresenter.hpp"
+#include "gui/screens/energy/EnergyBalanceView.hpp"
 #include "gui/screens/histogram/ElectricEnergyConsumptionDetailsPresenter.hpp"
 #include "gui/screens/histogram/ElectricEnergyConsumptionDetailsView.hpp"
 #include "gui/screens/histogram/ElectricEnergyConsumptionOverviewPresenter.hpp"
@@ -40,6 +42,7 @@ class FrontendHeap : public quillon::MVPHeap
 public:
     // One line per built screen's class (above the interim one, which stays last).
     typedef TypesOf<
+        EnergyBalancePresenter,
         ElectricEnergyConsumptionDetailsPresenter,
         ElectricEnergyConsumptionOverviewPresenter,
         GasConsumptionDetailsPresenter,
@@ -48,6 +51,7 @@ public:
         SolarOverviewPresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
+        EnergyBalanceView,
         ElectricEnergyConsumptionDetailsView,
         ElectricEnergyConsumptionOverviewView,
         GasConsumptionDetailsView,

@@ -127,7 +127,6 @@ const uint16_t INTERIM[] = {
     24, // DHWTimeProgramOverview
     25, // DHWTimeProgramTypeSelection
     26, // EnergyBalanceNote
-    27, // EnergyBalance
     28, // EnergyCockpit
     29, // FavouritesMain
     30, // FavouritesManage

@@ -18,6 +18,8 @@
 #include "gui/screens/histogram/SolarDetailsView.hpp"
 #include "gui/screens/histogram/SolarOverviewPresenter.hpp"
 #include "gui/screens/histogram/SolarOverviewView.hpp"
+#include "gui/screens/energy/EnergyBalancePresenter.hpp"
+#include "gui/screens/energy/EnergyBalanceView.hpp"
 #include "model/DataModelManager.hpp"
 
 namespace
@@ -44,6 +46,7 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     }
     // One line per built screen: its page id, its view and its presenter.
     switch (id) {
+    case 27: buildScreen<EnergyBalanceView, EnergyBalancePresenter>(screen, presenter, heap, transition, model); break;
     case 1: buildScreen<ElectricEnergyConsumptionDetailsView, ElectricEnergyConsumptionDetailsPresenter>(screen, presenter, heap, transition, model); break;
     case 2: buildScreen<ElectricEnergyConsumptionOverviewView, ElectricEnergyConsumptionOverviewPresenter>(screen, presenter, heap, transition, model); break;
     case 3: buildScreen<GasConsumptionDetailsView, GasConsumptionDetailsPresenter>(screen, presenter, heap, transition, model); break;
