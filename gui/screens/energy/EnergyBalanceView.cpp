@@ -130,19 +130,19 @@ uint16_t EnergyBalanceView::setUpAxis(const helpers::DateTime& now)
     switch (presenter->getInterval()) {
     case 2:
         background.setColumnGeometry(160, 3);
-        background.setMonthLabels(now, 4, 4);
+        background.setMonthLabels(now, -4, 4); // right to left into the past
         return 13;
     case 3:
         background.setColumnGeometry(240, 3);
-        background.setYearLabels(now, 1, 3);
+        background.setYearLabels(now, -1, 3);
         return 3;
     case 1:
         background.setColumnGeometry(80, 3);
-        background.setWeekLabels(now, 9, 7, false);
+        background.setWeekLabels(now, -9, 7, false);
         return 53;
     default:
         background.setColumnGeometry(67, 3);
-        background.setDateLabels(now, 1, 8, false, 2);
+        background.setDateLabels(now, -1, 8, false, 2);
         return 8;
     }
 }

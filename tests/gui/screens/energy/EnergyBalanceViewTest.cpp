@@ -128,8 +128,16 @@ TEST_F(EnergyBalance, AxisAndTitleByInterval)
         std::uint16_t points;
         std::int16_t band;
         std::u16string period;
+        std::uint8_t labels;
+        std::u16string newest;
+        std::uint8_t olderIndex; // an older label, left of the rightmost
+        std::u16string older;
     };
-    const Case cases[] = {{0, 8, 67, u"7 Days"}, {1, 53, 80, u"52 Weeks"}, {2, 13, 160, u"12 Months"}, {3, 3, 240, u"2 Years"}};
+    // 31 March 2026 falls in week 14.
+    const Case cases[] = {{0, 8, 67, u"7 Days", 8, u"31.03.", 5, u"29.03."}, // every second day shown
+                          {1, 53, 80, u"52 Weeks", 7, u"14", 5, u"05"},
+                          {2, 13, 160, u"12 Months", 4, u"03.2026", 2, u"11.2025"},
+                          {3, 3, 240, u"2 Years", 3, u"2026", 1, u"2025"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.interval);
         EnergyBalanceView* view = open(c.interval);
@@ -140,6 +148,8 @@ TEST_F(EnergyBalance, AxisAndTitleByInterval)
         EXPECT_EQ(title(*view), u"Energy balance of the last " + c.period);
         EXPECT_NE(text(view->getRangeText()), u"");
         EXPECT_EQ(histogram.app.bed.model().getDefaultFilter().count(), 3u); // solar, heating, hot water
+        EXPECT_EQ(label(view->getBackground().getXLabel(c.labels - 1)), c.newest);
+        EXPECT_EQ(label(view->getBackground().getXLabel(c.olderIndex)), c.older);
     }
 }
 
