@@ -20,6 +20,7 @@ const quillon::BitmapId SOLAR_ICON = 170;
 const quillon::FontId RANGE_FONT = 2;
 const uint32_t WATT_HOURS_PER_KILO = 1000;
 const int64_t INT32_TOP = 0x7FFFFFFF;
+const quillon::TextId HELP_TEXT = 703;
 } // namespace
 
 EnergyBalanceView::EnergyBalanceView()
@@ -175,4 +176,9 @@ void EnergyBalanceView::updatePlot()
     curves.setNumberOfPoints(0, count);
     curves.setNumberOfPoints(1, count);
     curves.invalidate();
+}
+
+const quillon::WideChar* EnergyBalanceView::getHelpText()
+{
+    return quillon::TypedText(HELP_TEXT).getText();
 }

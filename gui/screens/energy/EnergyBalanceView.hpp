@@ -24,6 +24,8 @@ public:
     EnergyBalanceView();
     ~EnergyBalanceView() override {}
 
+    const quillon::WideChar* getHelpText() override;
+
     void setupTopBar(guicontrols::TopBar& bar) override;
     void setupContent(guicontrols::Content& area) override;
     void refresh() override;

@@ -3,10 +3,13 @@
 #include "gui/pages/Pages.hpp"
 #include "guicontrols/Palette.hpp"
 
+#include <quillon/TypedText.hpp>
+
 namespace
 {
 const double WATT_HOURS_PER_KILO = 1000.0; // the device counts Wh
 const quillon::TextId TITLE_TEXT = 1130;
+const quillon::TextId HELP_TEXTS[4] = {776, 777, 775, 774};
 } // namespace
 
 ElectricEnergyConsumptionOverviewView::ElectricEnergyConsumptionOverviewView() : HistogramOverviewView()
@@ -29,4 +32,10 @@ void ElectricEnergyConsumptionOverviewView::setTitle(guicontrols::TopBar& bar)
 pagemanager::Page* ElectricEnergyConsumptionOverviewView::detailsPage(Pages& pages)
 {
     return &pages.electricityDetailsPage;
+}
+
+const quillon::WideChar* ElectricEnergyConsumptionOverviewView::getHelpText()
+{
+    // Outside the four periods no help is offered.
+    return interval < 4 ? quillon::TypedText(HELP_TEXTS[interval]).getText() : nullptr;
 }

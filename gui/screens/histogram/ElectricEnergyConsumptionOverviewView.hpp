@@ -10,6 +10,8 @@ public:
     ElectricEnergyConsumptionOverviewView();
     ~ElectricEnergyConsumptionOverviewView() override {}
 
+    const quillon::WideChar* getHelpText() override;
+
     void configure(guicontrols::EnergyBar& bar) override;
 
 protected:

@@ -2,6 +2,8 @@
 
 #include "guicontrols/Palette.hpp"
 
+#include <quillon/TypedText.hpp>
+
 #include <quillon/Bitmap.hpp>
 
 namespace
@@ -9,6 +11,7 @@ namespace
 const quillon::BitmapId HEATING_LEGEND = 118;
 const quillon::BitmapId HOT_WATER_LEGEND = 117;
 const quillon::TextId TITLE_TEXT = 948;
+const quillon::TextId GAS_HELP = 704;
 } // namespace
 
 GasConsumptionDetailsView::GasConsumptionDetailsView() : HistogramDetailsView(),
@@ -42,4 +45,9 @@ void GasConsumptionDetailsView::configure(guicontrols::EnergyBar& bar)
 quillon::TextId GasConsumptionDetailsView::getTitleText()
 {
     return TITLE_TEXT;
+}
+
+const quillon::WideChar* GasConsumptionDetailsView::getHelpText()
+{
+    return quillon::TypedText(GAS_HELP).getText();
 }

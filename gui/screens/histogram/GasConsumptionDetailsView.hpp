@@ -12,6 +12,8 @@ public:
     GasConsumptionDetailsView();
     ~GasConsumptionDetailsView() override {}
 
+    const quillon::WideChar* getHelpText() override;
+
     void setupContent(guicontrols::Content& area) override;
     void configure(guicontrols::EnergyBar& bar) override;
     quillon::TextId getTitleText() override;

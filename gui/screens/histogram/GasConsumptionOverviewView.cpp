@@ -3,6 +3,8 @@
 #include "gui/pages/Pages.hpp"
 #include "guicontrols/Palette.hpp"
 
+#include <quillon/TypedText.hpp>
+
 #include <quillon/Bitmap.hpp>
 
 namespace
@@ -10,6 +12,7 @@ namespace
 const quillon::BitmapId HEATING_LEGEND = 118;
 const quillon::BitmapId HOT_WATER_LEGEND = 117;
 const quillon::TextId TITLE_TEXT = 949;
+const quillon::TextId GAS_HELP = 704;
 } // namespace
 
 GasConsumptionOverviewView::GasConsumptionOverviewView() : HistogramOverviewView(),
@@ -52,4 +55,9 @@ void GasConsumptionOverviewView::addExtras(guicontrols::Content& area)
     if (presenter->hasHotWater()) {
         area.add(hotWaterLegend);
     }
+}
+
+const quillon::WideChar* GasConsumptionOverviewView::getHelpText()
+{
+    return quillon::TypedText(GAS_HELP).getText();
 }

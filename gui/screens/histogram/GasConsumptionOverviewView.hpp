@@ -12,6 +12,8 @@ public:
     GasConsumptionOverviewView();
     ~GasConsumptionOverviewView() override {}
 
+    const quillon::WideChar* getHelpText() override;
+
     void configure(guicontrols::EnergyBar& bar) override;
     const quillon::Image& getHeatingLegend() const { return heatingLegend; }
     const quillon::Image& getHotWaterLegend() const { return hotWaterLegend; }

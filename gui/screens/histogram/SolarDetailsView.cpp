@@ -2,10 +2,13 @@
 
 #include "guicontrols/Palette.hpp"
 
+#include <quillon/TypedText.hpp>
+
 namespace
 {
 const double WATT_HOURS_PER_KILO = 1000.0; // the device counts Wh
 const quillon::TextId TITLE_TEXT = 1093;
+const quillon::TextId HELP_TEXTS[4] = {765, 766, 764, 763};
 } // namespace
 
 SolarDetailsView::SolarDetailsView() : HistogramDetailsView()
@@ -28,4 +31,10 @@ void SolarDetailsView::configure(guicontrols::EnergyBar& bar)
 quillon::TextId SolarDetailsView::getTitleText()
 {
     return TITLE_TEXT;
+}
+
+const quillon::WideChar* SolarDetailsView::getHelpText()
+{
+    // Outside the four periods no help is offered.
+    return period < 4 ? quillon::TypedText(HELP_TEXTS[period]).getText() : nullptr;
 }

@@ -10,6 +10,8 @@ public:
     SolarDetailsView();
     ~SolarDetailsView() override {}
 
+    const quillon::WideChar* getHelpText() override;
+
     void setupContent(guicontrols::Content& area) override;
     void configure(guicontrols::EnergyBar& bar) override;
     quillon::TextId getTitleText() override;

@@ -3,10 +3,13 @@
 #include "gui/pages/Pages.hpp"
 #include "guicontrols/Palette.hpp"
 
+#include <quillon/TypedText.hpp>
+
 namespace
 {
 const double WATT_HOURS_PER_KILO = 1000.0; // the device counts Wh
 const quillon::TextId TITLE_TEXT = 1095;
+const quillon::TextId SOLAR_HELP = 762;
 } // namespace
 
 SolarOverviewView::SolarOverviewView() : HistogramOverviewView()
@@ -29,4 +32,9 @@ void SolarOverviewView::setTitle(guicontrols::TopBar& bar)
 pagemanager::Page* SolarOverviewView::detailsPage(Pages& pages)
 {
     return &pages.solarDetailsPage;
+}
+
+const quillon::WideChar* SolarOverviewView::getHelpText()
+{
+    return quillon::TypedText(SOLAR_HELP).getText();
 }

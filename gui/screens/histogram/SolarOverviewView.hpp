@@ -10,6 +10,8 @@ public:
     SolarOverviewView();
     ~SolarOverviewView() override {}
 
+    const quillon::WideChar* getHelpText() override;
+
     void configure(guicontrols::EnergyBar& bar) override;
 
 protected:

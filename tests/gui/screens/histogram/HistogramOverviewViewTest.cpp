@@ -234,3 +234,33 @@ TEST_F(HistogramOverview, TitleIsTheVariantThenThePeriod)
     }
 }
 } // namespace
+
+namespace
+{
+// The help button opens the variant's help for the shown period.
+TEST(HistogramHelp, TheVariantsHelpForThePeriod)
+{
+    struct Case
+    {
+        std::uint32_t interval;
+        const char16_t* start; // the help text's first words
+    };
+    const Case cases[] = {{0, u"Electricity consumption on the selected day"},
+                          {2, u"Electricity consumption in the selected month"},
+                          {3, u"Electricity consumption in the selected year"}};
+    test::HistogramBed histogram;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.interval);
+        histogram.openWith(histogram.app.pages().electricityOverviewPage, c.interval);
+        auto* view = histogram.app.screen<ElectricEnergyConsumptionOverviewView>();
+        ASSERT_NE(view, nullptr);
+        histogram.pressBottomButton(GenericView::HELP_BUTTON);
+        std::u16string shown = quillon::test::text(view->getHelpMode().getWrappedText());
+        for (char16_t& unit : shown) {
+            unit = unit == u'\n' ? u' ' : unit;
+        }
+        EXPECT_EQ(shown.rfind(c.start, 0), 0u) << std::string(shown.begin(), shown.end());
+        histogram.pressBottomButton(1); // back to the chart
+    }
+}
+} // namespace
