@@ -5,6 +5,20 @@
 #include "gui/app/InterimPresenter.hpp"
 #include "gui/app/InterimView.hpp"
 #include "gui/screens/auth/AuthView.hpp"
+#include "gui/screens/energy/EnergyBalancePresenter.hpp"
+#include "gui/screens/energy/EnergyBalanceView.hpp"
+#include "gui/screens/histogram/ElectricEnergyConsumptionDetailsPresenter.hpp"
+#include "gui/screens/histogram/ElectricEnergyConsumptionDetailsView.hpp"
+#include "gui/screens/histogram/ElectricEnergyConsumptionOverviewPresenter.hpp"
+#include "gui/screens/histogram/ElectricEnergyConsumptionOverviewView.hpp"
+#include "gui/screens/histogram/GasConsumptionDetailsPresenter.hpp"
+#include "gui/screens/histogram/GasConsumptionDetailsView.hpp"
+#include "gui/screens/histogram/GasConsumptionOverviewPresenter.hpp"
+#include "gui/screens/histogram/GasConsumptionOverviewView.hpp"
+#include "gui/screens/histogram/SolarDetailsPresenter.hpp"
+#include "gui/screens/histogram/SolarDetailsView.hpp"
+#include "gui/screens/histogram/SolarOverviewPresenter.hpp"
+#include "gui/screens/histogram/SolarOverviewView.hpp"
 #include "gui/screens/startup/StartupView.hpp"
 
 #include <quillon/MVPHeap.hpp>
@@ -32,10 +46,24 @@ public:
     typedef TypesOf<
         StartupPresenter,
         AuthPresenter,
+        EnergyBalancePresenter,
+        ElectricEnergyConsumptionDetailsPresenter,
+        ElectricEnergyConsumptionOverviewPresenter,
+        GasConsumptionDetailsPresenter,
+        GasConsumptionOverviewPresenter,
+        SolarDetailsPresenter,
+        SolarOverviewPresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
         StartupView,
         AuthView,
+        EnergyBalanceView,
+        ElectricEnergyConsumptionDetailsView,
+        ElectricEnergyConsumptionOverviewView,
+        GasConsumptionDetailsView,
+        GasConsumptionOverviewView,
+        SolarDetailsView,
+        SolarOverviewView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

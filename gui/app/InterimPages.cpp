@@ -105,11 +105,7 @@ const char* const STEMS[InterimPages::PAGE_COUNT] = {
 // The pages still shown by the interim screen; none may remain once all screens are built.
 const uint16_t INTERIM[] = {
     0, // BoilerDetailsMain
-    1, // ElectricEnergyConsumptionDetails
-    2, // ElectricEnergyConsumptionOverview
-    3, // GasConsumptionDetails
     4, // GasConsumptionDetectionImprov
-    5, // GasConsumptionOverview
     6, // InputGasMeterReading
     7, // InputGasQuality
     8, // BufferLoadOneTimeCharge
@@ -130,7 +126,6 @@ const uint16_t INTERIM[] = {
     24, // DHWTimeProgramOverview
     25, // DHWTimeProgramTypeSelection
     26, // EnergyBalanceNote
-    27, // EnergyBalance
     28, // EnergyCockpit
     29, // FavouritesMain
     30, // FavouritesManage
@@ -181,8 +176,6 @@ const uint16_t INTERIM[] = {
     76, // SettingsLockPanelEnable
     77, // SettingsLockPanel
     78, // SettingsTime
-    79, // SolarDetails
-    80, // SolarOverview
     81, // TestOperation
     82, // WizardReportMenu
     83, // WizardReportResult

@@ -7,6 +7,20 @@
 #include "gui/app/InterimPresenter.hpp"
 #include "gui/app/InterimView.hpp"
 #include "gui/screens/auth/AuthView.hpp"
+#include "gui/screens/energy/EnergyBalancePresenter.hpp"
+#include "gui/screens/energy/EnergyBalanceView.hpp"
+#include "gui/screens/histogram/ElectricEnergyConsumptionDetailsPresenter.hpp"
+#include "gui/screens/histogram/ElectricEnergyConsumptionDetailsView.hpp"
+#include "gui/screens/histogram/ElectricEnergyConsumptionOverviewPresenter.hpp"
+#include "gui/screens/histogram/ElectricEnergyConsumptionOverviewView.hpp"
+#include "gui/screens/histogram/GasConsumptionDetailsPresenter.hpp"
+#include "gui/screens/histogram/GasConsumptionDetailsView.hpp"
+#include "gui/screens/histogram/GasConsumptionOverviewPresenter.hpp"
+#include "gui/screens/histogram/GasConsumptionOverviewView.hpp"
+#include "gui/screens/histogram/SolarDetailsPresenter.hpp"
+#include "gui/screens/histogram/SolarDetailsView.hpp"
+#include "gui/screens/histogram/SolarOverviewPresenter.hpp"
+#include "gui/screens/histogram/SolarOverviewView.hpp"
 #include "gui/screens/startup/StartupView.hpp"
 #include "model/DataModelManager.hpp"
 
@@ -34,8 +48,15 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     }
     // One line per built screen: its page id, its view and its presenter.
     switch (id) {
+    case 1: buildScreen<ElectricEnergyConsumptionDetailsView, ElectricEnergyConsumptionDetailsPresenter>(screen, presenter, heap, transition, model); break;
+    case 2: buildScreen<ElectricEnergyConsumptionOverviewView, ElectricEnergyConsumptionOverviewPresenter>(screen, presenter, heap, transition, model); break;
+    case 3: buildScreen<GasConsumptionDetailsView, GasConsumptionDetailsPresenter>(screen, presenter, heap, transition, model); break;
+    case 5: buildScreen<GasConsumptionOverviewView, GasConsumptionOverviewPresenter>(screen, presenter, heap, transition, model); break;
     case 10: buildScreen<AuthView, AuthPresenter>(screen, presenter, heap, transition, model); break;
+    case 27: buildScreen<EnergyBalanceView, EnergyBalancePresenter>(screen, presenter, heap, transition, model); break;
     case 52: buildScreen<StartupView, StartupPresenter>(screen, presenter, heap, transition, model); break;
+    case 79: buildScreen<SolarDetailsView, SolarDetailsPresenter>(screen, presenter, heap, transition, model); break;
+    case 80: buildScreen<SolarOverviewView, SolarOverviewPresenter>(screen, presenter, heap, transition, model); break;
     default:
         buildInterimScreen(id, screen, presenter, heap, transition, model);
         return;
