@@ -22,8 +22,13 @@ inline bool writeGalleryBmp(const std::string& name, int width, int height, cons
 #else
     const std::string folder = "widget-gallery";
 #endif
-    mkdir(folder.c_str(), 0755);
-    FILE* file = std::fopen((folder + "/" + name + ".bmp").c_str(), "wb");
+    // A name may hold sub-folders of its own: make every folder of the path.
+    const std::string path = folder + "/" + name + ".bmp";
+    for (std::string::size_type slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1)) {
+        mkdir(path.substr(0, slash).c_str(), 0755);
+    }
+    FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) {
         return false;
     }
