@@ -4,6 +4,28 @@
 #include "gui/app/FrontendApplication.hpp"
 #include "gui/app/InterimPresenter.hpp"
 #include "gui/app/InterimView.hpp"
+#include "gui/screens/menu/CPSelectionView.hpp"
+#include "gui/screens/menu/CPSelectionPresenter.hpp"
+#include "gui/screens/menu/HCSelectionView.hpp"
+#include "gui/screens/menu/HCSelectionPresenter.hpp"
+#include "gui/screens/menu/IntervalSelectionMenuView.hpp"
+#include "gui/screens/menu/IntervalSelectionMenuPresenter.hpp"
+#include "gui/screens/menu/MenuView.hpp"
+#include "gui/screens/menu/MenuPresenter.hpp"
+#include "gui/screens/menu/TileSelectorView.hpp"
+#include "gui/screens/menu/TileSelectorPresenter.hpp"
+#include "gui/screens/setpoint/DHWBaseSetpointTempView.hpp"
+#include "gui/screens/setpoint/DHWBaseSetpointTempPresenter.hpp"
+#include "gui/screens/menu/DHWSelectionView.hpp"
+#include "gui/screens/menu/DHWSelectionPresenter.hpp"
+#include "gui/screens/setpoint/HeatingComfortTempView.hpp"
+#include "gui/screens/setpoint/HeatingComfortTempPresenter.hpp"
+#include "gui/screens/menu/HeatingMenuView.hpp"
+#include "gui/screens/menu/HeatingMenuPresenter.hpp"
+#include "gui/screens/setpoint/HeatingReducedRoomTempView.hpp"
+#include "gui/screens/setpoint/HeatingReducedRoomTempPresenter.hpp"
+#include "gui/screens/setpoint/HeatingRoomTempView.hpp"
+#include "gui/screens/setpoint/HeatingRoomTempPresenter.hpp"
 
 #include <quillon/MVPHeap.hpp>
 #include <quillon/NoTransition.hpp>
@@ -28,8 +50,30 @@ class FrontendHeap : public quillon::MVPHeap
 public:
     // One line per built screen's class (above the interim one, which stays last).
     typedef TypesOf<
+        CPSelectionPresenter,
+        HCSelectionPresenter,
+        IntervalSelectionMenuPresenter,
+        MenuPresenter,
+        TileSelectorPresenter,
+        DHWBaseSetpointTempPresenter,
+        DHWSelectionPresenter,
+        HeatingComfortTempPresenter,
+        HeatingMenuPresenter,
+        HeatingReducedRoomTempPresenter,
+        HeatingRoomTempPresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
+        CPSelectionView,
+        HCSelectionView,
+        IntervalSelectionMenuView,
+        MenuView,
+        TileSelectorView,
+        DHWBaseSetpointTempView,
+        DHWSelectionView,
+        HeatingComfortTempView,
+        HeatingMenuView,
+        HeatingReducedRoomTempView,
+        HeatingRoomTempView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 
