@@ -85,6 +85,7 @@ TEST_F(MenuScreen, SettingsMenuWithLanModuleSpreadsTwelveTilesOverTwoPagesThreeD
 
     // Without the LAN module the last three LAN tiles go and one page suffices.
     presentOnly({});
+    app.open(app.pages().mainMenuPage);
     MenuView& plain = open(app.pages().settingsMenuPage);
     EXPECT_EQ(plain.getTileCount(), 9u);
     EXPECT_EQ(plain.getTile(0).getParent()->getWidth(), 2 * 800);

@@ -10,6 +10,7 @@
 #include "model/dpt/DataPointTable.hpp"
 
 #include <quillon/Drawable.hpp>
+#include <quillon/Texts.hpp>
 
 #include <cstdint>
 #include <initializer_list>
@@ -53,6 +54,7 @@ public:
             },
             [](std::uint16_t) { return 1; }, [](std::uint16_t) { return 1; }};
         dptSetSenders(senders);
+        app.bed.setLanguage(quillon::LANGUAGE_ENGLISH); // the stored language is another
     }
     ~ScreenFixture()
     {
