@@ -21,7 +21,7 @@ public:
     void setupContent(guicontrols::Content& area) override;
     const quillon::WideChar* getTitle() override;
     // Null: no help button.
-    virtual const quillon::WideChar* getHelpText();
+    const quillon::WideChar* getHelpText() override;
     virtual void onTileClicked(const quillon::AbstractButton& tile);
 
     uint8_t getTileCount() const { return tileCount; }

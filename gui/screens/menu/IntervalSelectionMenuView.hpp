@@ -19,7 +19,7 @@ public:
     void setupContent(guicontrols::Content& area) override;
     quillon::TextId getTitleText() override;
     // Null: no help button.
-    virtual const quillon::WideChar* getHelpText();
+    const quillon::WideChar* getHelpText() override;
 
     void onTileClicked(const quillon::AbstractButton& tile);
 

@@ -37,7 +37,7 @@ public:
     void refresh() override;
     quillon::TextId getTitleText() override;
     // Null: no help button.
-    virtual const quillon::WideChar* getHelpText();
+    const quillon::WideChar* getHelpText() override;
 
     void onTileClicked(const quillon::AbstractButton& tile);
 

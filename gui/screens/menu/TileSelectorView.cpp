@@ -73,10 +73,9 @@ void TileSelectorView::confirmLanModule()
         }
         return;
     }
-    // Until the screen frame can show a feedback, the switch is written and the screen left
-    // at once.
+    // The feedback goes back when it ends.
+    showFeedback(quillon::TypedText(LAN_DEACTIVATED_TEXT).getText());
     presenter->setValue(0);
-    pageManager->back();
 }
 
 void TileSelectorView::onBottomBarButton(int index)

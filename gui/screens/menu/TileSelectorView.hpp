@@ -13,6 +13,7 @@ public:
     static const uint8_t OK_BUTTON = 5;
     static const quillon::BitmapId ACCEPT_ICON = 0xD2;
     static const uint16_t LAN_CARD_ENABLE_POPUP = 18;
+    static const quillon::TextId LAN_DEACTIVATED_TEXT = 868;
 
     TileSelectorView();
     ~TileSelectorView() override {}
@@ -22,7 +23,7 @@ public:
     void onBottomBarButton(int index) override;
     const quillon::WideChar* getTitle() override;
     // Null: no help button.
-    virtual const quillon::WideChar* getHelpText();
+    const quillon::WideChar* getHelpText() override;
 
     const guicontrols::TileSelector& getTileSelector() const { return tileSelector; }
 

@@ -20,7 +20,7 @@ public:
     void setupContent(guicontrols::Content& area) override;
     void setupBottomBar(guicontrols::BottomBar& bar) override;
     void onBottomBarButton(int index) override;
-    virtual const quillon::WideChar* getHelpText() = 0;
+    const quillon::WideChar* getHelpText() override = 0;
 
     const guicontrols::TemperatureEdit& getTemperatureEdit() const { return temperatureEdit; }
 

@@ -84,7 +84,7 @@ TEST_F(TileSelectorScreen, LanModuleOnAsksForConsentInAPopupAndWritesNothing)
     EXPECT_EQ(app.pageManager().getCurrentPage(), &app.pages().tileSelectorPage);
 }
 
-TEST_F(TileSelectorScreen, LanModuleOffWritesZeroAndGoesBack)
+TEST_F(TileSelectorScreen, LanModuleOffWritesZeroAndGoesBackAfterTheFeedback)
 {
     presentOnly({7, 41});
     app.bed.deviceSends(LAN_MODULE, uint8_t{1});
@@ -95,7 +95,13 @@ TEST_F(TileSelectorScreen, LanModuleOffWritesZeroAndGoesBack)
     ok(view);
     EXPECT_EQ(writes(), (std::vector<DeviceWrite>{{0xD07E, 0}}));
     EXPECT_TRUE(popups.calls.empty());
+    ASSERT_EQ(view.getViewMode(), &view.getFeedbackMode());
+    EXPECT_EQ(str(view.getFeedbackMode().getMessageField().getText()), u"The LAN module has been deactivated.");
+    EXPECT_EQ(app.pageManager().getCurrentPage(), &app.pages().tileSelectorPage);
+
+    app.bed.ticks(260); // the feedback's time, then back
     EXPECT_EQ(app.pageManager().getCurrentPage(), &app.pages().settingsMenuPage);
+    EXPECT_EQ(writes().size(), 1u);
 }
 
 TEST_F(TileSelectorScreen, GasTypeIgnoresOkUntilEnabledAndWritesEightOnEveryWayOut)
