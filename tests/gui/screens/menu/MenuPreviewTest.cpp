@@ -11,7 +11,6 @@
 
 #include <sys/stat.h>
 
-#define GALLERY_DIR "screen-previews/menu"
 #include "guicontrols/Gallery.hpp"
 
 namespace
@@ -33,7 +32,8 @@ protected:
             }
         }
         mkdir("screen-previews", 0755);
-        EXPECT_TRUE(guicontrols::test::writeGalleryBmp(name + "-" + std::to_string(language), 800, 480, pixels));
+        mkdir("screen-previews/menu", 0755);
+        EXPECT_TRUE(guicontrols::test::writeGalleryBmp("../screen-previews/menu/" + name + "-" + std::to_string(language), 800, 480, pixels));
         for (const std::string& line : test::overwideTexts(screen->getRootContainer())) {
             ADD_FAILURE() << name << " in language " << language << ": " << line;
         }
@@ -79,6 +79,7 @@ TEST_F(MenuPreview, EveryScreenFitsItsTextsInAllLanguages)
         app.bed.setLanguage(static_cast<quillon::LanguageId>(language));
         for (const Shown& shown : screens) {
             app.open(pages.mainPage);
+            app.pageManager().removeParam(Params::PARAM_TILE_CHOICE); // the last round's choice
             if (shown.tileChoice >= 0) {
                 Params::TileChoice choice = {shown.tileChoice};
                 app.pageManager().setParam(choice);
