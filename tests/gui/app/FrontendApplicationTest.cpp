@@ -240,7 +240,7 @@ TEST_F(Frontend, RoadFromStartUpThroughTheMenuAndBackByTouch)
     app.getPageManager().goTo(&pages.mainPage, true);
     bed.ticks(1);
     EXPECT_EQ(interimView()->getPageId(), 51);
-    app.getPageManager().goTo(&pages.mainMenuPage, false);
+    app.getPageManager().goTo(&pages.heatingCurvePage, false);
     bed.ticks(1);
     const guicontrols::BottomBar& bar = interimView()->getBottomBar();
     EXPECT_EQ(bar.getButton(0).getIcon().getId(), 208);
@@ -256,9 +256,9 @@ TEST_F(Frontend, IdleMenuReturnsHomeThenDimsAndATouchWakes)
 {
     Pages& pages = app.getPages();
     app.getPageManager().goTo(&pages.mainPage, true);
-    app.getPageManager().goTo(&pages.mainMenuPage, false);
+    app.getPageManager().goTo(&pages.heatingCurvePage, false);
     bed.ticks(1);
-    ASSERT_EQ(interimView()->getPageId(), 14);
+    ASSERT_EQ(interimView()->getPageId(), pages.heatingCurvePage.getId());
     // Frames counted until each step; the page manager ticks once a counted second.
     auto framesUntil = [&](auto reached) {
         int frames = 0;
@@ -286,9 +286,9 @@ TEST(AppTestBed, OpensAPageOnTheNextFrame)
     InterimView* start = shell.screen<InterimView>();
     ASSERT_NE(start, nullptr);
     EXPECT_EQ(start->getPageId(), 52);
-    shell.open(shell.pages().mainMenuPage);
+    shell.open(shell.pages().heatingCurvePage);
     ASSERT_NE(shell.screen<InterimView>(), nullptr);
-    EXPECT_EQ(shell.screen<InterimView>()->getPageId(), shell.pages().mainMenuPage.getId());
+    EXPECT_EQ(shell.screen<InterimView>()->getPageId(), shell.pages().heatingCurvePage.getId());
 }
 
 TEST(TextFit, ReportsATitleWiderThanItsField)
