@@ -24,7 +24,7 @@ public:
         PROXY = 4,
         LAN_MODULE = 5,
     };
-    static const uint8_t LEAVE_GAS_TYPE_VALUE = 8;
+    static constexpr uint8_t LEAVE_GAS_TYPE_VALUE = 8;
 
     explicit TileSelectorPresenter(IView& view);
     ~TileSelectorPresenter() override {}
