@@ -19,6 +19,28 @@
 #include "gui/screens/histogram/SolarDetailsView.hpp"
 #include "gui/screens/histogram/SolarOverviewPresenter.hpp"
 #include "gui/screens/histogram/SolarOverviewView.hpp"
+#include "gui/screens/menu/CPSelectionPresenter.hpp"
+#include "gui/screens/menu/CPSelectionView.hpp"
+#include "gui/screens/menu/DHWSelectionPresenter.hpp"
+#include "gui/screens/menu/DHWSelectionView.hpp"
+#include "gui/screens/menu/HCSelectionPresenter.hpp"
+#include "gui/screens/menu/HCSelectionView.hpp"
+#include "gui/screens/menu/HeatingMenuPresenter.hpp"
+#include "gui/screens/menu/HeatingMenuView.hpp"
+#include "gui/screens/menu/IntervalSelectionMenuPresenter.hpp"
+#include "gui/screens/menu/IntervalSelectionMenuView.hpp"
+#include "gui/screens/menu/MenuPresenter.hpp"
+#include "gui/screens/menu/MenuView.hpp"
+#include "gui/screens/menu/TileSelectorPresenter.hpp"
+#include "gui/screens/menu/TileSelectorView.hpp"
+#include "gui/screens/setpoint/DHWBaseSetpointTempPresenter.hpp"
+#include "gui/screens/setpoint/DHWBaseSetpointTempView.hpp"
+#include "gui/screens/setpoint/HeatingComfortTempPresenter.hpp"
+#include "gui/screens/setpoint/HeatingComfortTempView.hpp"
+#include "gui/screens/setpoint/HeatingReducedRoomTempPresenter.hpp"
+#include "gui/screens/setpoint/HeatingReducedRoomTempView.hpp"
+#include "gui/screens/setpoint/HeatingRoomTempPresenter.hpp"
+#include "gui/screens/setpoint/HeatingRoomTempView.hpp"
 #include "gui/screens/startup/StartupView.hpp"
 
 #include <quillon/MVPHeap.hpp>
@@ -53,6 +75,17 @@ public:
         GasConsumptionOverviewPresenter,
         SolarDetailsPresenter,
         SolarOverviewPresenter,
+        CPSelectionPresenter,
+        HCSelectionPresenter,
+        IntervalSelectionMenuPresenter,
+        MenuPresenter,
+        TileSelectorPresenter,
+        DHWBaseSetpointTempPresenter,
+        DHWSelectionPresenter,
+        HeatingComfortTempPresenter,
+        HeatingMenuPresenter,
+        HeatingReducedRoomTempPresenter,
+        HeatingRoomTempPresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
         StartupView,
@@ -64,6 +97,17 @@ public:
         GasConsumptionOverviewView,
         SolarDetailsView,
         SolarOverviewView,
+        CPSelectionView,
+        HCSelectionView,
+        IntervalSelectionMenuView,
+        MenuView,
+        TileSelectorView,
+        DHWBaseSetpointTempView,
+        DHWSelectionView,
+        HeatingComfortTempView,
+        HeatingMenuView,
+        HeatingReducedRoomTempView,
+        HeatingRoomTempView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

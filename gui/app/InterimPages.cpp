@@ -110,17 +110,10 @@ const uint16_t INTERIM[] = {
     7, // InputGasQuality
     8, // BufferLoadOneTimeCharge
     9, // BufferLoad
-    11, // CPSelection
-    12, // HCSelection
-    13, // IntervalSelectionMenu
-    14, // Menu
-    15, // TileSelector
-    16, // DHWBaseSetpointTemp
     17, // DHWCirculationTimeProgramCopy
     18, // DHWCirculationTimeProgramEdit
     19, // DHWCirculationTimeProgramOverview
     20, // DHWCirculationTimeProgramTypeSelection
-    21, // DHWSelection
     22, // DHWTimeProgramCopy
     23, // DHWTimeProgramEdit
     24, // DHWTimeProgramOverview
@@ -129,13 +122,9 @@ const uint16_t INTERIM[] = {
     28, // EnergyCockpit
     29, // FavouritesMain
     30, // FavouritesManage
-    31, // HeatingComfortTemp
     32, // HeatingCurve
     33, // HeatingHolidayProgram
-    34, // HeatingMenu
     35, // HeatingOperatingProgram
-    36, // HeatingReducedRoomTemp
-    37, // HeatingRoomTemp
     38, // HeatingTimeProgramCopy
     39, // HeatingTimeProgramEdit
     40, // HeatingTimeProgramOverview

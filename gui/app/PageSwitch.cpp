@@ -21,6 +21,28 @@
 #include "gui/screens/histogram/SolarDetailsView.hpp"
 #include "gui/screens/histogram/SolarOverviewPresenter.hpp"
 #include "gui/screens/histogram/SolarOverviewView.hpp"
+#include "gui/screens/menu/CPSelectionPresenter.hpp"
+#include "gui/screens/menu/CPSelectionView.hpp"
+#include "gui/screens/menu/DHWSelectionPresenter.hpp"
+#include "gui/screens/menu/DHWSelectionView.hpp"
+#include "gui/screens/menu/HCSelectionPresenter.hpp"
+#include "gui/screens/menu/HCSelectionView.hpp"
+#include "gui/screens/menu/HeatingMenuPresenter.hpp"
+#include "gui/screens/menu/HeatingMenuView.hpp"
+#include "gui/screens/menu/IntervalSelectionMenuPresenter.hpp"
+#include "gui/screens/menu/IntervalSelectionMenuView.hpp"
+#include "gui/screens/menu/MenuPresenter.hpp"
+#include "gui/screens/menu/MenuView.hpp"
+#include "gui/screens/menu/TileSelectorPresenter.hpp"
+#include "gui/screens/menu/TileSelectorView.hpp"
+#include "gui/screens/setpoint/DHWBaseSetpointTempPresenter.hpp"
+#include "gui/screens/setpoint/DHWBaseSetpointTempView.hpp"
+#include "gui/screens/setpoint/HeatingComfortTempPresenter.hpp"
+#include "gui/screens/setpoint/HeatingComfortTempView.hpp"
+#include "gui/screens/setpoint/HeatingReducedRoomTempPresenter.hpp"
+#include "gui/screens/setpoint/HeatingReducedRoomTempView.hpp"
+#include "gui/screens/setpoint/HeatingRoomTempPresenter.hpp"
+#include "gui/screens/setpoint/HeatingRoomTempView.hpp"
 #include "gui/screens/startup/StartupView.hpp"
 #include "model/DataModelManager.hpp"
 
@@ -53,7 +75,18 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     case 3: buildScreen<GasConsumptionDetailsView, GasConsumptionDetailsPresenter>(screen, presenter, heap, transition, model); break;
     case 5: buildScreen<GasConsumptionOverviewView, GasConsumptionOverviewPresenter>(screen, presenter, heap, transition, model); break;
     case 10: buildScreen<AuthView, AuthPresenter>(screen, presenter, heap, transition, model); break;
+    case 11: buildScreen<CPSelectionView, CPSelectionPresenter>(screen, presenter, heap, transition, model); break;
+    case 12: buildScreen<HCSelectionView, HCSelectionPresenter>(screen, presenter, heap, transition, model); break;
+    case 13: buildScreen<IntervalSelectionMenuView, IntervalSelectionMenuPresenter>(screen, presenter, heap, transition, model); break;
+    case 14: buildScreen<MenuView, MenuPresenter>(screen, presenter, heap, transition, model); break;
+    case 15: buildScreen<TileSelectorView, TileSelectorPresenter>(screen, presenter, heap, transition, model); break;
+    case 16: buildScreen<DHWBaseSetpointTempView, DHWBaseSetpointTempPresenter>(screen, presenter, heap, transition, model); break;
+    case 21: buildScreen<DHWSelectionView, DHWSelectionPresenter>(screen, presenter, heap, transition, model); break;
     case 27: buildScreen<EnergyBalanceView, EnergyBalancePresenter>(screen, presenter, heap, transition, model); break;
+    case 31: buildScreen<HeatingComfortTempView, HeatingComfortTempPresenter>(screen, presenter, heap, transition, model); break;
+    case 34: buildScreen<HeatingMenuView, HeatingMenuPresenter>(screen, presenter, heap, transition, model); break;
+    case 36: buildScreen<HeatingReducedRoomTempView, HeatingReducedRoomTempPresenter>(screen, presenter, heap, transition, model); break;
+    case 37: buildScreen<HeatingRoomTempView, HeatingRoomTempPresenter>(screen, presenter, heap, transition, model); break;
     case 52: buildScreen<StartupView, StartupPresenter>(screen, presenter, heap, transition, model); break;
     case 79: buildScreen<SolarDetailsView, SolarDetailsPresenter>(screen, presenter, heap, transition, model); break;
     case 80: buildScreen<SolarOverviewView, SolarOverviewPresenter>(screen, presenter, heap, transition, model); break;

@@ -29,8 +29,8 @@ protected:
 
 TEST_F(ShellFrame, FeedbackOnAnInterimViewDrawsItsFrameAndItsButtonGoesBack)
 {
-    pagemanager::Page& previous = app.pages().mainMenuPage;
-    pagemanager::Page& shownPage = app.pages().heatingMenuPage;
+    pagemanager::Page& previous = app.pages().languagePage;
+    pagemanager::Page& shownPage = app.pages().heatingCurvePage;
     app.open(previous);
     app.open(shownPage);
     InterimView* view = interim();
