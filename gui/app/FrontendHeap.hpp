@@ -4,6 +4,8 @@
 #include "gui/app/FrontendApplication.hpp"
 #include "gui/app/InterimPresenter.hpp"
 #include "gui/app/InterimView.hpp"
+#include "gui/screens/favourites/FavouritesMainView.hpp"
+#include "gui/screens/main/MainView.hpp"
 
 #include <quillon/MVPHeap.hpp>
 #include <quillon/NoTransition.hpp>
@@ -28,8 +30,12 @@ class FrontendHeap : public quillon::MVPHeap
 public:
     // One line per built screen's class (above the interim one, which stays last).
     typedef TypesOf<
+        FavouritesMainPresenter,
+        MainPresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
+        FavouritesMainView,
+        MainView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

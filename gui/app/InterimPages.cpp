@@ -133,7 +133,6 @@ const uint16_t INTERIM[] = {
     26, // EnergyBalanceNote
     27, // EnergyBalance
     28, // EnergyCockpit
-    29, // FavouritesMain
     30, // FavouritesManage
     31, // HeatingComfortTemp
     32, // HeatingCurve
@@ -155,7 +154,6 @@ const uint16_t INTERIM[] = {
     48, // LANInfo
     49, // ResetData
     50, // Solar
-    51, // Main
     52, // Startup
     53, // Level2Password
     54, // ResetPasswords

@@ -6,6 +6,8 @@
 #include "gui/app/InterimPages.hpp"
 #include "gui/app/InterimPresenter.hpp"
 #include "gui/app/InterimView.hpp"
+#include "gui/screens/favourites/FavouritesMainView.hpp"
+#include "gui/screens/main/MainView.hpp"
 #include "model/DataModelManager.hpp"
 
 namespace
@@ -32,6 +34,8 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     }
     // One line per built screen: its page id, its view and its presenter.
     switch (id) {
+    case 29: buildScreen<FavouritesMainView, FavouritesMainPresenter>(screen, presenter, heap, transition, model); break;
+    case 51: buildScreen<MainView, MainPresenter>(screen, presenter, heap, transition, model); break;
     default:
         buildInterimScreen(id, screen, presenter, heap, transition, model);
         return;
