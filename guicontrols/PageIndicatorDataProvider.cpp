@@ -12,7 +12,7 @@ PageIndicatorDataProvider::PageIndicatorDataProvider(const pagemanager::Page* fa
 
 uint8_t PageIndicatorDataProvider::getNumberOfPages()
 {
-    const TileList* list = page != nullptr ? page->getPointer<TileList>() : nullptr;
+    const TileList* list = page != nullptr ? page->getPointer<const TileList>() : nullptr;
     if (list == nullptr || list->tiles == nullptr) {
         return numberOfPages;
     }

@@ -20,9 +20,9 @@ namespace guicontrols
 class PageIndicatorDataProvider
 {
 public:
-    static const uint8_t PAGES_BEFORE_FIRST_COUNT = 10;
-    static const uint8_t PAGES_BEFORE_FAVOURITES = 2;
-    static const uint8_t TILES_PER_PAGE = 6;
+    static constexpr uint8_t PAGES_BEFORE_FIRST_COUNT = 10;
+    static constexpr uint8_t PAGES_BEFORE_FAVOURITES = 2;
+    static constexpr uint8_t TILES_PER_PAGE = 6;
 
     // The page whose attached tile list is counted; null counts nothing.
     explicit PageIndicatorDataProvider(const pagemanager::Page* favouritesPage);

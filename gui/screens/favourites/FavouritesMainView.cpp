@@ -94,7 +94,7 @@ void FavouritesMainView::showCaption(uint8_t slot, const TileItem& item)
 void FavouritesMainView::setupContent(guicontrols::Content& area)
 {
     const pagemanager::Page* page = pageManager != nullptr ? pageManager->getCurrentPage() : nullptr;
-    const TileList* list = page != nullptr ? page->getPointer<TileList>() : nullptr;
+    const TileList* list = page != nullptr ? page->getPointer<const TileList>() : nullptr;
     if (list == nullptr || list->tiles == nullptr) {
         return;
     }
