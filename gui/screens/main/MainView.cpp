@@ -199,8 +199,11 @@ void MainView::placeContent()
     const int16_t setpointHeight = static_cast<int16_t>(2 * setpointFont->getFullHeight());
     // The field may not reach past the content area: the bottom bar covers the rest.
     const int16_t setpointRoom = static_cast<int16_t>(content.getHeight() - 100);
-    setpointText.setPosition(350, 100, 230, setpointHeight < setpointRoom ? setpointHeight : setpointRoom);
-    setpointText.setAlignment(2);
+    // Centred in the house: the big digits are as wide as its inside, so right-aligned they
+    // would cross its wall.
+    setpointText.setPosition(house.getX(), 100, house.getWidth(),
+                             setpointHeight < setpointRoom ? setpointHeight : setpointRoom);
+    setpointText.setAlignment(1);
     setpointText.setColor(guicontrols::Palette::entry(11));
     setpointArea.setPosition(setpointText.getX(), setpointText.getY(), setpointText.getWidth(),
                              static_cast<int16_t>(setpointText.getHeight() / 2));
