@@ -298,4 +298,24 @@ TEST(MainView, ArrowsLeadAlongTheHomePages)
         EXPECT_EQ(state->page, 1);
     }
 }
+
+TEST(MainView, HelpFollowsTheFirstStatusFlag)
+{
+    HomeBed home;
+    MainView& view = *home.view();
+    EXPECT_EQ(view.getHelpText(), 725);
+    home.send(HomeBed::COMFORT, std::uint8_t{1}); // comfort has no help of its own
+    home.ticks(1);
+    EXPECT_EQ(view.getHelpText(), 725);
+    home.send(HomeBed::HOLIDAY, std::uint8_t{1});
+    home.ticks(1);
+    EXPECT_EQ(view.getHelpText(), 719);
+    hc_info info{};
+    info.bytes[0] = 0x06; // external connection and external program: the connection comes first
+    home.send(HomeBed::CIRCUIT_INFO, info);
+    home.ticks(1);
+    EXPECT_EQ(view.getHelpText(), 715);
+    EXPECT_EQ(text(view.getStatusText().getText()), u"External connection");
+    EXPECT_FALSE(view.getComfortButton().isTouchable()); // no comfort under an external connection
+}
 } // namespace
