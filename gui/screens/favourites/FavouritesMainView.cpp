@@ -53,9 +53,9 @@ FavouritesMainView::FavouritesMainView()
     shownPage = 0;
 }
 
-quillon::TextId FavouritesMainView::getHelpText() const
+const WideChar* FavouritesMainView::getHelpText()
 {
-    return TEXT_HELP;
+    return TypedText(TEXT_HELP).getText();
 }
 
 void FavouritesMainView::setupTopBar(guicontrols::TopBar& bar)

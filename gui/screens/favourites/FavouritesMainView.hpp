@@ -32,8 +32,8 @@ public:
     static const uint16_t CAPTION_UNITS = 40;
     static const uint16_t TITLE_UNITS = 40;
     static const int16_t SECOND_PAGE_SCROLL = -730;
-    static const uint8_t LEFT_ARROW_BUTTON = 4;
-    static const uint8_t RIGHT_ARROW_BUTTON = 5;
+    static const uint8_t LEFT_ARROW_BUTTON = SCROLL_BACK_BUTTON;
+    static const uint8_t RIGHT_ARROW_BUTTON = SCROLL_ON_BUTTON;
 
     FavouritesMainView();
     ~FavouritesMainView() override {}
@@ -44,7 +44,7 @@ public:
     void onBottomBarButton(int index) override;
     void refresh() override;
     void rebuildContent() override;
-    quillon::TextId getHelpText() const;
+    const quillon::WideChar* getHelpText() override;
 
     // For tests: what is shown.
     uint8_t getTileCount() const { return tileCount; }

@@ -122,8 +122,7 @@ MainView::MainView()
       statusCountdown(STATUS_SWAP_TICKS),
       dimmed(0),
       dimCheckCounter(0),
-      panelLockedRequests(0),
-      lastFeedback(quillon::TYPED_TEXT_INVALID)
+      panelLockedRequests(0)
 {
     standbyCover.setPosition(0, 0, bottomBar.getWidth(), bottomBar.getHeight());
     standbyCover.setColor(guicontrols::Palette::entry(6));
@@ -138,14 +137,19 @@ const WideChar* MainView::getTitle()
     return TypedText(static_cast<quillon::TextId>(TEXT_CIRCUIT_1 + (circuit < 3 ? circuit : 0))).getText();
 }
 
-quillon::TextId MainView::getHelpText() const
+const WideChar* MainView::getHelpText()
 {
     for (uint8_t flag = 0; flag < STATUS_COMFORT; ++flag) {
         if ((statusFlags & (1u << flag)) != 0) {
-            return HELP_TEXTS[flag];
+            return TypedText(HELP_TEXTS[flag]).getText();
         }
     }
-    return TEXT_HELP_GENERAL;
+    return TypedText(TEXT_HELP_GENERAL).getText();
+}
+
+void MainView::onFeedbackFinished(bool* handled)
+{
+    *handled = false; // the home screen stays and its default mode returns
 }
 
 void MainView::setupTopBar(guicontrols::TopBar& bar)
@@ -521,9 +525,9 @@ void MainView::showPanelLocked()
     ++panelLockedRequests;
 }
 
-void MainView::showFeedback(quillon::TextId text)
+void MainView::showFeedbackText(quillon::TextId text)
 {
-    lastFeedback = text;
+    GenericView::showFeedback(TypedText(text).getText());
 }
 
 void MainView::onBottomBarButton(int index)
@@ -598,18 +602,18 @@ void MainView::onButtonClicked(const quillon::AbstractButton& button)
     } else if (&button == &comfortButton) {
         if (presenter->isComfortModeActive()) {
             presenter->setComfortMode(0);
-            showFeedback(TEXT_COMFORT_RESET);
+            showFeedbackText(TEXT_COMFORT_RESET);
         } else {
             target = pages != nullptr ? &pages->heatingComfortTempPage : nullptr;
         }
     } else if (&button == &economyButton) {
         if (presenter->isEconomyModeActive()) {
             presenter->setEconomyMode(0);
-            showFeedback(TEXT_ECONOMY_RESET);
+            showFeedbackText(TEXT_ECONOMY_RESET);
         } else {
             presenter->setEconomyMode(1);
             presenter->setComfortMode(0);
-            showFeedback(TEXT_ECONOMY_SELECTED);
+            showFeedbackText(TEXT_ECONOMY_SELECTED);
         }
     } else {
         target = pages != nullptr ? &pages->heatingRoomTempPage : nullptr;

@@ -26,8 +26,6 @@ public:
     static const uint8_t DIM_CHECK_TICKS = 10;
     static const uint8_t LEFT_ARROW_BUTTON = 4;
     static const uint8_t RIGHT_ARROW_BUTTON = 5;
-    static const uint8_t HELP_BUTTON = 2;
-    static const uint8_t SERVICE_NOTICE_BUTTON = 3;
 
     MainView();
     ~MainView() override {}
@@ -39,13 +37,12 @@ public:
     void tick() override;
     void refresh() override;
     const quillon::WideChar* getTitle() override;
-    quillon::TextId getHelpText() const;
+    const quillon::WideChar* getHelpText() override;
+    void onFeedbackFinished(bool* handled) override;
     void onClick(const quillon::ClickEvent& event) override;
 
-    // Until the popup system and the feedback mode join the frame these record the request;
-    // tests read them.
+    // Until the popup system joins the frame this counts the panel-locked requests; tests read it.
     uint32_t getPanelLockedRequests() const { return panelLockedRequests; }
-    quillon::TextId getLastFeedback() const { return lastFeedback; }
 
     // For tests: what is shown.
     const guicontrols::TextField& getSetpointText() const { return setpointText; }
@@ -71,7 +68,7 @@ private:
     void applyDimmed(bool dim);
     bool checkDimmed();
     void showPanelLocked();
-    void showFeedback(quillon::TextId text);
+    void showFeedbackText(quillon::TextId text);
     void storeMainState(uint8_t circuit);
     void placeContent();
     void placeIcons();
@@ -118,7 +115,6 @@ private:
     quillon::Box standbyCover;
     guicontrols::PageIndicator pageIndicator;
     uint32_t panelLockedRequests;
-    quillon::TextId lastFeedback;
 };
 
 #endif

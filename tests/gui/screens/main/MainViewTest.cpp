@@ -139,8 +139,13 @@ TEST(MainView, ComfortAndEconomyClicks)
         home.ticks(1);
         home.click(HomeBed::COMFORT_X, HomeBed::COMFORT_Y);
         EXPECT_EQ(home.groups().heating.comfortRequest[0].getValue(), 0);
-        EXPECT_EQ(home.view()->getLastFeedback(), 1473);
+        MainView& view = *home.view();
+        ASSERT_EQ(view.getViewMode(), &view.getFeedbackMode());
+        EXPECT_EQ(text(view.getFeedbackMode().getMessageField().getText()), u"Comfort mode reset");
+        home.ticks(600); // the feedback closes itself; the home screen stays
         EXPECT_EQ(home.current(), &home.app.pages().mainPage);
+        EXPECT_EQ(home.view(), &view);
+        EXPECT_EQ(view.getViewMode(), static_cast<IViewMode*>(&view));
     }
     {
         HomeBed home;
@@ -160,7 +165,8 @@ TEST(MainView, ComfortAndEconomyClicks)
         home.click(HomeBed::ECONOMY_X, HomeBed::ECONOMY_Y);
         EXPECT_EQ(home.groups().heating.economyRequest[0].getValue(), 1);
         EXPECT_EQ(home.groups().heating.comfortRequest[0].getValue(), 0);
-        EXPECT_EQ(home.view()->getLastFeedback(), 1104);
+        ASSERT_EQ(home.view()->getViewMode(), &home.view()->getFeedbackMode());
+        EXPECT_EQ(text(home.view()->getFeedbackMode().getMessageField().getText()), u"Economy mode selected");
         EXPECT_EQ(home.current(), &home.app.pages().mainPage);
     }
 }
@@ -235,6 +241,9 @@ TEST(MainView, PanelLock)
         home.app.bed.click(c.x, c.y);
         EXPECT_EQ(view->getPanelLockedRequests() > 0, c.raises);
         home.ticks(1);
+        if (c.x == HomeBed::HELP_X && c.y == HomeBed::BAR_Y) {
+            EXPECT_EQ(view->getViewMode(), &view->getHelpMode()); // help opens at any level
+        }
         EXPECT_EQ(home.current() != &home.app.pages().mainPage, c.leaves);
     }
 }
@@ -303,18 +312,20 @@ TEST(MainView, HelpFollowsTheFirstStatusFlag)
 {
     HomeBed home;
     MainView& view = *home.view();
-    EXPECT_EQ(view.getHelpText(), 725);
+    auto help = [&view] { return text(view.getHelpText()); };
+    auto textOf = [](quillon::TextId id) { return text(quillon::TypedText(id).getText()); };
+    EXPECT_EQ(help(), textOf(725));
     home.send(HomeBed::COMFORT, std::uint8_t{1}); // comfort has no help of its own
     home.ticks(1);
-    EXPECT_EQ(view.getHelpText(), 725);
+    EXPECT_EQ(help(), textOf(725));
     home.send(HomeBed::HOLIDAY, std::uint8_t{1});
     home.ticks(1);
-    EXPECT_EQ(view.getHelpText(), 719);
+    EXPECT_EQ(help(), textOf(719));
     hc_info info{};
     info.bytes[0] = 0x06; // external connection and external program: the connection comes first
     home.send(HomeBed::CIRCUIT_INFO, info);
     home.ticks(1);
-    EXPECT_EQ(view.getHelpText(), 715);
+    EXPECT_EQ(help(), textOf(715));
     EXPECT_EQ(text(view.getStatusText().getText()), u"External connection");
     EXPECT_FALSE(view.getComfortButton().isTouchable()); // no comfort under an external connection
 }
