@@ -7,6 +7,7 @@
 #include "gui/screens/auth/AuthView.hpp"
 #include "gui/screens/energy/EnergyBalancePresenter.hpp"
 #include "gui/screens/energy/EnergyBalanceView.hpp"
+#include "gui/screens/favourites/FavouritesMainView.hpp"
 #include "gui/screens/histogram/ElectricEnergyConsumptionDetailsPresenter.hpp"
 #include "gui/screens/histogram/ElectricEnergyConsumptionDetailsView.hpp"
 #include "gui/screens/histogram/ElectricEnergyConsumptionOverviewPresenter.hpp"
@@ -19,6 +20,7 @@
 #include "gui/screens/histogram/SolarDetailsView.hpp"
 #include "gui/screens/histogram/SolarOverviewPresenter.hpp"
 #include "gui/screens/histogram/SolarOverviewView.hpp"
+#include "gui/screens/main/MainView.hpp"
 #include "gui/screens/menu/CPSelectionPresenter.hpp"
 #include "gui/screens/menu/CPSelectionView.hpp"
 #include "gui/screens/menu/DHWSelectionPresenter.hpp"
@@ -86,6 +88,8 @@ public:
         HeatingMenuPresenter,
         HeatingReducedRoomTempPresenter,
         HeatingRoomTempPresenter,
+        FavouritesMainPresenter,
+        MainPresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
         StartupView,
@@ -108,6 +112,8 @@ public:
         HeatingMenuView,
         HeatingReducedRoomTempView,
         HeatingRoomTempView,
+        FavouritesMainView,
+        MainView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

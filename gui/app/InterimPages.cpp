@@ -120,7 +120,6 @@ const uint16_t INTERIM[] = {
     25, // DHWTimeProgramTypeSelection
     26, // EnergyBalanceNote
     28, // EnergyCockpit
-    29, // FavouritesMain
     30, // FavouritesManage
     32, // HeatingCurve
     33, // HeatingHolidayProgram
@@ -138,7 +137,6 @@ const uint16_t INTERIM[] = {
     48, // LANInfo
     49, // ResetData
     50, // Solar
-    51, // Main
     53, // Level2Password
     54, // ResetPasswords
     55, // ServiceLevelPassword

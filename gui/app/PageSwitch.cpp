@@ -9,6 +9,7 @@
 #include "gui/screens/auth/AuthView.hpp"
 #include "gui/screens/energy/EnergyBalancePresenter.hpp"
 #include "gui/screens/energy/EnergyBalanceView.hpp"
+#include "gui/screens/favourites/FavouritesMainView.hpp"
 #include "gui/screens/histogram/ElectricEnergyConsumptionDetailsPresenter.hpp"
 #include "gui/screens/histogram/ElectricEnergyConsumptionDetailsView.hpp"
 #include "gui/screens/histogram/ElectricEnergyConsumptionOverviewPresenter.hpp"
@@ -21,6 +22,7 @@
 #include "gui/screens/histogram/SolarDetailsView.hpp"
 #include "gui/screens/histogram/SolarOverviewPresenter.hpp"
 #include "gui/screens/histogram/SolarOverviewView.hpp"
+#include "gui/screens/main/MainView.hpp"
 #include "gui/screens/menu/CPSelectionPresenter.hpp"
 #include "gui/screens/menu/CPSelectionView.hpp"
 #include "gui/screens/menu/DHWSelectionPresenter.hpp"
@@ -83,10 +85,12 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     case 16: buildScreen<DHWBaseSetpointTempView, DHWBaseSetpointTempPresenter>(screen, presenter, heap, transition, model); break;
     case 21: buildScreen<DHWSelectionView, DHWSelectionPresenter>(screen, presenter, heap, transition, model); break;
     case 27: buildScreen<EnergyBalanceView, EnergyBalancePresenter>(screen, presenter, heap, transition, model); break;
+    case 29: buildScreen<FavouritesMainView, FavouritesMainPresenter>(screen, presenter, heap, transition, model); break;
     case 31: buildScreen<HeatingComfortTempView, HeatingComfortTempPresenter>(screen, presenter, heap, transition, model); break;
     case 34: buildScreen<HeatingMenuView, HeatingMenuPresenter>(screen, presenter, heap, transition, model); break;
     case 36: buildScreen<HeatingReducedRoomTempView, HeatingReducedRoomTempPresenter>(screen, presenter, heap, transition, model); break;
     case 37: buildScreen<HeatingRoomTempView, HeatingRoomTempPresenter>(screen, presenter, heap, transition, model); break;
+    case 51: buildScreen<MainView, MainPresenter>(screen, presenter, heap, transition, model); break;
     case 52: buildScreen<StartupView, StartupPresenter>(screen, presenter, heap, transition, model); break;
     case 79: buildScreen<SolarDetailsView, SolarDetailsPresenter>(screen, presenter, heap, transition, model); break;
     case 80: buildScreen<SolarOverviewView, SolarOverviewPresenter>(screen, presenter, heap, transition, model); break;
