@@ -4,6 +4,28 @@
 #include "gui/app/FrontendApplication.hpp"
 #include "gui/app/InterimPresenter.hpp"
 #include "gui/app/InterimView.hpp"
+#include "gui/screens/timeprogram/DHWCirculationTimeProgramCopyPresenter.hpp"
+#include "gui/screens/timeprogram/DHWCirculationTimeProgramCopyView.hpp"
+#include "gui/screens/timeprogram/DHWCirculationTimeProgramEditPresenter.hpp"
+#include "gui/screens/timeprogram/DHWCirculationTimeProgramEditView.hpp"
+#include "gui/screens/timeprogram/DHWCirculationTimeProgramOverviewPresenter.hpp"
+#include "gui/screens/timeprogram/DHWCirculationTimeProgramOverviewView.hpp"
+#include "gui/screens/timeprogram/DHWCirculationTimeProgramTypeSelectionPresenter.hpp"
+#include "gui/screens/timeprogram/DHWCirculationTimeProgramTypeSelectionView.hpp"
+#include "gui/screens/timeprogram/DHWTimeProgramCopyPresenter.hpp"
+#include "gui/screens/timeprogram/DHWTimeProgramCopyView.hpp"
+#include "gui/screens/timeprogram/DHWTimeProgramEditPresenter.hpp"
+#include "gui/screens/timeprogram/DHWTimeProgramEditView.hpp"
+#include "gui/screens/timeprogram/DHWTimeProgramOverviewPresenter.hpp"
+#include "gui/screens/timeprogram/DHWTimeProgramOverviewView.hpp"
+#include "gui/screens/timeprogram/DHWTimeProgramTypeSelectionPresenter.hpp"
+#include "gui/screens/timeprogram/DHWTimeProgramTypeSelectionView.hpp"
+#include "gui/screens/timeprogram/HeatingTimeProgramCopyPresenter.hpp"
+#include "gui/screens/timeprogram/HeatingTimeProgramCopyView.hpp"
+#include "gui/screens/timeprogram/HeatingTimeProgramEditPresenter.hpp"
+#include "gui/screens/timeprogram/HeatingTimeProgramEditView.hpp"
+#include "gui/screens/timeprogram/HeatingTimeProgramOverviewPresenter.hpp"
+#include "gui/screens/timeprogram/HeatingTimeProgramOverviewView.hpp"
 
 #include <quillon/MVPHeap.hpp>
 #include <quillon/NoTransition.hpp>
@@ -28,8 +50,30 @@ class FrontendHeap : public quillon::MVPHeap
 public:
     // One line per built screen's class (above the interim one, which stays last).
     typedef TypesOf<
+        DHWCirculationTimeProgramCopyPresenter,
+        DHWCirculationTimeProgramEditPresenter,
+        DHWCirculationTimeProgramOverviewPresenter,
+        DHWCirculationTimeProgramTypeSelectionPresenter,
+        DHWTimeProgramCopyPresenter,
+        DHWTimeProgramEditPresenter,
+        DHWTimeProgramOverviewPresenter,
+        DHWTimeProgramTypeSelectionPresenter,
+        HeatingTimeProgramCopyPresenter,
+        HeatingTimeProgramEditPresenter,
+        HeatingTimeProgramOverviewPresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
+        DHWCirculationTimeProgramCopyView,
+        DHWCirculationTimeProgramEditView,
+        DHWCirculationTimeProgramOverviewView,
+        DHWCirculationTimeProgramTypeSelectionView,
+        DHWTimeProgramCopyView,
+        DHWTimeProgramEditView,
+        DHWTimeProgramOverviewView,
+        DHWTimeProgramTypeSelectionView,
+        HeatingTimeProgramCopyView,
+        HeatingTimeProgramEditView,
+        HeatingTimeProgramOverviewView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

@@ -121,15 +121,7 @@ const uint16_t INTERIM[] = {
     14, // Menu
     15, // TileSelector
     16, // DHWBaseSetpointTemp
-    17, // DHWCirculationTimeProgramCopy
-    18, // DHWCirculationTimeProgramEdit
-    19, // DHWCirculationTimeProgramOverview
-    20, // DHWCirculationTimeProgramTypeSelection
     21, // DHWSelection
-    22, // DHWTimeProgramCopy
-    23, // DHWTimeProgramEdit
-    24, // DHWTimeProgramOverview
-    25, // DHWTimeProgramTypeSelection
     26, // EnergyBalanceNote
     27, // EnergyBalance
     28, // EnergyCockpit
@@ -142,9 +134,6 @@ const uint16_t INTERIM[] = {
     35, // HeatingOperatingProgram
     36, // HeatingReducedRoomTemp
     37, // HeatingRoomTemp
-    38, // HeatingTimeProgramCopy
-    39, // HeatingTimeProgramEdit
-    40, // HeatingTimeProgramOverview
     41, // ContactDataShow
     42, // CylinderHistory
     43, // CylinderMinMax
