@@ -3,6 +3,7 @@
 #include "gui/common/Functors.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/screens/timeprogram/TimeProgramDays.hpp"
+#include "gui/screens/timeprogram/TimeProgramPages.hpp"
 #include "guicontrols/Palette.hpp"
 
 namespace
@@ -12,7 +13,6 @@ const quillon::TextId EDIT_TEXT = 818;
 const quillon::TextId COPY_TEXT = 1020;
 const uint16_t ROW_SPACING = 25;
 const int16_t SCALE_OVERLAP = 18; // the first bar sits this far up into the scale's bottom
-const uint16_t MAIN_PAGE_ID = 0;
 } // namespace
 
 TimeProgramOverviewView::TimeProgramOverviewView()
@@ -125,7 +125,8 @@ void TimeProgramOverviewView::onBottomBarButton(int index)
     param.circuit = static_cast<uint16_t>(circuit);
     param.day = selectedDay;
     param.readOnly = readOnly;
-    param.titleByNumber = anchor != nullptr && anchor->getId() == MAIN_PAGE_ID ? 0 : 1;
+    Pages* pages = TimeProgramPages::find();
+    param.titleByNumber = anchor != nullptr && pages != nullptr && anchor == &pages->mainPage ? 0 : 1;
     (void)pageManager->setParam(param);
     if (index == COPY_BUTTON) {
         presenter->showCopyPage();
