@@ -2,6 +2,9 @@
 
 #include "support/screen/TextFit.hpp"
 
+#include "gui/common/GenericView.hpp"
+#include "guicontrols/Palette.hpp"
+
 #include "../../../guicontrols/Gallery.hpp"
 
 #include <quillon/Screen.hpp>
@@ -27,6 +30,21 @@ protected:
             }
         }
         return guicontrols::test::writeGalleryBmp("../screen-previews/timeprogram/" + name, 800, 480, pixels);
+    }
+
+    // Label-coloured pixels in the outer 3 columns of each side of the button.
+    std::uint32_t labelAtEdges(const quillon::Drawable& button)
+    {
+        const quillon::Rectangle r = button.getAbsoluteRect();
+        std::uint32_t count = 0;
+        for (std::int16_t y = r.y; y < r.y + r.height; ++y) {
+            for (std::int16_t dx = 0; dx < 3; ++dx) {
+                for (std::int16_t x : {static_cast<std::int16_t>(r.x + dx), static_cast<std::int16_t>(r.x + r.width - 1 - dx)}) {
+                    count += app.bed.frame().at(x, y) == guicontrols::Palette::entry(11) ? 1 : 0;
+                }
+            }
+        }
+        return count;
     }
 };
 
@@ -66,6 +84,12 @@ TEST_F(Preview, EveryScreenInEveryLanguageFitsItsTexts)
             EXPECT_TRUE(writePreview(name));
             for (const std::string& line : test::overwideTexts(screen->getRootContainer())) {
                 ADD_FAILURE() << line;
+            }
+            // The bar's labels are no text fields: a label too wide shows at the button's edges.
+            const GenericView* view = dynamic_cast<const GenericView*>(screen);
+            ASSERT_NE(view, nullptr);
+            for (std::uint8_t id : {std::uint8_t{4}, std::uint8_t{5}}) {
+                EXPECT_EQ(labelAtEdges(view->getBottomBar().getButton(id)), 0u) << "bottom-bar button " << int(id);
             }
             app.pageManager().back();
             app.bed.ticks(1);
