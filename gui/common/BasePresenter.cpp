@@ -6,3 +6,9 @@ BasePresenter::BasePresenter(IView& view)
     : pageManager(ShellContext::current().pageManager), presenterView(&view)
 {
 }
+
+helpers::DateTime BasePresenter::getCurrentDateTime() const
+{
+    model::DataModelManager* bound = getModel();
+    return bound != nullptr ? bound->getTimeManager().getDateTime() : helpers::DateTime();
+}

@@ -3,6 +3,7 @@
 
 #include "gui/common/IView.hpp"
 #include "gui/common/ModelPresenter.hpp"
+#include "helpers/DateTime.hpp"
 
 namespace pagemanager
 {
@@ -22,6 +23,9 @@ public:
 
     // The page manager goes forward from this page to another one (not back).
     void onPageLeave() { presenterView->onPageLeave(); }
+
+    // The panel clock's date and time; the earliest date while no model is bound.
+    helpers::DateTime getCurrentDateTime() const;
 
 protected:
     pagemanager::PageManager* pageManager;

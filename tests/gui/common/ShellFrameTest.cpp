@@ -1,0 +1,117 @@
+#include "gui/app/InterimView.hpp"
+#include "support/screen/AppTestBed.hpp"
+
+#include <quillon/LanguageTable.hpp>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace
+{
+const quillon::WideChar* wide(const char16_t* text)
+{
+    return reinterpret_cast<const quillon::WideChar*>(text);
+}
+
+const int16_t CONTENT_Y = 72;
+const int16_t CONTENT_HEIGHT = 337;
+
+class ShellFrame : public ::testing::Test
+{
+protected:
+    InterimView* interim() { return app.screen<InterimView>(); }
+
+    test::AppTestBed app;
+};
+
+TEST_F(ShellFrame, FeedbackOnAnInterimViewDrawsItsFrameAndItsButtonGoesBack)
+{
+    pagemanager::Page& previous = app.pages().mainMenuPage;
+    pagemanager::Page& shownPage = app.pages().heatingMenuPage;
+    app.open(previous);
+    app.open(shownPage);
+    InterimView* view = interim();
+    ASSERT_NE(view, nullptr);
+    ASSERT_EQ(view->getPageId(), shownPage.getId());
+    app.bed.ticks(1);
+    const quillon::Color contentBefore = app.bed.frame().at(400, CONTENT_Y + 20);
+
+    view->showFeedback(wide(u"Saved"));
+    app.bed.ticks(1);
+    const FeedbackViewMode& feedback = view->getFeedbackMode();
+    EXPECT_EQ(feedback.getFrame().getBitmap().getId(), 65);
+    EXPECT_EQ(feedback.getFrame().getX(), 20);
+    EXPECT_EQ(feedback.getFrame().getY(), 20);
+    // The frame's top edge runs along y 20 of the content, in the frame colour.
+    const quillon::Color edge = app.bed.frame().at(400, CONTENT_Y + 20);
+    EXPECT_EQ(edge, feedback.getFrame().getColor());
+    EXPECT_NE(edge, contentBefore);
+
+    // The message: its ink lies centred across the display.
+    const quillon::Color inside = app.bed.frame().at(60, CONTENT_Y + 60);
+    int16_t left = 800;
+    int16_t right = -1;
+    const int16_t middle = CONTENT_Y + CONTENT_HEIGHT / 2;
+    for (int16_t y = middle - 20; y <= middle + 20; ++y) {
+        for (int16_t x = 30; x < 770; ++x) {
+            if (app.bed.frame().at(x, y) != inside) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    ASSERT_GE(right, left);
+    EXPECT_NEAR((left + right) / 2.0, 400.0, 4.0);
+    EXPECT_EQ(view->getBottomBar().getButton(5).getIcon().getId(), 210);
+
+    app.bed.click(5 * 134 + 65, 444);
+    app.bed.ticks(1);
+    InterimView* after = interim();
+    ASSERT_NE(after, nullptr);
+    EXPECT_EQ(after->getPageId(), previous.getId());
+}
+
+TEST_F(ShellFrame, PressesBeepOnlyWhileTheBuzzerIsOn)
+{
+    app.open(app.pages().mainMenuPage);
+    model::SettingsGroup& settings = app.bed.model().getGroups().settings;
+    struct Case
+    {
+        uint8_t buzzer;
+        const char* bells;
+    };
+    const Case cases[] = {{1, "\a"}, {0, ""}, {2, "\a"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.buzzer));
+        settings.buzzer.set(c.buzzer);
+        testing::internal::CaptureStdout();
+        app.bed.click(400, 200); // a press and a release: one beep at most
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), c.bells);
+    }
+    settings.buzzer.set(1);
+}
+
+TEST_F(ShellFrame, BoilerLanguageDoesNotRebuildWhileAPasswordIsPending)
+{
+    app.open(app.pages().mainMenuPage);
+    const uint16_t english = 1;
+    app.app.setLanguage(english, false);
+    pagemanager::Page service(72, 13, -1, false); // beyond the default access level
+    app.open(service);
+    ASSERT_TRUE(app.pageManager().isPasswordPending());
+    InterimView* passwordScreen = interim();
+    ASSERT_NE(passwordScreen, nullptr);
+    const uint16_t auth = FrontendApplication::PAGE_AUTH;
+    EXPECT_EQ(passwordScreen->getPageId(), auth);
+
+    app.bed.deviceSends(267, static_cast<uint8_t>(8)); // French
+    app.bed.ticks(1);
+    EXPECT_EQ(quillon::LanguageTable::getLanguage(), 2); // the texts switch
+    EXPECT_FALSE(app.app.isPageSwitchPending());         // the pending page is not shown
+    app.bed.ticks(1);
+    EXPECT_EQ(interim(), passwordScreen);
+    EXPECT_EQ(interim()->getPageId(), auth);
+    app.app.setLanguage(english, false);
+}
+} // namespace
