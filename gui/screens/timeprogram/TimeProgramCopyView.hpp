@@ -16,6 +16,7 @@ class TimeProgramCopyView : public BaseView<TimeProgramCopyPresenter>
 {
 public:
     static const uint8_t CONFIRM_BUTTON = 5;
+    static const quillon::TextId HELP_TEXT = 749;
 
     TimeProgramCopyView();
 
@@ -24,6 +25,7 @@ public:
     void setupBottomBar(guicontrols::BottomBar& bar) override;
     void onBottomBarButton(int index) override;
     const quillon::WideChar* getTitle() override { return title; }
+    const quillon::WideChar* getHelpText() override { return quillon::TypedText(HELP_TEXT).getText(); }
 
     void formatTitle(uint8_t day);
     void onDayButtonClicked(const quillon::AbstractButton& button);

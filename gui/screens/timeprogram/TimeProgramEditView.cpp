@@ -68,8 +68,10 @@ void TimeProgramEditView::onBottomBarButton(int index)
         memcpy(record.bytes, editor.getSwitchTimes(), sizeof(record.bytes));
         presenter->setDayProgram(circuit, day, record);
     }
-    // The acceptance note of the frame is still to come: until then straight back.
-    if (pageManager != nullptr) {
-        pageManager->back();
-    }
+    showFeedback(quillon::TypedText(ACCEPTED_TEXT).getText()); // its end goes back to the overview
+}
+
+const quillon::WideChar* TimeProgramEditView::getHelpText()
+{
+    return quillon::TypedText(HELP_TEXT).getText();
 }

@@ -12,6 +12,7 @@ class TimeProgramEditView : public BaseView<TimeProgramEditPresenter>
 public:
     static const uint8_t CONFIRM_BUTTON = 5;
     static const quillon::TextId ACCEPTED_TEXT = 1571;
+    static const quillon::TextId HELP_TEXT = 794;
 
     TimeProgramEditView();
 
@@ -20,6 +21,7 @@ public:
     void setupBottomBar(guicontrols::BottomBar& bar) override;
     void onBottomBarButton(int index) override;
     const quillon::WideChar* getTitle() override { return title; }
+    const quillon::WideChar* getHelpText() override;
 
     void formatTitle(uint8_t day);
 

@@ -30,6 +30,11 @@ quillon::TextId TimeProgramOverviewView::getTitleText()
     return presenter->getKind().overviewTitle;
 }
 
+const quillon::WideChar* TimeProgramOverviewView::getHelpText()
+{
+    return quillon::TypedText(presenter->getKind().overviewHelp).getText();
+}
+
 void TimeProgramOverviewView::setupContent(guicontrols::Content& area)
 {
     const HeatingCircuitParam* param = pageManager != nullptr ? pageManager->getParam<HeatingCircuitParam>() : nullptr;

@@ -24,6 +24,7 @@ public:
     void onBottomBarButton(int index) override;
     void refresh() override;
     quillon::TextId getTitleText() override;
+    const quillon::WideChar* getHelpText() override;
 
     void fillDay(guicontrols::TimeProgramListGraph& row, uint8_t day, uint32_t circuit);
     void selectDay(uint8_t day);

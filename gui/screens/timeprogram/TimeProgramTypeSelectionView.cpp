@@ -75,10 +75,12 @@ void TimeProgramTypeSelectionView::onBottomBarButton(int index)
         return;
     }
     presenter->selectAutomatic();
-    // The acceptance note of the frame is still to come: until then straight back.
-    if (pageManager != nullptr) {
-        pageManager->back();
-    }
+    showFeedback(quillon::TypedText(presenter->getAcceptedText()).getText()); // its end goes back
+}
+
+const quillon::WideChar* TimeProgramTypeSelectionView::getHelpText()
+{
+    return quillon::TypedText(presenter->getKind().typeHelp).getText();
 }
 
 void TimeProgramTypeSelectionView::refresh()

@@ -23,6 +23,7 @@ public:
     void onBottomBarButton(int index) override;
     void refresh() override;
     quillon::TextId getTitleText() override;
+    const quillon::WideChar* getHelpText() override;
 
     const guicontrols::TileSelector& getTiles() const { return tiles; }
 

@@ -55,13 +55,17 @@ protected:
         }
     }
 
-    // The confirm writes, as "W <address> <bytes>".
+    // The confirm writes, as "W <address> <bytes>"; the note is then closed.
     std::vector<std::string> confirm()
     {
         deviceLog().clear();
         click(view()->getBottomBar().getButton(TimeProgramEditView::CONFIRM_BUTTON));
-        app.bed.ticks(2);
-        return writes();
+        const std::vector<std::string> written = writes();
+        if (view() != nullptr && view()->getViewMode() == &view()->getFeedbackMode()) {
+            click(view()->getBottomBar().getButton(FeedbackViewMode::CONTINUE_BUTTON));
+            app.bed.ticks(1);
+        }
+        return written;
     }
 };
 
@@ -153,7 +157,11 @@ TEST_F(Editor, TitlesWithTheWeekdayAndReturnsToTheOverviewOnConfirm)
     const std::u16string ending = u"Time program for Wednesday";
     ASSERT_GE(title.size(), ending.size());
     EXPECT_EQ(title.substr(title.size() - ending.size()), ending);
-    confirm();
+    click(view()->getBottomBar().getButton(TimeProgramEditView::CONFIRM_BUTTON));
+    ASSERT_EQ(view()->getViewMode(), &view()->getFeedbackMode());
+    EXPECT_EQ(quillon::test::text(view()->getFeedbackMode().getMessageField().getText()), u"Time program accepted");
+    EXPECT_EQ(currentPageId(), 39);
+    app.bed.ticks(FeedbackViewMode::DEFAULT_TIMEOUT_MS / FeedbackViewMode::FRAME_MS + 2); // the note closes itself
     EXPECT_EQ(currentPageId(), 40);
     ASSERT_NE(app.screen<TimeProgramOverviewView>(), nullptr);
 }

@@ -2,6 +2,7 @@
 
 #include "gui/screens/timeprogram/TimeProgramOverviewView.hpp"
 #include "gui/screens/timeprogram/TimeProgramTypeSelectionView.hpp"
+#include "support/TextReading.hpp"
 
 namespace timeprogram_test
 {
@@ -76,6 +77,7 @@ TEST_F(TypeSelection, IndividualSendsTheCodeWithTheCircuitAndOpensThatOverview)
 
 TEST_F(TypeSelection, CirculationAutomaticSendsItsCodeAndGoesBack)
 {
+    app.bed.setLanguage(quillon::LANGUAGE_ENGLISH); // the panel starts in German
     app.bed.deviceSends(SHARED_PROGRAMS_INDEX, std::uint8_t{0});
     app.open(app.pages().dhwMenuPage);
     openWith(app.pages().dhwCirculationTypePage, 1, 0);
@@ -85,6 +87,9 @@ TEST_F(TypeSelection, CirculationAutomaticSendsItsCodeAndGoesBack)
     EXPECT_EQ(takeCalls(), std::vector<std::string>{"1601"});
     // and the type byte of that circuit is read again
     EXPECT_NE(std::find(deviceLog().begin(), deviceLog().end(), "R 3300"), deviceLog().end());
+    ASSERT_EQ(view()->getViewMode(), &view()->getFeedbackMode());
+    EXPECT_EQ(quillon::test::text(view()->getFeedbackMode().getMessageField().getText()), u"Time program mode accepted");
+    click(view()->getBottomBar().getButton(FeedbackViewMode::CONTINUE_BUTTON));
     app.bed.ticks(1);
     EXPECT_EQ(currentPageId(), app.pages().dhwMenuPage.getId());
 }
