@@ -44,6 +44,28 @@
 #include "gui/screens/setpoint/HeatingRoomTempPresenter.hpp"
 #include "gui/screens/setpoint/HeatingRoomTempView.hpp"
 #include "gui/screens/startup/StartupView.hpp"
+#include "gui/screens/timeprogram/DHWCirculationTimeProgramCopyPresenter.hpp"
+#include "gui/screens/timeprogram/DHWCirculationTimeProgramCopyView.hpp"
+#include "gui/screens/timeprogram/DHWCirculationTimeProgramEditPresenter.hpp"
+#include "gui/screens/timeprogram/DHWCirculationTimeProgramEditView.hpp"
+#include "gui/screens/timeprogram/DHWCirculationTimeProgramOverviewPresenter.hpp"
+#include "gui/screens/timeprogram/DHWCirculationTimeProgramOverviewView.hpp"
+#include "gui/screens/timeprogram/DHWCirculationTimeProgramTypeSelectionPresenter.hpp"
+#include "gui/screens/timeprogram/DHWCirculationTimeProgramTypeSelectionView.hpp"
+#include "gui/screens/timeprogram/DHWTimeProgramCopyPresenter.hpp"
+#include "gui/screens/timeprogram/DHWTimeProgramCopyView.hpp"
+#include "gui/screens/timeprogram/DHWTimeProgramEditPresenter.hpp"
+#include "gui/screens/timeprogram/DHWTimeProgramEditView.hpp"
+#include "gui/screens/timeprogram/DHWTimeProgramOverviewPresenter.hpp"
+#include "gui/screens/timeprogram/DHWTimeProgramOverviewView.hpp"
+#include "gui/screens/timeprogram/DHWTimeProgramTypeSelectionPresenter.hpp"
+#include "gui/screens/timeprogram/DHWTimeProgramTypeSelectionView.hpp"
+#include "gui/screens/timeprogram/HeatingTimeProgramCopyPresenter.hpp"
+#include "gui/screens/timeprogram/HeatingTimeProgramCopyView.hpp"
+#include "gui/screens/timeprogram/HeatingTimeProgramEditPresenter.hpp"
+#include "gui/screens/timeprogram/HeatingTimeProgramEditView.hpp"
+#include "gui/screens/timeprogram/HeatingTimeProgramOverviewPresenter.hpp"
+#include "gui/screens/timeprogram/HeatingTimeProgramOverviewView.hpp"
 
 #include <quillon/MVPHeap.hpp>
 #include <quillon/NoTransition.hpp>
@@ -90,6 +112,17 @@ public:
         HeatingRoomTempPresenter,
         FavouritesMainPresenter,
         MainPresenter,
+        DHWCirculationTimeProgramCopyPresenter,
+        DHWCirculationTimeProgramEditPresenter,
+        DHWCirculationTimeProgramOverviewPresenter,
+        DHWCirculationTimeProgramTypeSelectionPresenter,
+        DHWTimeProgramCopyPresenter,
+        DHWTimeProgramEditPresenter,
+        DHWTimeProgramOverviewPresenter,
+        DHWTimeProgramTypeSelectionPresenter,
+        HeatingTimeProgramCopyPresenter,
+        HeatingTimeProgramEditPresenter,
+        HeatingTimeProgramOverviewPresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
         StartupView,
@@ -114,6 +147,17 @@ public:
         HeatingRoomTempView,
         FavouritesMainView,
         MainView,
+        DHWCirculationTimeProgramCopyView,
+        DHWCirculationTimeProgramEditView,
+        DHWCirculationTimeProgramOverviewView,
+        DHWCirculationTimeProgramTypeSelectionView,
+        DHWTimeProgramCopyView,
+        DHWTimeProgramEditView,
+        DHWTimeProgramOverviewView,
+        DHWTimeProgramTypeSelectionView,
+        HeatingTimeProgramCopyView,
+        HeatingTimeProgramEditView,
+        HeatingTimeProgramOverviewView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

@@ -110,23 +110,12 @@ const uint16_t INTERIM[] = {
     7, // InputGasQuality
     8, // BufferLoadOneTimeCharge
     9, // BufferLoad
-    17, // DHWCirculationTimeProgramCopy
-    18, // DHWCirculationTimeProgramEdit
-    19, // DHWCirculationTimeProgramOverview
-    20, // DHWCirculationTimeProgramTypeSelection
-    22, // DHWTimeProgramCopy
-    23, // DHWTimeProgramEdit
-    24, // DHWTimeProgramOverview
-    25, // DHWTimeProgramTypeSelection
     26, // EnergyBalanceNote
     28, // EnergyCockpit
     30, // FavouritesManage
     32, // HeatingCurve
     33, // HeatingHolidayProgram
     35, // HeatingOperatingProgram
-    38, // HeatingTimeProgramCopy
-    39, // HeatingTimeProgramEdit
-    40, // HeatingTimeProgramOverview
     41, // ContactDataShow
     42, // CylinderHistory
     43, // CylinderMinMax

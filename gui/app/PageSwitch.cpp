@@ -46,6 +46,28 @@
 #include "gui/screens/setpoint/HeatingRoomTempPresenter.hpp"
 #include "gui/screens/setpoint/HeatingRoomTempView.hpp"
 #include "gui/screens/startup/StartupView.hpp"
+#include "gui/screens/timeprogram/DHWCirculationTimeProgramCopyPresenter.hpp"
+#include "gui/screens/timeprogram/DHWCirculationTimeProgramCopyView.hpp"
+#include "gui/screens/timeprogram/DHWCirculationTimeProgramEditPresenter.hpp"
+#include "gui/screens/timeprogram/DHWCirculationTimeProgramEditView.hpp"
+#include "gui/screens/timeprogram/DHWCirculationTimeProgramOverviewPresenter.hpp"
+#include "gui/screens/timeprogram/DHWCirculationTimeProgramOverviewView.hpp"
+#include "gui/screens/timeprogram/DHWCirculationTimeProgramTypeSelectionPresenter.hpp"
+#include "gui/screens/timeprogram/DHWCirculationTimeProgramTypeSelectionView.hpp"
+#include "gui/screens/timeprogram/DHWTimeProgramCopyPresenter.hpp"
+#include "gui/screens/timeprogram/DHWTimeProgramCopyView.hpp"
+#include "gui/screens/timeprogram/DHWTimeProgramEditPresenter.hpp"
+#include "gui/screens/timeprogram/DHWTimeProgramEditView.hpp"
+#include "gui/screens/timeprogram/DHWTimeProgramOverviewPresenter.hpp"
+#include "gui/screens/timeprogram/DHWTimeProgramOverviewView.hpp"
+#include "gui/screens/timeprogram/DHWTimeProgramTypeSelectionPresenter.hpp"
+#include "gui/screens/timeprogram/DHWTimeProgramTypeSelectionView.hpp"
+#include "gui/screens/timeprogram/HeatingTimeProgramCopyPresenter.hpp"
+#include "gui/screens/timeprogram/HeatingTimeProgramCopyView.hpp"
+#include "gui/screens/timeprogram/HeatingTimeProgramEditPresenter.hpp"
+#include "gui/screens/timeprogram/HeatingTimeProgramEditView.hpp"
+#include "gui/screens/timeprogram/HeatingTimeProgramOverviewPresenter.hpp"
+#include "gui/screens/timeprogram/HeatingTimeProgramOverviewView.hpp"
 #include "model/DataModelManager.hpp"
 
 namespace
@@ -94,6 +116,39 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     case 52: buildScreen<StartupView, StartupPresenter>(screen, presenter, heap, transition, model); break;
     case 79: buildScreen<SolarDetailsView, SolarDetailsPresenter>(screen, presenter, heap, transition, model); break;
     case 80: buildScreen<SolarOverviewView, SolarOverviewPresenter>(screen, presenter, heap, transition, model); break;
+    case 17:
+        buildScreen<DHWCirculationTimeProgramCopyView, DHWCirculationTimeProgramCopyPresenter>(screen, presenter, heap, transition, model);
+        break;
+    case 18:
+        buildScreen<DHWCirculationTimeProgramEditView, DHWCirculationTimeProgramEditPresenter>(screen, presenter, heap, transition, model);
+        break;
+    case 19:
+        buildScreen<DHWCirculationTimeProgramOverviewView, DHWCirculationTimeProgramOverviewPresenter>(screen, presenter, heap, transition, model);
+        break;
+    case 20:
+        buildScreen<DHWCirculationTimeProgramTypeSelectionView, DHWCirculationTimeProgramTypeSelectionPresenter>(screen, presenter, heap, transition, model);
+        break;
+    case 22:
+        buildScreen<DHWTimeProgramCopyView, DHWTimeProgramCopyPresenter>(screen, presenter, heap, transition, model);
+        break;
+    case 23:
+        buildScreen<DHWTimeProgramEditView, DHWTimeProgramEditPresenter>(screen, presenter, heap, transition, model);
+        break;
+    case 24:
+        buildScreen<DHWTimeProgramOverviewView, DHWTimeProgramOverviewPresenter>(screen, presenter, heap, transition, model);
+        break;
+    case 25:
+        buildScreen<DHWTimeProgramTypeSelectionView, DHWTimeProgramTypeSelectionPresenter>(screen, presenter, heap, transition, model);
+        break;
+    case 38:
+        buildScreen<HeatingTimeProgramCopyView, HeatingTimeProgramCopyPresenter>(screen, presenter, heap, transition, model);
+        break;
+    case 39:
+        buildScreen<HeatingTimeProgramEditView, HeatingTimeProgramEditPresenter>(screen, presenter, heap, transition, model);
+        break;
+    case 40:
+        buildScreen<HeatingTimeProgramOverviewView, HeatingTimeProgramOverviewPresenter>(screen, presenter, heap, transition, model);
+        break;
     default:
         buildInterimScreen(id, screen, presenter, heap, transition, model);
         return;
