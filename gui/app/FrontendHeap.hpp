@@ -4,6 +4,16 @@
 #include "gui/app/FrontendApplication.hpp"
 #include "gui/app/InterimPresenter.hpp"
 #include "gui/app/InterimView.hpp"
+#include "gui/screens/favourites/FavouritesManagePresenter.hpp"
+#include "gui/screens/favourites/FavouritesManageView.hpp"
+#include "gui/screens/heating/HeatingCurvePresenter.hpp"
+#include "gui/screens/heating/HeatingCurveView.hpp"
+#include "gui/screens/heating/HeatingHolidayProgramPresenter.hpp"
+#include "gui/screens/heating/HeatingHolidayProgramView.hpp"
+#include "gui/screens/heating/HeatingOperatingProgramPresenter.hpp"
+#include "gui/screens/heating/HeatingOperatingProgramView.hpp"
+#include "gui/screens/contact/ContactDataShowPresenter.hpp"
+#include "gui/screens/contact/ContactDataShowView.hpp"
 
 #include <quillon/MVPHeap.hpp>
 #include <quillon/NoTransition.hpp>
@@ -28,8 +38,18 @@ class FrontendHeap : public quillon::MVPHeap
 public:
     // One line per built screen's class (above the interim one, which stays last).
     typedef TypesOf<
+        FavouritesManagePresenter,
+        HeatingCurvePresenter,
+        HeatingHolidayProgramPresenter,
+        HeatingOperatingProgramPresenter,
+        ContactDataShowPresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
+        FavouritesManageView,
+        HeatingCurveView,
+        HeatingHolidayProgramView,
+        HeatingOperatingProgramView,
+        ContactDataShowView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

@@ -134,18 +134,13 @@ const uint16_t INTERIM[] = {
     27, // EnergyBalance
     28, // EnergyCockpit
     29, // FavouritesMain
-    30, // FavouritesManage
     31, // HeatingComfortTemp
-    32, // HeatingCurve
-    33, // HeatingHolidayProgram
     34, // HeatingMenu
-    35, // HeatingOperatingProgram
     36, // HeatingReducedRoomTemp
     37, // HeatingRoomTemp
     38, // HeatingTimeProgramCopy
     39, // HeatingTimeProgramEdit
     40, // HeatingTimeProgramOverview
-    41, // ContactDataShow
     42, // CylinderHistory
     43, // CylinderMinMax
     44, // CylinderStratification
