@@ -8,7 +8,11 @@
 
 #include <quillon/Drawable.hpp>
 
+#include "guicontrols/Gallery.hpp"
+
 #include <cstdint>
+#include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace test
@@ -52,6 +56,21 @@ inline void tap(AppTestBed& app, const quillon::Drawable& target)
     const quillon::Rectangle r = target.getAbsoluteRect();
     app.bed.click(static_cast<std::int16_t>(r.x + r.width / 2), static_cast<std::int16_t>(r.y + r.height / 2));
     app.bed.ticks(1);
+}
+// The frame as a BMP under screen-previews/<family>/ of the build tree; false when unwritten.
+inline bool writePreview(AppTestBed& app, const std::string& family, const std::string& name)
+{
+    mkdir("screen-previews", 0755);
+    mkdir(("screen-previews/" + family).c_str(), 0755);
+    std::vector<quillon::Color> pixels;
+    for (std::int16_t y = 0; y < 480; ++y) {
+        for (std::int16_t x = 0; x < 800; ++x) {
+            pixels.push_back(app.bed.frame().at(x, y));
+        }
+    }
+    // The gallery writer puts files under its own folder; step out of it.
+    mkdir("widget-gallery", 0755);
+    return guicontrols::test::writeGalleryBmp("../screen-previews/" + family + "/" + name, 800, 480, pixels);
 }
 } // namespace test
 
