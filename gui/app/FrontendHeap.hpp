@@ -5,9 +5,19 @@
 #include "gui/app/InterimPresenter.hpp"
 #include "gui/app/InterimView.hpp"
 #include "gui/screens/auth/AuthView.hpp"
+#include "gui/screens/contact/ContactDataShowPresenter.hpp"
+#include "gui/screens/contact/ContactDataShowView.hpp"
 #include "gui/screens/energy/EnergyBalancePresenter.hpp"
 #include "gui/screens/energy/EnergyBalanceView.hpp"
 #include "gui/screens/favourites/FavouritesMainView.hpp"
+#include "gui/screens/favourites/FavouritesManagePresenter.hpp"
+#include "gui/screens/favourites/FavouritesManageView.hpp"
+#include "gui/screens/heating/HeatingCurvePresenter.hpp"
+#include "gui/screens/heating/HeatingCurveView.hpp"
+#include "gui/screens/heating/HeatingHolidayProgramPresenter.hpp"
+#include "gui/screens/heating/HeatingHolidayProgramView.hpp"
+#include "gui/screens/heating/HeatingOperatingProgramPresenter.hpp"
+#include "gui/screens/heating/HeatingOperatingProgramView.hpp"
 #include "gui/screens/histogram/ElectricEnergyConsumptionDetailsPresenter.hpp"
 #include "gui/screens/histogram/ElectricEnergyConsumptionDetailsView.hpp"
 #include "gui/screens/histogram/ElectricEnergyConsumptionOverviewPresenter.hpp"
@@ -123,6 +133,11 @@ public:
         HeatingTimeProgramCopyPresenter,
         HeatingTimeProgramEditPresenter,
         HeatingTimeProgramOverviewPresenter,
+        FavouritesManagePresenter,
+        HeatingCurvePresenter,
+        HeatingHolidayProgramPresenter,
+        HeatingOperatingProgramPresenter,
+        ContactDataShowPresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
         StartupView,
@@ -158,6 +173,11 @@ public:
         HeatingTimeProgramCopyView,
         HeatingTimeProgramEditView,
         HeatingTimeProgramOverviewView,
+        FavouritesManageView,
+        HeatingCurveView,
+        HeatingHolidayProgramView,
+        HeatingOperatingProgramView,
+        ContactDataShowView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

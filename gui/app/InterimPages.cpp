@@ -112,11 +112,6 @@ const uint16_t INTERIM[] = {
     9, // BufferLoad
     26, // EnergyBalanceNote
     28, // EnergyCockpit
-    30, // FavouritesManage
-    32, // HeatingCurve
-    33, // HeatingHolidayProgram
-    35, // HeatingOperatingProgram
-    41, // ContactDataShow
     42, // CylinderHistory
     43, // CylinderMinMax
     44, // CylinderStratification

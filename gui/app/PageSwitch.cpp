@@ -7,9 +7,19 @@
 #include "gui/app/InterimPresenter.hpp"
 #include "gui/app/InterimView.hpp"
 #include "gui/screens/auth/AuthView.hpp"
+#include "gui/screens/contact/ContactDataShowPresenter.hpp"
+#include "gui/screens/contact/ContactDataShowView.hpp"
 #include "gui/screens/energy/EnergyBalancePresenter.hpp"
 #include "gui/screens/energy/EnergyBalanceView.hpp"
 #include "gui/screens/favourites/FavouritesMainView.hpp"
+#include "gui/screens/favourites/FavouritesManagePresenter.hpp"
+#include "gui/screens/favourites/FavouritesManageView.hpp"
+#include "gui/screens/heating/HeatingCurvePresenter.hpp"
+#include "gui/screens/heating/HeatingCurveView.hpp"
+#include "gui/screens/heating/HeatingHolidayProgramPresenter.hpp"
+#include "gui/screens/heating/HeatingHolidayProgramView.hpp"
+#include "gui/screens/heating/HeatingOperatingProgramPresenter.hpp"
+#include "gui/screens/heating/HeatingOperatingProgramView.hpp"
 #include "gui/screens/histogram/ElectricEnergyConsumptionDetailsPresenter.hpp"
 #include "gui/screens/histogram/ElectricEnergyConsumptionDetailsView.hpp"
 #include "gui/screens/histogram/ElectricEnergyConsumptionOverviewPresenter.hpp"
@@ -149,6 +159,11 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     case 40:
         buildScreen<HeatingTimeProgramOverviewView, HeatingTimeProgramOverviewPresenter>(screen, presenter, heap, transition, model);
         break;
+    case 30: buildScreen<FavouritesManageView, FavouritesManagePresenter>(screen, presenter, heap, transition, model); break;
+    case 32: buildScreen<HeatingCurveView, HeatingCurvePresenter>(screen, presenter, heap, transition, model); break;
+    case 33: buildScreen<HeatingHolidayProgramView, HeatingHolidayProgramPresenter>(screen, presenter, heap, transition, model); break;
+    case 35: buildScreen<HeatingOperatingProgramView, HeatingOperatingProgramPresenter>(screen, presenter, heap, transition, model); break;
+    case 41: buildScreen<ContactDataShowView, ContactDataShowPresenter>(screen, presenter, heap, transition, model); break;
     default:
         buildInterimScreen(id, screen, presenter, heap, transition, model);
         return;
