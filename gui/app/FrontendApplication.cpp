@@ -1,5 +1,6 @@
 #include "gui/app/FrontendApplication.hpp"
 
+#include "gui/app/InterimPages.hpp"
 #include "gui/app/PageSwitch.hpp"
 #include "gui/common/BasePresenter.hpp"
 #include "gui/common/ShellContext.hpp"
@@ -42,6 +43,7 @@ FrontendApplication::FrontendApplication(model::DataModelManager& model, Fronten
       frontendHeap(heap),
       appModel(model),
       pageToShow(PAGE_MAIN),
+      shownPageId(0xFFFF),
       displayDimmed(false),
       keyBeepEnabled(false),
       circuitNameBuffer(),
@@ -112,6 +114,9 @@ void FrontendApplication::runPendingPageSwitch()
 void FrontendApplication::switchToPendingPage()
 {
     createScreenForPage(pageToShow, currentScreen, currentPresenter, frontendHeap, currentTransition, appModel);
+    if (pageToShow < InterimPages::PAGE_COUNT) {
+        shownPageId = static_cast<uint16_t>(pageToShow);
+    }
 }
 
 void FrontendApplication::setDimmed(bool dimmed)

@@ -67,6 +67,8 @@ public:
     quillon::Presenter* getCurrentPresenter() const { return currentPresenter; }
     quillon::Screen* getCurrentScreen() const { return currentScreen; }
     bool isPageSwitchPending() const { return pendingPageSwitch != nullptr; }
+    // The page id whose screen was built last; 0xFFFF before the first.
+    uint16_t getShownPageId() const { return shownPageId; }
 
 private:
     void followBoilerLanguage();
@@ -82,6 +84,7 @@ private:
     model::DataModelManager& appModel;
     gui::GuiTimerList guiTimers;
     uint32_t pageToShow;
+    uint16_t shownPageId;
     bool displayDimmed;
     bool keyBeepEnabled;
     quillon::WideChar circuitNameBuffer[21];

@@ -68,9 +68,9 @@ quillon::TextId FavouritesManageView::getTitleText()
     return TEXT_TITLE;
 }
 
-quillon::TextId FavouritesManageView::getHelpText()
+const quillon::WideChar* FavouritesManageView::getHelpText()
 {
-    return TEXT_HELP;
+    return quillon::TypedText(TEXT_HELP).getText();
 }
 
 void FavouritesManageView::setupContent(guicontrols::Content& area)

@@ -36,9 +36,9 @@ quillon::TextId HeatingCurveView::getTitleText()
     return TEXT_TITLE;
 }
 
-quillon::TextId HeatingCurveView::getHelpText()
+const quillon::WideChar* HeatingCurveView::getHelpText()
 {
-    return TEXT_HELP;
+    return quillon::TypedText(TEXT_HELP).getText();
 }
 
 void HeatingCurveView::setupContent(guicontrols::Content& area)

@@ -55,9 +55,9 @@ quillon::TextId HeatingHolidayProgramView::getTitleText()
     return TEXT_TITLE;
 }
 
-quillon::TextId HeatingHolidayProgramView::getHelpText()
+const quillon::WideChar* HeatingHolidayProgramView::getHelpText()
 {
-    return TEXT_HELP;
+    return quillon::TypedText(TEXT_HELP).getText();
 }
 
 void HeatingHolidayProgramView::setupContent(guicontrols::Content& area)

@@ -38,9 +38,9 @@ quillon::TextId HeatingOperatingProgramView::getTitleText()
     return TEXT_TITLE;
 }
 
-quillon::TextId HeatingOperatingProgramView::getHelpText()
+const quillon::WideChar* HeatingOperatingProgramView::getHelpText()
 {
-    return TEXT_HELP;
+    return quillon::TypedText(TEXT_HELP).getText();
 }
 
 void HeatingOperatingProgramView::setupContent(guicontrols::Content& area)

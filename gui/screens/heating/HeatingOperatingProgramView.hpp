@@ -26,7 +26,7 @@ public:
     ~HeatingOperatingProgramView() override {}
 
     quillon::TextId getTitleText() override;
-    quillon::TextId getHelpText();
+    const quillon::WideChar* getHelpText() override;
     void setupContent(guicontrols::Content& area) override;
     void setupBottomBar(guicontrols::BottomBar& bar) override;
     void onBottomBarButton(int index) override;

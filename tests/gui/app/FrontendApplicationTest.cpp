@@ -183,7 +183,7 @@ TEST_F(Frontend, InterimScreenPreviewShowsTitleHomeAndBack)
     pages.setParam(Params::HomeIcon{208});
     pages.goTo(&language, false);
     bed.ticks(2);
-    const guicontrols::BottomBar& bar = interimView()->getBottomBar();
+    const guicontrols::BottomBar& bar = dynamic_cast<GenericView&>(*app.getCurrentScreen()).getBottomBar();
     EXPECT_EQ(bar.getButton(0).getIcon().getId(), 208);
     EXPECT_EQ(bar.getButton(1).getIcon().getId(), 204);
     std::vector<quillon::Color> pixels;
@@ -244,7 +244,7 @@ TEST_F(Frontend, RoadFromStartUpThroughTheMenuAndBackByTouch)
     EXPECT_TRUE(homeShown());
     app.getPageManager().goTo(&pages.heatingCurvePage, false);
     bed.ticks(1);
-    const guicontrols::BottomBar& bar = interimView()->getBottomBar();
+    const guicontrols::BottomBar& bar = dynamic_cast<GenericView&>(*app.getCurrentScreen()).getBottomBar();
     EXPECT_EQ(bar.getButton(0).getIcon().getId(), 208);
     EXPECT_EQ(bar.getButton(1).getIcon().getId(), 204);
 
@@ -260,7 +260,7 @@ TEST_F(Frontend, IdleMenuReturnsHomeThenDimsAndATouchWakes)
     app.getPageManager().goTo(&pages.mainPage, true);
     app.getPageManager().goTo(&pages.heatingCurvePage, false);
     bed.ticks(1);
-    ASSERT_EQ(interimView()->getPageId(), pages.heatingCurvePage.getId());
+    ASSERT_EQ(app.getShownPageId(), pages.heatingCurvePage.getId());
     // Frames counted until each step; the page manager ticks once a counted second.
     auto framesUntil = [&](auto reached) {
         int frames = 0;

@@ -1,4 +1,3 @@
-#include "gui/app/InterimView.hpp"
 #include "gui/screens/auth/AuthView.hpp"
 #include "support/screen/AppTestBed.hpp"
 #include "support/screen/TextFit.hpp"
@@ -93,8 +92,7 @@ TEST_F(Password, ThreeWrongThenTheRightOneOpensTheServicePage)
     type(u"plover");
     press(AuthView::OK_BUTTON);
     app.bed.ticks(1);
-    ASSERT_NE(app.screen<InterimView>(), nullptr);
-    EXPECT_EQ(app.screen<InterimView>()->getPageId(), 59);
+    EXPECT_EQ(app.app.getShownPageId(), 59);
     EXPECT_FALSE(app.pageManager().isPasswordPending());
 }
 
@@ -104,8 +102,7 @@ TEST_F(Password, BackReturnsBelowTheProtectedPage)
     type(u"plo");
     press(GenericView::BACK_BUTTON);
     app.bed.ticks(1);
-    ASSERT_NE(app.screen<InterimView>(), nullptr);
-    EXPECT_EQ(app.screen<InterimView>()->getPageId(), 51);
+    EXPECT_EQ(app.app.getShownPageId(), 51);
     EXPECT_FALSE(app.pageManager().isPasswordPending());
     EXPECT_EQ(app.pageManager().getCurrentPage(), &app.pages().mainPage);
 }

@@ -1,4 +1,3 @@
-#include "gui/app/InterimView.hpp"
 #include "gui/pagemanager/Params.hpp"
 #include "gui/screens/startup/StartupView.hpp"
 #include "guicontrols/Palette.hpp"
@@ -79,8 +78,7 @@ TEST_F(Splash, DecidesOnceOnTheTwoHundredFiftiethTickWithoutHistory)
         app.bed.ticks(249);
         ASSERT_NE(app.screen<StartupView>(), nullptr);
         app.bed.ticks(1);
-        ASSERT_NE(app.screen<InterimView>(), nullptr);
-        EXPECT_EQ(app.screen<InterimView>()->getPageId(), c.page);
+        EXPECT_EQ(app.app.getShownPageId(), c.page);
         EXPECT_EQ(app.pageManager().getHistorySize(), 0);
         const uint8_t request = app.pageManager().getParam<Params::FillingVenting>(startup)->request;
         const uint32_t mask = app.pageManager().getParam<Params::Commissioning>(startup)->mask;
