@@ -2,7 +2,7 @@
 #define GUI_SCREENS_FAVOURITES_FAVOURITESMAINPRESENTER_HPP
 
 #include "gui/common/BasePresenter.hpp"
-#include "guicontrols/PageIndicatorDataProvider.hpp"
+#include "gui/common/PageIndicatorDataProvider.hpp"
 
 #include <stdint.h>
 

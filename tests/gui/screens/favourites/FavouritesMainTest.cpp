@@ -2,7 +2,7 @@
 #include "gui/pagemanager/Params.hpp"
 #include "gui/screens/favourites/FavouritesMainView.hpp"
 #include "gui/screens/main/MainView.hpp"
-#include "guicontrols/PageIndicatorDataProvider.hpp"
+#include "gui/common/PageIndicatorDataProvider.hpp"
 #include "support/TextReading.hpp"
 #include "support/screen/AppTestBed.hpp"
 

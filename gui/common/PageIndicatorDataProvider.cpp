@@ -1,4 +1,4 @@
-#include "guicontrols/PageIndicatorDataProvider.hpp"
+#include "gui/common/PageIndicatorDataProvider.hpp"
 
 #include "gui/pages/TileList.hpp"
 #include "model/DataModelManager.hpp"
