@@ -8,9 +8,10 @@ namespace pagemanager
 {
 class PageManager;
 }
+class PopupSystem;
 
 // The base of every screen's presenter: the model recipe of ModelPresenter, the page
-// manager, and its view to tell when the page is left.
+// manager, its view to tell when the page is left, and the popup system.
 class BasePresenter : public ModelPresenter
 {
 public:
@@ -23,9 +24,13 @@ public:
     // The page manager goes forward from this page to another one (not back).
     void onPageLeave() { presenterView->onPageLeave(); }
 
+    // Null in a screen test that gave none.
+    PopupSystem* getPopupSystem() const { return popupSystem; }
+
 protected:
     pagemanager::PageManager* pageManager;
     IView* presenterView;
+    PopupSystem* popupSystem;
 };
 
 #endif
