@@ -42,6 +42,7 @@ FrontendApplication::FrontendApplication(model::DataModelManager& model, Fronten
       pendingPageSwitch(nullptr),
       frontendHeap(heap),
       appModel(model),
+      popupSystem(model),
       pageToShow(PAGE_MAIN),
       shownPageId(0xFFFF),
       displayDimmed(false),
@@ -52,6 +53,9 @@ FrontendApplication::FrontendApplication(model::DataModelManager& model, Fronten
     instance = this;
     ShellContext::current().pageManager = &pageManager;
     ShellContext::current().model = &appModel;
+    ShellContext::current().popupSystem = &popupSystem;
+    pageManager.setPopupManager(&popupSystem.getManager());
+    popupSystem.setNavigation(&pageManager, &pages);
     model::SettingsGroup& settings = appModel.getGroups().settings;
     keyBeepEnabled = settings.buzzer.get() != 0;
     settings.buzzer.addListener(this);

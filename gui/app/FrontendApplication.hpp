@@ -6,6 +6,7 @@
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pagemanager/PasswordStorage.hpp"
 #include "gui/pages/Pages.hpp"
+#include "gui/popups/PopupSystem.hpp"
 #include "model/filter/Listeners.hpp"
 
 #include <quillon/Application.hpp>
@@ -64,6 +65,7 @@ public:
     pagemanager::PageManager& getPageManager() { return pageManager; }
     Pages& getPages() { return pages; }
     model::DataModelManager& getModel() { return appModel; }
+    PopupSystem& getPopupSystem() { return popupSystem; }
     quillon::Presenter* getCurrentPresenter() const { return currentPresenter; }
     quillon::Screen* getCurrentScreen() const { return currentScreen; }
     bool isPageSwitchPending() const { return pendingPageSwitch != nullptr; }
@@ -82,6 +84,7 @@ private:
     quillon::Callback<FrontendApplication> pageSwitchCallback;
     FrontendHeap& frontendHeap;
     model::DataModelManager& appModel;
+    PopupSystem popupSystem;
     gui::GuiTimerList guiTimers;
     uint32_t pageToShow;
     uint16_t shownPageId;

@@ -3,7 +3,9 @@
 #include "gui/common/ShellContext.hpp"
 
 BasePresenter::BasePresenter(IView& view)
-    : pageManager(ShellContext::current().pageManager), presenterView(&view)
+    : pageManager(ShellContext::current().pageManager),
+      presenterView(&view),
+      popupSystem(ShellContext::current().popupSystem)
 {
 }
 

@@ -9,9 +9,10 @@ namespace pagemanager
 {
 class PageManager;
 }
+class PopupSystem;
 
 // The base of every screen's presenter: the model recipe of ModelPresenter, the page
-// manager, and its view to tell when the page is left.
+// manager, its view to tell when the page is left, and the popup system.
 class BasePresenter : public ModelPresenter
 {
 public:
@@ -26,10 +27,13 @@ public:
 
     // The panel clock's date and time; the earliest date while no model is bound.
     helpers::DateTime getCurrentDateTime() const;
+    // Null in a screen test that gave none.
+    PopupSystem* getPopupSystem() const { return popupSystem; }
 
 protected:
     pagemanager::PageManager* pageManager;
     IView* presenterView;
+    PopupSystem* popupSystem;
 };
 
 #endif

@@ -1,0 +1,6 @@
+#include "gui/popups/PopupTestScreen.hpp"
+
+namespace popuptest
+{
+PopupSystem* PopupTestView::system = nullptr;
+} // namespace popuptest
