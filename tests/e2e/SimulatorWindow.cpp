@@ -1,0 +1,247 @@
+#include "e2e/SimulatorWindow.hpp"
+
+#include "support/screen/AppTestBed.hpp"
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace e2e
+{
+namespace
+{
+const uintmax_t BMP_FILE_SIZE = 54 + SCREEN_WIDTH * SCREEN_HEIGHT * 3;
+}
+
+pid_t spawn(const std::vector<std::string>& arguments, const std::string& display, const fs::path& folder,
+            const fs::path& output)
+{
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        if (!display.empty()) {
+            setenv("DISPLAY", display.c_str(), 1);
+        }
+        if (!folder.empty() && chdir(folder.c_str()) != 0) {
+            _exit(126);
+        }
+        if (!output.empty() && std::freopen(output.c_str(), "w", stdout) != nullptr) {
+            dup2(STDOUT_FILENO, STDERR_FILENO);
+        }
+        std::vector<char*> argv;
+        for (const std::string& argument : arguments) {
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        }
+        argv.push_back(nullptr);
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    return child;
+}
+
+bool isRunning(pid_t process)
+{
+    int status = 0;
+    return waitpid(process, &status, WNOHANG) == 0;
+}
+
+void end(pid_t process)
+{
+    if (process <= 0) {
+        return;
+    }
+    kill(process, SIGTERM);
+    for (int i = 0; i < 100 && isRunning(process); i++) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    if (isRunning(process)) {
+        kill(process, SIGKILL);
+        waitpid(process, nullptr, 0);
+    }
+}
+
+std::string command(const std::string& display, const std::string& line)
+{
+    const std::string full = "DISPLAY=" + display + " " + line + " 2>/dev/null";
+    FILE* pipe = popen(full.c_str(), "r");
+    if (pipe == nullptr) {
+        return "";
+    }
+    std::string text;
+    char buffer[256];
+    while (std::fgets(buffer, sizeof(buffer), pipe) != nullptr) {
+        text += buffer;
+    }
+    return pclose(pipe) == 0 ? text : "";
+}
+
+bool waitFor(const std::function<bool()>& condition, int milliseconds)
+{
+    const auto deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
+    while (Clock::now() < deadline) {
+        if (condition()) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return condition();
+}
+
+bool readBmp(const fs::path& path, Picture& picture)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') {
+        return false;
+    }
+    auto u32 = [&bytes](size_t at) {
+        return uint32_t(bytes[at]) | uint32_t(bytes[at + 1]) << 8 | uint32_t(bytes[at + 2]) << 16 |
+               uint32_t(bytes[at + 3]) << 24;
+    };
+    const uint32_t offset = u32(10);
+    const int32_t width = int32_t(u32(18));
+    const int32_t height = int32_t(u32(22));
+    const uint16_t depth = uint16_t(bytes[28] | bytes[29] << 8);
+    const int rows = height < 0 ? -height : height;
+    const size_t stride = (size_t(width) * 3 + 3) & ~size_t(3);
+    if (depth != 24 || width <= 0 || bytes.size() < offset + stride * rows) {
+        return false;
+    }
+    picture.width = width;
+    picture.height = rows;
+    picture.pixels.resize(size_t(width) * rows);
+    for (int y = 0; y < rows; y++) {
+        const size_t row = offset + stride * size_t(height < 0 ? y : rows - 1 - y);
+        for (int x = 0; x < width; x++) {
+            const uint8_t b = bytes[row + 3 * x];
+            const uint8_t g = bytes[row + 3 * x + 1];
+            const uint8_t r = bytes[row + 3 * x + 2];
+            picture.pixels[size_t(y) * width + x] = uint16_t((r >> 3) << 11 | (g >> 2) << 5 | (b >> 3));
+        }
+    }
+    return true;
+}
+
+Picture headlessScreen(uint32_t frames)
+{
+    test::AppTestBed shell; // its first frame builds the start-up page
+    shell.bed.ticks(frames);
+    Picture picture;
+    picture.width = SCREEN_WIDTH;
+    picture.height = SCREEN_HEIGHT;
+    for (int y = 0; y < SCREEN_HEIGHT; y++) {
+        for (int x = 0; x < SCREEN_WIDTH; x++) {
+            picture.pixels.push_back(shell.bed.frame().at(int16_t(x), int16_t(y)));
+        }
+    }
+    return picture;
+}
+
+int differingPixels(const Picture& a, const Picture& b, const quillon::Rectangle& area, bool inside)
+{
+    int count = 0;
+    for (int y = 0; y < a.height; y++) {
+        for (int x = 0; x < a.width; x++) {
+            const bool inArea = x >= area.x && x < area.x + area.width && y >= area.y && y < area.y + area.height;
+            if (inArea == inside && a.at(x, y) != b.at(x, y)) {
+                count++;
+            }
+        }
+    }
+    return count;
+}
+
+int drawnPixels(const Picture& picture, const quillon::Rectangle& area)
+{
+    int count = 0;
+    for (int y = area.y; y < area.y + area.height; y++) {
+        for (int x = area.x; x < area.x + area.width; x++) {
+            count += picture.at(x, y) != 0 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+void SimulatorWindow::SetUp()
+{
+    scratch = fs::temp_directory_path() / ("quillon-e2e-" + std::to_string(getpid()));
+    fs::remove_all(scratch);
+    fs::create_directories(scratch);
+    startServer();
+}
+
+void SimulatorWindow::TearDown()
+{
+    end(program);
+    end(server);
+    if (!HasFailure()) {
+        fs::remove_all(scratch);
+    }
+}
+
+// A free display number: no socket and no lock file of another server.
+void SimulatorWindow::startServer()
+{
+    for (int number = 91; number < 160 && server <= 0; number++) {
+        if (fs::exists("/tmp/.X11-unix/X" + std::to_string(number)) ||
+            fs::exists("/tmp/.X" + std::to_string(number) + "-lock")) {
+            continue;
+        }
+        display = ":" + std::to_string(number);
+        // -noreset: the server must not restart when SDL closes its probing connection.
+        server = spawn({"Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"}, "", "",
+                       scratch / ("xvfb" + std::to_string(number) + ".log"));
+        const bool ready = waitFor(
+            [this] { return !isRunning(server) || !command(display, "xdotool getmouselocation").empty(); }, 10000);
+        if (!ready || !isRunning(server)) {
+            end(server);
+            server = 0; // taken meanwhile, or no server at all: try the next number
+        }
+    }
+    ASSERT_GT(server, 0) << "could not start Xvfb (is it installed?)";
+}
+
+std::string SimulatorWindow::findWindow()
+{
+    std::string found;
+    waitFor(
+        [this, &found] {
+            found = command(display, "xdotool search --name '^Quillon simulator$'");
+            return !found.empty();
+        },
+        15000);
+    return found.substr(0, found.find('\n'));
+}
+
+bool SimulatorWindow::startProgram()
+{
+    program = spawn({QUILLON_SIMULATOR_PROGRAM}, display, scratch, scratch / "console.txt");
+    started = Clock::now();
+    window = findWindow();
+    return !window.empty();
+}
+
+void SimulatorWindow::click(int x, int y, int settleMilliseconds)
+{
+    command(display, "xdotool mousemove --window " + window + " " + std::to_string(x) + " " + std::to_string(y) +
+                         " click 1");
+    std::this_thread::sleep_for(std::chrono::milliseconds(settleMilliseconds));
+}
+
+bool SimulatorWindow::screenshot(const char* name, Picture& picture)
+{
+    command(display, "xdotool key --window " + window + " F3");
+    const fs::path path = scratch / "screenshots" / name;
+    waitFor([&path] { return fs::exists(path) && fs::file_size(path) >= BMP_FILE_SIZE; }, 10000);
+    return readBmp(path, picture);
+}
+
+void SimulatorWindow::waitPastSplash()
+{
+    std::this_thread::sleep_until(started + std::chrono::milliseconds(7000));
+}
+} // namespace e2e
