@@ -7,6 +7,16 @@
 #include "gui/screens/auth/AuthView.hpp"
 #include "gui/screens/contact/ContactDataShowPresenter.hpp"
 #include "gui/screens/contact/ContactDataShowView.hpp"
+#include "gui/screens/energy/BoilerDetailsMainPresenter.hpp"
+#include "gui/screens/energy/BoilerDetailsMainView.hpp"
+#include "gui/screens/energy/BufferLoadOneTimeChargePresenter.hpp"
+#include "gui/screens/energy/BufferLoadOneTimeChargeView.hpp"
+#include "gui/screens/energy/BufferLoadPresenter.hpp"
+#include "gui/screens/energy/BufferLoadView.hpp"
+#include "gui/screens/energy/EnergyBalanceNotePresenter.hpp"
+#include "gui/screens/energy/EnergyBalanceNoteView.hpp"
+#include "gui/screens/energy/EnergyCockpitPresenter.hpp"
+#include "gui/screens/energy/EnergyCockpitView.hpp"
 #include "gui/screens/energy/EnergyBalancePresenter.hpp"
 #include "gui/screens/energy/EnergyBalanceView.hpp"
 #include "gui/screens/favourites/FavouritesMainView.hpp"
@@ -138,6 +148,11 @@ public:
         HeatingHolidayProgramPresenter,
         HeatingOperatingProgramPresenter,
         ContactDataShowPresenter,
+        BoilerDetailsMainPresenter,
+        BufferLoadOneTimeChargePresenter,
+        BufferLoadPresenter,
+        EnergyBalanceNotePresenter,
+        EnergyCockpitPresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
         StartupView,
@@ -178,6 +193,11 @@ public:
         HeatingHolidayProgramView,
         HeatingOperatingProgramView,
         ContactDataShowView,
+        BoilerDetailsMainView,
+        BufferLoadOneTimeChargeView,
+        BufferLoadView,
+        EnergyBalanceNoteView,
+        EnergyCockpitView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

@@ -104,14 +104,9 @@ const char* const STEMS[InterimPages::PAGE_COUNT] = {
 
 // The pages still shown by the interim screen; none may remain once all screens are built.
 const uint16_t INTERIM[] = {
-    0, // BoilerDetailsMain
     4, // GasConsumptionDetectionImprov
     6, // InputGasMeterReading
     7, // InputGasQuality
-    8, // BufferLoadOneTimeCharge
-    9, // BufferLoad
-    26, // EnergyBalanceNote
-    28, // EnergyCockpit
     42, // CylinderHistory
     43, // CylinderMinMax
     44, // CylinderStratification

@@ -9,6 +9,16 @@
 #include "gui/screens/auth/AuthView.hpp"
 #include "gui/screens/contact/ContactDataShowPresenter.hpp"
 #include "gui/screens/contact/ContactDataShowView.hpp"
+#include "gui/screens/energy/BoilerDetailsMainPresenter.hpp"
+#include "gui/screens/energy/BoilerDetailsMainView.hpp"
+#include "gui/screens/energy/BufferLoadOneTimeChargePresenter.hpp"
+#include "gui/screens/energy/BufferLoadOneTimeChargeView.hpp"
+#include "gui/screens/energy/BufferLoadPresenter.hpp"
+#include "gui/screens/energy/BufferLoadView.hpp"
+#include "gui/screens/energy/EnergyBalanceNotePresenter.hpp"
+#include "gui/screens/energy/EnergyBalanceNoteView.hpp"
+#include "gui/screens/energy/EnergyCockpitPresenter.hpp"
+#include "gui/screens/energy/EnergyCockpitView.hpp"
 #include "gui/screens/energy/EnergyBalancePresenter.hpp"
 #include "gui/screens/energy/EnergyBalanceView.hpp"
 #include "gui/screens/favourites/FavouritesMainView.hpp"
@@ -104,6 +114,11 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     }
     // One line per built screen: its page id, its view and its presenter.
     switch (id) {
+    case 0: buildScreen<BoilerDetailsMainView, BoilerDetailsMainPresenter>(screen, presenter, heap, transition, model); break;
+    case 8: buildScreen<BufferLoadOneTimeChargeView, BufferLoadOneTimeChargePresenter>(screen, presenter, heap, transition, model); break;
+    case 9: buildScreen<BufferLoadView, BufferLoadPresenter>(screen, presenter, heap, transition, model); break;
+    case 26: buildScreen<EnergyBalanceNoteView, EnergyBalanceNotePresenter>(screen, presenter, heap, transition, model); break;
+    case 28: buildScreen<EnergyCockpitView, EnergyCockpitPresenter>(screen, presenter, heap, transition, model); break;
     case 1: buildScreen<ElectricEnergyConsumptionDetailsView, ElectricEnergyConsumptionDetailsPresenter>(screen, presenter, heap, transition, model); break;
     case 2: buildScreen<ElectricEnergyConsumptionOverviewView, ElectricEnergyConsumptionOverviewPresenter>(screen, presenter, heap, transition, model); break;
     case 3: buildScreen<GasConsumptionDetailsView, GasConsumptionDetailsPresenter>(screen, presenter, heap, transition, model); break;
