@@ -133,6 +133,7 @@ void EnergyCockpitView::buildArrangement1(guicontrols::Content& area)
     x = placeStore(area, static_cast<int16_t>(x + GAP), presenter->getCylinderType() == CYLINDER_TYPE_TANK);
     boiler.setXY(static_cast<int16_t>(x + GAP), TOP_ROW_Y);
     boilerArrows.setXY(static_cast<int16_t>(boiler.getX() - HeatArrows::WIDTH), static_cast<int16_t>(boiler.getY() + ARROWS_BELOW_BOILER));
+    raiseArrows(area);
 }
 
 void EnergyCockpitView::buildArrangement2(guicontrols::Content& area)
@@ -168,6 +169,19 @@ void EnergyCockpitView::buildArrangement4(guicontrols::Content& area)
     const int16_t x = placeStore(area, static_cast<int16_t>(rightEdge(collector) + GAP), true);
     boiler.setXY(static_cast<int16_t>(x + GAP), TOP_ROW_Y);
     boilerArrows.setXY(static_cast<int16_t>(boiler.getX() - HeatArrows::WIDTH), static_cast<int16_t>(boiler.getY() + ARROWS_BELOW_BOILER));
+    raiseArrows(area);
+}
+
+void EnergyCockpitView::raiseArrows(guicontrols::Content& area)
+{
+    // The arrows reach over the store's edges: drawn last, so the store does not hide them.
+    quillon::Drawable* arrows[] = {&solarArrows, &boilerArrows};
+    for (quillon::Drawable* row : arrows) {
+        if (area.contains(*row)) {
+            area.remove(*row);
+            area.add(*row);
+        }
+    }
 }
 
 void EnergyCockpitView::placeBoilerOnCylinder(int16_t boilerX, int16_t arrowsY)

@@ -69,6 +69,7 @@ private:
     int16_t placeStore(guicontrols::Content& area, int16_t x, bool withTank);
     void placeCollector(guicontrols::Content& area, int16_t x);
     void placeEnergyBalanceButton(guicontrols::Content& area, int16_t x, int16_t y);
+    void raiseArrows(guicontrols::Content& area);
     void setBoilerBitmap(quillon::BitmapId bitmap);
     void updateGadgets();
 
