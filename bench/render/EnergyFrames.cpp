@@ -3,10 +3,13 @@
 // Compare each figure with MemcpyFrame of the same run.
 
 #include "guicontrols/EnergyBarScale.hpp"
+#include "guicontrols/EnergyCockpitBufferLoad.hpp"
+#include "guicontrols/EnergyCockpitSolar.hpp"
 #include "guicontrols/EnergyHistogram.hpp"
 #include "guicontrols/Palette.hpp"
 #include "guicontrols/TemperatureColorTable.hpp"
 #include "guicontrols/WaterTankDataProvider.hpp"
+#include "guicontrols/WaterTankGadget.hpp"
 #include "guicontrols/WaterTankGadgetWithLabels.hpp"
 
 #include <BitmapDatabase.hpp>
@@ -14,7 +17,9 @@
 #include <quillon/LanguageTable.hpp>
 #include <quillon/Screen.hpp>
 #include <quillon/hal/HAL.hpp>
+#include <quillon/widgets/AnimatedImage.hpp>
 #include <quillon/widgets/Box.hpp>
+#include <quillon/widgets/Button.hpp>
 #include <support/TestFrame.hpp>
 
 #include <benchmark/benchmark.h>
@@ -142,7 +147,54 @@ void EnergyTankWithLabels(benchmark::State& state)
     state.counters["profileReadsPerFrame"] =
         static_cast<double>(profile.reads) / static_cast<double>(state.iterations());
 }
+
+// The cockpit of a boiler with its tank (the seeded installation): both arrows move to their
+// next picture and only their two areas are drawn again, as the frame after a tick does.
+void EnergyCockpitArrowsStep(benchmark::State& state)
+{
+    EnergyScene scene;
+    if (!EnergyScene::hasGeneratedBitmaps()) {
+        state.SkipWithError("another bitmap table was registered first: run with --benchmark_filter='Memcpy|Energy'");
+        return;
+    }
+    const int16_t top = 72; // the content area's top
+    CountedProfile profile;
+    guicontrols::EnergyCockpitSolar collector;
+    static const char16_t collectorText[] = u"62\u00B0C";
+    collector.setText(reinterpret_cast<const quillon::WideChar*>(collectorText));
+    collector.setXY(40, top + 20);
+    guicontrols::WaterTankGadget tank(&profile);
+    tank.setXY(264, top + 50);
+    guicontrols::EnergyCockpitBufferLoad charge;
+    static const char16_t chargeText[] = u"70 %%";
+    charge.setChargeState(reinterpret_cast<const quillon::WideChar*>(chargeText));
+    charge.setXY(static_cast<int16_t>(264 + tank.getWidth() / 2 - charge.getWidth()), top + 20);
+    quillon::Button boiler;
+    boiler.setBitmaps(quillon::Bitmap(44), quillon::Bitmap(44));
+    boiler.setXY(590, top + 20);
+    quillon::AnimatedImage solarArrows(37, 40, 10);
+    quillon::AnimatedImage boilerArrows(32, 35, 10);
+    solarArrows.setXY(224, top + 200);
+    boilerArrows.setXY(480, top + 65);
+    quillon::Drawable* parts[] = {&collector, &tank, &charge, &boiler, &solarArrows, &boilerArrows};
+    for (quillon::Drawable* part : parts) {
+        scene.screen.add(*part);
+    }
+    scene.drawWholeFrame();
+    uint16_t step = 0;
+    for (auto _ : state) {
+        step = static_cast<uint16_t>((step + 1) % 4);
+        solarArrows.setBitmap(quillon::Bitmap(static_cast<quillon::BitmapId>(37 + step)));
+        boilerArrows.setBitmap(quillon::Bitmap(static_cast<quillon::BitmapId>(32 + step)));
+        quillon::Rectangle solarArea = solarArrows.getRect();
+        quillon::Rectangle boilerArea = boilerArrows.getRect();
+        scene.screen.draw(solarArea);
+        scene.screen.draw(boilerArea);
+        benchmark::ClobberMemory();
+    }
+}
 } // namespace
 
+BENCHMARK(EnergyCockpitArrowsStep)->Unit(benchmark::kMicrosecond);
 BENCHMARK(EnergyWeekHistogram)->Unit(benchmark::kMicrosecond);
 BENCHMARK(EnergyTankWithLabels)->Unit(benchmark::kMicrosecond);
