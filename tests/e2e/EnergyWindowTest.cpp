@@ -35,19 +35,6 @@ const quillon::Rectangle COCKPIT_PAGE_DOTS(0, 72 + 310, 800, 27);
 const quillon::Rectangle BUFFER_SUN(30, 72 + 220, 45, 45);
 const quillon::Rectangle BUFFER_CHARGE_BUTTON_AND_LABEL(590, 72 + 140, 210, 197);
 
-Picture frameOf(test::AppTestBed& shell)
-{
-    Picture picture;
-    picture.width = SCREEN_WIDTH;
-    picture.height = SCREEN_HEIGHT;
-    for (int y = 0; y < SCREEN_HEIGHT; y++) {
-        for (int x = 0; x < SCREEN_WIDTH; x++) {
-            picture.pixels.push_back(shell.bed.frame().at(int16_t(x), int16_t(y)));
-        }
-    }
-    return picture;
-}
-
 // Pixels that differ inside the areas.
 int differingInside(const Picture& a, const Picture& b, std::initializer_list<quillon::Rectangle> areas)
 {
@@ -76,18 +63,18 @@ HeadlessRoad headlessRoad()
     if (cockpit == nullptr) {
         return road;
     }
-    road.cockpit = frameOf(shell);
+    road.cockpit = pictureOf(shell);
     shell.bed.click(TANK_X, TANK_Y);
     shell.bed.ticks(2);
     if (shell.screen<BufferLoadView>() != nullptr) {
-        road.bufferLoad = frameOf(shell);
+        road.bufferLoad = pictureOf(shell);
     }
     shell.bed.click(BACK_X, BAR_Y);
     shell.bed.ticks(2);
     shell.bed.click(BOILER_X, BOILER_Y);
     shell.bed.ticks(2);
     if (BoilerDetailsMainView* details = shell.screen<BoilerDetailsMainView>()) {
-        road.boilerDetails = frameOf(shell);
+        road.boilerDetails = pictureOf(shell);
         road.power = quillon::test::text(details->getBaseItem(0).getSecondTextField().getText());
         road.hours = quillon::test::text(details->getBaseItem(1).getSecondTextField().getText());
     }
