@@ -231,6 +231,15 @@ TEST_F(HistogramOverview, TitleIsTheVariantThenThePeriod)
             shown.pop_back(); // the empty third segment's blank
         }
         EXPECT_EQ(shown, c.title);
+        // The period drawn in orange after the variant's text.
+        const quillon::Rectangle top = bar.getAbsoluteRect();
+        int orange = 0;
+        for (std::int16_t y = top.y; y < top.y + top.height; ++y) {
+            for (std::int16_t x = top.x; x < top.x + top.width; ++x) {
+                orange += histogram.app.bed.frame().at(x, y) == guicontrols::Palette::entry(10) ? 1 : 0;
+            }
+        }
+        EXPECT_GT(orange, 50);
     }
 }
 } // namespace
