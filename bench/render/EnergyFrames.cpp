@@ -7,6 +7,8 @@
 #include "guicontrols/EnergyCockpitSolar.hpp"
 #include "guicontrols/EnergyHistogram.hpp"
 #include "guicontrols/Palette.hpp"
+#include "guicontrols/PlotBackground.hpp"
+#include "guicontrols/PlotCurve.hpp"
 #include "guicontrols/TemperatureColorTable.hpp"
 #include "guicontrols/WaterTankDataProvider.hpp"
 #include "guicontrols/WaterTankGadget.hpp"
@@ -16,6 +18,7 @@
 #include <assets/GeneratedTexts.hpp>
 #include <quillon/LanguageTable.hpp>
 #include <quillon/Screen.hpp>
+#include <quillon/containers/Container.hpp>
 #include <quillon/hal/HAL.hpp>
 #include <quillon/widgets/AnimatedImage.hpp>
 #include <quillon/widgets/Box.hpp>
@@ -193,8 +196,96 @@ void EnergyCockpitArrowsStep(benchmark::State& state)
         benchmark::ClobberMemory();
     }
 }
+
+// One step of the weeks' overview into the past: the page's values reloaded, the bars and the
+// scale worked out again, then the whole frame, as the older-button's frame draws it.
+void HistogramOverviewPageStep(benchmark::State& state)
+{
+    EnergyScene scene;
+    if (!EnergyScene::hasGeneratedBitmaps()) {
+        state.SkipWithError("another bitmap table was registered first: run with --benchmark_filter='Memcpy|Energy|Histogram'");
+        return;
+    }
+    // A year of weeks with a winter peak; a page shows 8 of them, newest first.
+    uint32_t year[53 + 8];
+    for (uint32_t w = 0; w < 53 + 8; ++w) {
+        year[w] = 40 + (w * 37) % 900;
+    }
+    uint32_t page[8];
+    std::unique_ptr<guicontrols::EnergyHistogram> histogram(new guicontrols::EnergyHistogram());
+    guicontrols::EnergyBarScale scale;
+    GasBars gas;
+    histogram->setDate(helpers::DateTime(2026, 3, 31, 12, 0, 0));
+    histogram->setXY(80, 72 + 40);
+    histogram->setSegmentValues(page, 0);
+    histogram->setConfiguration(guicontrols::EnergyHistogram::WEEK, gas);
+    scale.setPosition(5, histogram->getY(), 65, histogram->getHeight());
+    scene.screen.add(*histogram);
+    scene.screen.add(scale);
+    uint8_t offset = 0;
+    for (auto _ : state) {
+        offset = static_cast<uint8_t>((offset + 1) % 46);
+        for (uint32_t k = 0; k < 8; ++k) {
+            page[k] = year[offset + k];
+        }
+        histogram->update(offset);
+        scale.setMaximum(histogram->getScaleStepCount());
+        scene.drawWholeFrame();
+        benchmark::ClobberMemory();
+    }
+}
+
+// The energy balance of 52 weeks: 53 points on 80-px bands, both curves filled, drawn as a
+// whole frame through the content area's clip.
+void EnergyBalance53WeeksFrame(benchmark::State& state)
+{
+    EnergyScene scene;
+    if (!EnergyScene::hasGeneratedBitmaps()) {
+        state.SkipWithError("another bitmap table was registered first: run with --benchmark_filter='Memcpy|Energy|Histogram'");
+        return;
+    }
+    const uint16_t points = 53;
+    int64_t totals[points];
+    int64_t solar[points];
+    int64_t maximum = 2;
+    for (uint16_t i = 0; i < points; ++i) {
+        solar[i] = (i * 13) % 120;
+        totals[i] = solar[i] + 80 + (i * 29) % 700;
+        maximum = totals[i] > maximum ? totals[i] : maximum;
+    }
+    const int64_t step = (maximum + 1) / 2;
+    quillon::Container content;
+    content.setPosition(0, 72, 800, 337);
+    guicontrols::PlotBackground background;
+    guicontrols::PlotCurve curves;
+    background.setPosition(0, 0, 700, 400);
+    background.setColumnGeometry(80, 3);
+    background.setWeekLabels(helpers::DateTime(2026, 3, 31, 12, 0, 0), -9, 7, false);
+    background.setNumericYLabels(0, static_cast<int32_t>(step), 3);
+    curves.setNumberOfCurves(2);
+    curves.setAreaFill(guicontrols::Palette::entry(4));
+    curves.setCurveColor(0, guicontrols::Palette::entry(9));
+    curves.setCurveColor(1, guicontrols::Palette::entry(7));
+    curves.setPosition(static_cast<int16_t>(background.getX() + background.getPlotAreaX()),
+                       static_cast<int16_t>(background.getY() + background.getPlotAreaY()), background.getPlotAreaWidth(),
+                       background.getPlotAreaHeight());
+    curves.setRange(int64_t{0}, 2 * step);
+    curves.setPoints(0, totals, points);
+    curves.setPoints(1, solar, points);
+    curves.setNumberOfPoints(0, points);
+    curves.setNumberOfPoints(1, points);
+    content.add(background);
+    content.add(curves);
+    scene.screen.add(content);
+    for (auto _ : state) {
+        scene.drawWholeFrame();
+        benchmark::ClobberMemory();
+    }
+}
 } // namespace
 
+BENCHMARK(HistogramOverviewPageStep)->Unit(benchmark::kMicrosecond);
+BENCHMARK(EnergyBalance53WeeksFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(EnergyCockpitArrowsStep)->Unit(benchmark::kMicrosecond);
 BENCHMARK(EnergyWeekHistogram)->Unit(benchmark::kMicrosecond);
 BENCHMARK(EnergyTankWithLabels)->Unit(benchmark::kMicrosecond);
