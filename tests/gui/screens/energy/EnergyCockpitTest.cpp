@@ -258,6 +258,14 @@ TEST_F(Cockpit, TitleMenuAndHelp)
     EXPECT_EQ(str(cockpit.getHelpText()), u"By touching the components further information is shown.");
     devices().setPresent(26);
     EXPECT_EQ(str(cockpit.getHelpText()).substr(0, 24), u"The energy cockpit displ");
+
+    // The menu button on the left of the top bar; back returns here.
+    app.bed.click(50, 36);
+    app.bed.ticks(2);
+    EXPECT_EQ(current(), &pages().mainMenuPage);
+    app.pageManager().back();
+    app.bed.ticks(1);
+    EXPECT_EQ(current(), &pages().energyCockpitPage);
 }
 
 TEST_F(Cockpit, EnergyBalanceButtonOpensTheNote)
