@@ -142,6 +142,9 @@ const quillon::WideChar* BufferLoadView::getHelpText()
 void BufferLoadView::setupContent(guicontrols::Content& area)
 {
     area.reset();
+    // Arrows the new picture leaves out must not keep running unseen.
+    solarArrows.stopAnimation();
+    boilerArrows.stopAnimation();
     markerCount = 0;
     columnCount = 0;
     markerTable = nullptr;

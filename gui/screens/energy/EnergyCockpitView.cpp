@@ -89,6 +89,9 @@ void EnergyCockpitView::setupTopBar(guicontrols::TopBar& bar)
 void EnergyCockpitView::setupContent(guicontrols::Content& area)
 {
     area.reset();
+    // Arrows the new picture leaves out must not keep running unseen.
+    solarArrows.stopAnimation();
+    boilerArrows.stopAnimation();
     switch (presenter->getBoilerVariant()) {
     case 2:
         buildArrangement2(area);

@@ -175,6 +175,19 @@ TEST_F(Cockpit, DeviceChangeRebuildsThePictureAtTheNextTick)
     app.bed.ticks(1);
     EXPECT_TRUE(cockpit.isShown(cockpit.getCylinder()));
     EXPECT_EQ(cockpit.getBoiler().getCurrentlyDisplayedBitmap().getId(), 42);
+
+    // Running solar arrows that the next picture leaves out stop with it.
+    devices().setAbsent(58);
+    devices().setPresent(60);
+    sendRecord<solar_info>(test::SOLAR_INFO, {{0, 0x03}});
+    app.bed.ticks(1);
+    ASSERT_TRUE(cockpit.getSolarArrows().isRunning());
+    devices().setAbsent(60);
+    devices().setPresent(58);
+    app.bed.ticks(1);
+    EXPECT_FALSE(cockpit.isShown(cockpit.getSolarArrows()));
+    EXPECT_FALSE(cockpit.getSolarArrows().isRunning());
+    EXPECT_TRUE(cockpit.getBoilerArrows().isRunning()); // still shown, still heating
 }
 
 TEST_F(Cockpit, CollectorRoads)
