@@ -98,6 +98,34 @@ TEST_F(Cockpit, RowPositionsOfTheFirstArrangement)
     EXPECT_EQ(second.getFlame().getY(), second.getBoilerArrows().getY() - 7); // centred on the arrows
 }
 
+// The arrows reach over the buffer's edges: they are drawn over it, not hidden under it.
+TEST_F(Cockpit, ArrowsShowOverTheBuffer)
+{
+    EnergyCockpitView& cockpit = open({57, 9, 28});
+    for (HeatArrows* arrows : {&cockpit.getSolarArrows(), &cockpit.getBoilerArrows()}) {
+        const quillon::Rectangle over = arrows->getAbsoluteRect() & cockpit.getBuffer().getAbsoluteRect();
+        ASSERT_FALSE(over.isEmpty());
+        std::vector<quillon::Color> shown;
+        for (int16_t y = over.y; y < over.y + over.height; ++y) {
+            for (int16_t x = over.x; x < over.x + over.width; ++x) {
+                shown.push_back(app.bed.frame().at(x, y));
+            }
+        }
+        arrows->setVisible(false);
+        cockpit.getBuffer().getParent()->invalidate();
+        app.bed.ticks(1);
+        int differing = 0;
+        size_t i = 0;
+        for (int16_t y = over.y; y < over.y + over.height; ++y) {
+            for (int16_t x = over.x; x < over.x + over.width; ++x) {
+                differing += app.bed.frame().at(x, y) != shown[i++] ? 1 : 0;
+            }
+        }
+        EXPECT_GT(differing, 50);
+        arrows->setVisible(true);
+    }
+}
+
 TEST_F(Cockpit, PageIndicatorMarksTheSecondHomePage)
 {
     EnergyCockpitView& cockpit = open({60});
