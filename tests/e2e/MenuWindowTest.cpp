@@ -25,8 +25,7 @@ TEST_F(ScreenWindow, MenuHeatingCircuitRoomTemperature)
     EXPECT_EQ(differencesFromHeadless(shown), "") << "the main menu";
 
     int x = 0, y = 0;
-    ASSERT_TRUE(walk.menuTileTo(walk.shell.pages().heatingSelectionPage, x, y));
-    both(x, y);
+    ASSERT_TRUE(openMenuTile(walk.shell.pages().heatingSelectionPage));
     HCSelectionView* circuits = walk.shell.screen<HCSelectionView>();
     ASSERT_NE(circuits, nullptr);
     ASSERT_GE(circuits->getTileCount(), 1);
@@ -35,8 +34,7 @@ TEST_F(ScreenWindow, MenuHeatingCircuitRoomTemperature)
 
     ScreenWalk::centreOf(circuits->getTile(0), x, y);
     both(x, y);
-    ASSERT_TRUE(walk.menuTileTo(walk.shell.pages().heatingRoomTempPage, x, y));
-    both(x, y);
+    ASSERT_TRUE(openMenuTile(walk.shell.pages().heatingRoomTempPage));
     SetpointTempView* setpoint = walk.shell.screen<SetpointTempView>();
     ASSERT_NE(setpoint, nullptr);
     const std::u16string title = text(setpoint->getTopBar().getTitleField().getText());

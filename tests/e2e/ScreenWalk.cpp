@@ -18,6 +18,8 @@ const uint32_t CLICK_FRAMES = 3;
 // The date and time at the top bar's right end.
 const quillon::Rectangle BESIDE_CLOCK(0, 0, 686, SCREEN_HEIGHT);
 const quillon::Rectangle BELOW_CLOCK(686, 70, SCREEN_WIDTH - 686, SCREEN_HEIGHT - 70);
+// The bottom bar's right arrow, which turns a menu to its second page.
+const int RIGHT_ARROW_X = 5 * 134 + 65, BAR_Y = 445;
 } // namespace
 
 ScreenWalk::ScreenWalk()
@@ -85,6 +87,20 @@ bool ScreenWindow::shot(const char* file, const std::string& name, Picture& pict
     }
     const std::vector<quillon::Color> pixels(picture.pixels.begin(), picture.pixels.end());
     EXPECT_TRUE(guicontrols::test::writeGalleryBmp("e2e/" + name, picture.width, picture.height, pixels));
+    return true;
+}
+
+bool ScreenWindow::openMenuTile(const pagemanager::Page& target)
+{
+    int x = 0, y = 0;
+    if (!walk.menuTileTo(target, x, y)) {
+        return false;
+    }
+    if (x >= SCREEN_WIDTH) {
+        both(RIGHT_ARROW_X, BAR_Y);
+        walk.menuTileTo(target, x, y);
+    }
+    both(x, y);
     return true;
 }
 
