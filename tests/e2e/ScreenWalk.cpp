@@ -35,15 +35,7 @@ void ScreenWalk::click(int x, int y)
 
 Picture ScreenWalk::picture()
 {
-    Picture picture;
-    picture.width = SCREEN_WIDTH;
-    picture.height = SCREEN_HEIGHT;
-    for (int y = 0; y < SCREEN_HEIGHT; y++) {
-        for (int x = 0; x < SCREEN_WIDTH; x++) {
-            picture.pixels.push_back(shell.bed.frame().at(int16_t(x), int16_t(y)));
-        }
-    }
-    return picture;
+    return pictureOf(shell);
 }
 
 bool ScreenWalk::menuTileTo(const pagemanager::Page& target, int& x, int& y)
