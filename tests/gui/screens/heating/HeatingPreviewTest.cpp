@@ -4,6 +4,7 @@
 #include "gui/screens/heating/ScreenDriving.hpp"
 
 #include "support/screen/TextFit.hpp"
+#include "../menu/TileWords.hpp"
 
 #include <gtest/gtest.h>
 
@@ -35,6 +36,7 @@ TEST(HeatingPreviews, EveryScreenInEveryLanguageFitsItsTexts)
             GenericView* view = dynamic_cast<GenericView*>(shown);
             ASSERT_NE(view, nullptr);
             EXPECT_EQ(test::overwideTexts(view->getRootContainer()), std::vector<std::string>{});
+            EXPECT_EQ(test::TileWords::brokenCaptions(view->getRootContainer()), std::vector<std::string>{});
         }
         // The operating program's two notices: an external program, an external connection.
         struct Notice { const char* name; std::uint8_t program; std::uint8_t info; };
