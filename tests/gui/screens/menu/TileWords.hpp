@@ -3,6 +3,7 @@
 
 #include "guicontrols/TileButton.hpp"
 #include "helpers/TextWrap.hpp"
+#include "support/screen/TextFit.hpp"
 
 #include <quillon/ApplicationFontProvider.hpp>
 #include <quillon/Callback.hpp>
@@ -62,27 +63,19 @@ private:
     // The text with line breaks as single spaces (or as "|"), runs of spaces as one, in UTF-8.
     static std::string spaced(const quillon::WideChar* text, bool markBreaks)
     {
-        std::string out;
+        std::vector<quillon::WideChar> units;
         for (; *text != 0; ++text) {
-            const unsigned c = *text == '\n' && !markBreaks ? ' ' : *text == '\n' ? '|' : *text;
-            if (c == ' ' && !out.empty() && out.back() == ' ') {
+            const quillon::WideChar c = *text != '\n' ? *text : markBreaks ? '|' : ' ';
+            if (c == ' ' && !units.empty() && units.back() == ' ') {
                 continue;
             }
-            if (c < 0x80) {
-                out.push_back(static_cast<char>(c));
-            } else if (c < 0x800) {
-                out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-                out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-            } else {
-                out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-                out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-                out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-            }
+            units.push_back(c);
         }
-        while (!out.empty() && out.back() == ' ') {
-            out.pop_back();
+        while (!units.empty() && units.back() == ' ') {
+            units.pop_back();
         }
-        return out;
+        units.push_back(0);
+        return utf8(units.data());
     }
 
     std::vector<std::string> found;
