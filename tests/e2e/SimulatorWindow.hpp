@@ -20,6 +20,7 @@ class AppTestBed;
 
 // The built program in a real X window: the fixture runs its own X server, starts the program in
 // a scratch folder, drives it as a user would with xdotool and reads its F3 screenshots.
+
 namespace e2e
 {
 namespace fs = std::filesystem;

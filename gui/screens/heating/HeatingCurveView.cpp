@@ -19,6 +19,7 @@ const quillon::TextId TEXT_SLOPE_VALUE = 1255; // "%s", a smaller font
 const uint8_t CAPTION_COLOR = 11;
 const int16_t SLOPE_X = 615;
 const int16_t LEVEL_X = 715;
+const int16_t CAPTION_WIDTH = LEVEL_X - SLOPE_X - 4;
 const int16_t BOXES_Y = 64;
 const int16_t DIAGRAM_X = 40;
 const int16_t DIAGRAM_Y = 64;
@@ -118,11 +119,14 @@ void HeatingCurveView::onLevelChanged(const int& level)
 void HeatingCurveView::placeCaption(guicontrols::TextField& caption, quillon::TextId text,
                                     const guicontrols::SpinBox& box)
 {
+    // Centred above its box in a column of its own, so a long caption shows as too wide for
+    // its field instead of running into its neighbour.
     placeText(caption, text, 0, 0);
     caption.setAlignment(1);
     caption.setVerticalAlignment(0);
-    caption.setXY(static_cast<int16_t>(box.getX() + box.getWidth() / 2 - caption.getWidth() / 2),
-                  static_cast<int16_t>(box.getY() - caption.getHeight() - 5));
+    caption.setPosition(static_cast<int16_t>(box.getX() + box.getWidth() / 2 - CAPTION_WIDTH / 2),
+                        static_cast<int16_t>(box.getY() - caption.getHeight() - 5), CAPTION_WIDTH,
+                        caption.getHeight());
 }
 
 void HeatingCurveView::placeText(guicontrols::TextField& field, quillon::TextId text, int16_t x, int16_t y)

@@ -109,12 +109,5 @@ void HeatingHolidayProgramView::confirm()
         back.formatDate(to, DATE_UNITS, true);
         fillWildcards(message, MESSAGE_UNITS, quillon::TypedText(TEXT_ADOPTED).getText(), from, to);
     }
-    showResult();
-}
-
-void HeatingHolidayProgramView::showResult()
-{
-    if (pageManager != nullptr) {
-        pageManager->back();
-    }
+    showFeedback(message); // goes back when it closes
 }

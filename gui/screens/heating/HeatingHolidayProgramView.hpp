@@ -30,9 +30,6 @@ public:
 
 private:
     void confirm();
-    // Until the screen frame's feedback mode is there: the message is kept and the page
-    // left as the feedback would leave it when it closes.
-    void showResult();
 
     guicontrols::HolidayProgramOverview editor;
     helpers::DateTime departure;

@@ -9,7 +9,6 @@ namespace
 {
 const quillon::TextId TEXT_TITLE = 840; // "Operating program"
 const quillon::TextId TEXT_HELP = 699;
-const quillon::TextId TEXT_EXTERNAL_PROGRAM = 933; // "External program HC %s"
 
 struct Tile
 {
@@ -26,10 +25,11 @@ const Tile TILES[] = {
 
 HeatingOperatingProgramView::HeatingOperatingProgramView()
     : BaseView<HeatingOperatingProgramPresenter>(&Functors::getInstance().heating),
+      connectionMode(*this),
+      controlMode(*this),
       tiles(3),
       notice(Notice::None),
-      noticeShown(0),
-      question()
+      noticeShown(0)
 {
 }
 
@@ -49,7 +49,7 @@ void HeatingOperatingProgramView::setupContent(guicontrols::Content& area)
         tiles.setTile(i, quillon::TypedText(TILES[i].text), quillon::Bitmap(TILES[i].icon));
     }
     updateState();
-    if (notice == Notice::None) {
+    if (showsTiles()) {
         tiles.layoutIn(area);
     }
 }
@@ -57,14 +57,12 @@ void HeatingOperatingProgramView::setupContent(guicontrols::Content& area)
 void HeatingOperatingProgramView::setupBottomBar(guicontrols::BottomBar& bar)
 {
     GenericView::setupBottomBar(bar);
-    if (notice == Notice::None) {
-        bar.setButtonIcon(CONFIRM_BUTTON, CONFIRM_ICON);
-    }
+    bar.setButtonIcon(CONFIRM_BUTTON, CONFIRM_ICON);
 }
 
 void HeatingOperatingProgramView::onBottomBarButton(int index)
 {
-    if (index != CONFIRM_BUTTON || notice != Notice::None) {
+    if (index != CONFIRM_BUTTON) {
         GenericView::onBottomBarButton(index);
         return;
     }
@@ -83,38 +81,34 @@ void HeatingOperatingProgramView::refresh()
 }
 
 // Once per visit a notice may stand before the tiles; an external program wins over an
-// external connection.
+// external connection. A notice is shown from within the set-up of the tiles: it takes the
+// bars and the content over, and the tiles are not laid out.
 void HeatingOperatingProgramView::updateState()
 {
     const uint8_t program = presenter->getOperatingProgram();
     if (noticeShown == 0 && program >= HeatingOperatingProgramPresenter::FIRST_EXTERNAL_PROGRAM) {
         noticeShown = 1;
         notice = Notice::ExternalControl;
-        const quillon::WideChar number[2] = {static_cast<quillon::WideChar>('1' + presenter->getCircuit()), 0};
-        const quillon::WideChar* format = quillon::TypedText(TEXT_EXTERNAL_PROGRAM).getText();
-        uint16_t used = 0;
-        for (const quillon::WideChar* c = format; *c != 0 && used + 1 < QUESTION_UNITS; ++c) {
-            if (c[0] == '%' && c[1] == 's') {
-                question[used++] = number[0];
-                ++c;
-            } else {
-                question[used++] = *c;
-            }
-        }
-        question[used] = 0;
+        controlMode.setCircuit(presenter->getCircuit());
+        setViewMode(&controlMode);
         return;
     }
     if (noticeShown == 0 && presenter->isExternallyConnected()) {
         noticeShown = 1;
         notice = Notice::ExternalConnection;
+        setViewMode(&connectionMode);
         return;
     }
     tiles.setSelectedTile(program < HeatingOperatingProgramPresenter::FIRST_EXTERNAL_PROGRAM ? program : 0);
 }
 
-void HeatingOperatingProgramView::onNoticeFinished(bool yes)
+void HeatingOperatingProgramView::onViewModeFinished()
 {
-    if (notice == Notice::ExternalControl && yes) {
+    if (getViewMode() != &controlMode && getViewMode() != &connectionMode) {
+        GenericView::onViewModeFinished();
+        return;
+    }
+    if (getViewMode() == &controlMode && controlMode.isYesSelected()) {
         notice = Notice::None;
         setViewMode(this); // the tiles, set up again; the notice is not shown twice
         return;

@@ -3,6 +3,8 @@
 
 #include "gui/common/BaseView.hpp"
 #include "gui/screens/heating/HeatingOperatingProgramPresenter.hpp"
+#include "gui/viewmodes/ExternalConnectionViewMode.hpp"
+#include "gui/viewmodes/ExternalControlViewMode.hpp"
 #include "guicontrols/TileSelector.hpp"
 
 // Standby, hot water only, or heating and hot water for one circuit. A circuit run from
@@ -12,7 +14,6 @@ class HeatingOperatingProgramView : public BaseView<HeatingOperatingProgramPrese
 public:
     static constexpr uint8_t CONFIRM_BUTTON = 5;
     static constexpr quillon::BitmapId CONFIRM_ICON = 210;
-    static constexpr uint16_t QUESTION_UNITS = 60;
 
     // What stands before the tiles on this visit.
     enum class Notice : uint8_t
@@ -31,23 +32,24 @@ public:
     void setupBottomBar(guicontrols::BottomBar& bar) override;
     void onBottomBarButton(int index) override;
     void refresh() override;
+    // The notice's end: "Yes" to the question shows the tiles, anything else returns
+    // without writing.
+    void onViewModeFinished() override;
 
     void updateState();
-    // The notice's answer: yes only where it asked. Yes shows the tiles, anything else
-    // returns without writing.
-    void onNoticeFinished(bool yes);
 
     Notice getNotice() const { return notice; }
-    bool showsTiles() const { return notice == Notice::None; }
-    // The external-program question with its circuit number.
-    const quillon::WideChar* getQuestion() const { return question; }
+    bool showsTiles() const { return getViewMode() == this; }
+    const ExternalControlViewMode& getControlMode() const { return controlMode; }
+    const ExternalConnectionViewMode& getConnectionMode() const { return connectionMode; }
     const guicontrols::TileSelector& getTiles() const { return tiles; }
 
 private:
+    ExternalConnectionViewMode connectionMode;
+    ExternalControlViewMode controlMode;
     guicontrols::TileSelector tiles;
     Notice notice;
     uint8_t noticeShown;
-    quillon::WideChar question[QUESTION_UNITS];
 };
 
 #endif

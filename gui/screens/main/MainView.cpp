@@ -3,6 +3,7 @@
 #include "gui/common/Functors.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pagemanager/Params.hpp"
+#include "gui/popups/PopupId.hpp"
 #include "gui/screens/main/RunningApplication.hpp"
 #include "guicontrols/Palette.hpp"
 
@@ -121,8 +122,7 @@ MainView::MainView()
       statusFlags(0),
       statusCountdown(STATUS_SWAP_TICKS),
       dimmed(0),
-      dimCheckCounter(0),
-      panelLockedRequests(0)
+      dimCheckCounter(0)
 {
     standbyCover.setPosition(0, 0, bottomBar.getWidth(), bottomBar.getHeight());
     standbyCover.setColor(guicontrols::Palette::entry(6));
@@ -519,10 +519,13 @@ void MainView::onClick(const quillon::ClickEvent& event)
 
 void MainView::showPanelLocked()
 {
-    if (!presenter->isPopupAllowed()) {
+    pagemanager::IPopupManager* popups = pageManager != nullptr ? pageManager->getPopupManager() : nullptr;
+    if (!presenter->isPopupAllowed() || popups == nullptr) {
         return;
     }
-    ++panelLockedRequests;
+    // Raised again on every locked touch, also after the user closed it.
+    popups->close(POPUP_PANEL_LOCKED);
+    popups->show(POPUP_PANEL_LOCKED, 1);
 }
 
 void MainView::showFeedbackText(quillon::TextId text)

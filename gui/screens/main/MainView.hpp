@@ -41,9 +41,6 @@ public:
     void onFeedbackFinished(bool* handled) override;
     void onClick(const quillon::ClickEvent& event) override;
 
-    // Until the popup system joins the frame this counts the panel-locked requests; tests read it.
-    uint32_t getPanelLockedRequests() const { return panelLockedRequests; }
-
     // For tests: what is shown.
     const guicontrols::TextField& getSetpointText() const { return setpointText; }
     const guicontrols::TextField& getOutsideText() const { return outsideText; }
@@ -114,7 +111,6 @@ private:
     uint8_t dimCheckCounter;
     quillon::Box standbyCover;
     guicontrols::PageIndicator pageIndicator;
-    uint32_t panelLockedRequests;
 };
 
 #endif

@@ -9,25 +9,6 @@
 
 namespace
 {
-std::string utf8(const quillon::WideChar* text)
-{
-    std::string out;
-    for (; text != nullptr && *text != 0; ++text) {
-        const unsigned c = *text;
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-        } else if (c < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-    }
-    return out;
-}
-
 bool shownOnScreen(const quillon::Drawable& d)
 {
     for (const quillon::Drawable* p = &d; p != nullptr; p = p->getParent()) {
@@ -58,14 +39,14 @@ struct Walker
             if (field->hasText() && font != nullptr) {
                 const int width = font->getStringWidth(field->getText());
                 if (width > field->getWidth()) {
-                    found.push_back(describe(d, utf8(field->getText()), width));
+                    found.push_back(describe(d, test::utf8(field->getText()), width));
                 }
             }
         } else if (const quillon::TextArea* area = dynamic_cast<const quillon::TextArea*>(&d)) {
             if (area->getTypedText().hasValidId()) {
                 const int width = area->getTextWidth();
                 if (width > area->getWidth()) {
-                    found.push_back(describe(d, utf8(area->getTypedText().getText()), width));
+                    found.push_back(describe(d, test::utf8(area->getTypedText().getText()), width));
                 }
             }
         }
@@ -86,5 +67,24 @@ std::vector<std::string> overwideTexts(quillon::Drawable& root)
     Walker walker;
     walker.visit(root);
     return walker.found;
+}
+
+std::string utf8(const quillon::WideChar* text)
+{
+    std::string out;
+    for (; text != nullptr && *text != 0; ++text) {
+        const unsigned c = *text;
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+        } else if (c < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        }
+    }
+    return out;
 }
 } // namespace test

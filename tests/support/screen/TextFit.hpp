@@ -12,6 +12,8 @@ namespace test
 // its width and the field's, and where the field lies on the screen. A screen's language
 // preview fails when this is not empty, as the text preview tool marks a translation red.
 std::vector<std::string> overwideTexts(quillon::Drawable& root);
+// A UTF-16 text as UTF-8, for failure messages.
+std::string utf8(const quillon::WideChar* text);
 } // namespace test
 
 #endif

@@ -218,6 +218,7 @@ TEST_F(Favourites, HomePagesCount)
         {228, 3},   // the default: four favourites and the management tile
         {0x01F, 3}, // six shown in all: one page
         {0x03F, 4}, // seven shown
+        {0x07F, 4}, // eight shown
         {0x1BF, 4}, // eight favourites
         {0, 3},
     };

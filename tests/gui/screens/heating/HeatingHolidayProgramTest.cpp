@@ -101,6 +101,32 @@ TEST_F(HolidayScreen, ConfirmWritesTheEndOfTheDepartureDayAndTheStartOfTheReturn
     EXPECT_EQ(text(view.getMessage()), u"10.03.2025 to 17.03.2025 adopted");
 }
 
+TEST_F(HolidayScreen, DatesSteppedFromTodayAreWrittenAsTheEndAndTheStartOfTheirDays)
+{
+    app.bed.deviceSends(79, record({0, 0, 0, 0, 0, 0, 0, 0}));
+    app.bed.deviceSends(80, record({0, 0, 0, 0, 0, 0, 0, 0}));
+    HeatingHolidayProgramView& view = open(); // today is 5 March, 10:30
+    for (int day = 0; day < 5; ++day) {
+        test::tap(app, departure(view).getUpButton());
+    }
+    for (int day = 0; day < 7; ++day) {
+        test::tap(app, back(view).getUpButton());
+    }
+    log.writes().clear();
+    test::tap(app, view.getBottomBar().getButton(HeatingHolidayProgramView::CONFIRM_BUTTON));
+    ASSERT_EQ(log.writes().size(), 2u);
+    EXPECT_EQ(log.writes()[0].address, START_ADDRESS);
+    EXPECT_EQ(log.writes()[0].bytes, (std::vector<std::uint8_t>{0x20, 0x25, 0x03, 0x10, 0x01, 0x23, 0x59, 0x59}));
+    EXPECT_EQ(log.writes()[1].address, END_ADDRESS);
+    EXPECT_EQ(log.writes()[1].bytes, (std::vector<std::uint8_t>{0x20, 0x25, 0x03, 0x17, 0x01, 0x00, 0x00, 0x00}));
+    // The user reads the dates in the feedback, which goes back when it closes.
+    ASSERT_EQ(app.screen<HeatingHolidayProgramView>(), &view);
+    ASSERT_EQ(view.getViewMode(), &view.getFeedbackMode());
+    EXPECT_EQ(text(view.getFeedbackMode().getMessageField().getText()), u"10.03.2025 to 17.03.2025 adopted");
+    app.bed.ticks(FeedbackViewMode::DEFAULT_TIMEOUT_MS / FeedbackViewMode::FRAME_MS + 2);
+    EXPECT_EQ(app.pageManager().getCurrentPage(), &app.pages().mainMenuPage);
+}
+
 TEST_F(HolidayScreen, CircuitFromTheParameterOrCircuitZero)
 {
     struct Case { std::uint16_t circuit; std::uint16_t offset; };

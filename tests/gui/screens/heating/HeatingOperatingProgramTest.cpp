@@ -66,37 +66,49 @@ TEST_F(OperatingProgramScreen, AnExternalProgramAsksFirst)
 {
     HeatingOperatingProgramView& view = open(1, 5, 0);
     EXPECT_EQ(view.getNotice(), Notice::ExternalControl);
-    EXPECT_EQ(text(view.getQuestion()), u"External program HC 2");
-    EXPECT_FALSE(view.getBottomBar().getButton(HeatingOperatingProgramView::CONFIRM_BUTTON).isTouchable());
+    ASSERT_EQ(view.getViewMode(), &view.getControlMode());
+    EXPECT_EQ(text(view.getControlMode().getHeadlineField().getText()), u"External program HC 2");
+    EXPECT_TRUE(view.getControlMode().getNoButton().isChecked());
+    EXPECT_EQ(view.getTiles().getTile(0).getParent(), nullptr); // no tiles under the question
 
-    // "Yes": the tiles with standby selected; confirm writes 0.
-    view.onNoticeFinished(true);
-    app.bed.ticks(1);
+    // "Yes" and confirm: the tiles with standby selected; confirm writes 0.
+    test::tap(app, view.getControlMode().getYesButton());
+    test::tap(app, view.getBottomBar().getButton(HeatingOperatingProgramView::CONFIRM_BUTTON));
     EXPECT_TRUE(view.showsTiles());
     EXPECT_EQ(view.getTiles().getSelectedTile(), 0);
-    log.writes().clear();
+    EXPECT_NE(view.getTiles().getTile(0).getParent(), nullptr);
+    EXPECT_TRUE(log.writes().empty());
     test::tap(app, view.getBottomBar().getButton(HeatingOperatingProgramView::CONFIRM_BUTTON));
     ASSERT_EQ(log.writes().size(), 1u);
     EXPECT_EQ(log.writes()[0].address, PROGRAM_ADDRESS + 0x1000);
     EXPECT_EQ(log.writes()[0].bytes, std::vector<std::uint8_t>{0});
+    EXPECT_TRUE(left());
 }
 
 TEST_F(OperatingProgramScreen, NoticesWithoutYesReturnWithoutWriting)
 {
-    struct Case { std::uint8_t program; std::uint8_t info; Notice notice; };
+    struct Case { std::uint8_t program; std::uint8_t info; Notice notice; std::uint8_t button; };
     const Case cases[] = {
-        {5, 0x00, Notice::ExternalControl},    // "No"
-        {2, 0x02, Notice::ExternalConnection}, // any button
-        {4, 0x02, Notice::ExternalControl},    // both: the external program wins
+        {5, 0x00, Notice::ExternalControl, HeatingOperatingProgramView::CONFIRM_BUTTON}, // "No"
+        {5, 0x00, Notice::ExternalControl, GenericView::BACK_BUTTON},
+        {2, 0x02, Notice::ExternalConnection, GenericView::BACK_BUTTON},
+        {2, 0x02, Notice::ExternalConnection, GenericView::HOME_BUTTON},
+        {4, 0x02, Notice::ExternalControl, HeatingOperatingProgramView::CONFIRM_BUTTON}, // the program wins
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.program));
+        SCOPED_TRACE(testing::Message() << int(c.program) << " button " << int(c.button));
         HeatingOperatingProgramView& view = open(1, c.program, c.info);
         EXPECT_EQ(view.getNotice(), c.notice);
+        EXPECT_FALSE(view.showsTiles());
+        if (c.notice == Notice::ExternalConnection) {
+            EXPECT_EQ(view.getViewMode(), &view.getConnectionMode());
+            EXPECT_EQ(text(view.getConnectionMode().getLine(0).getText()), u"External connection");
+        }
         log.writes().clear();
-        view.onNoticeFinished(false);
+        test::tap(app, view.getBottomBar().getButton(c.button));
         EXPECT_TRUE(left());
         EXPECT_TRUE(log.writes().empty());
+        EXPECT_EQ(app.pageManager().getCurrentPage(), &app.pages().mainMenuPage);
     }
 }
 } // namespace

@@ -4,6 +4,7 @@
 #include "gui/screens/heating/ScreenDriving.hpp"
 
 #include "support/screen/TextFit.hpp"
+#include "../menu/TileWords.hpp"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +36,28 @@ TEST(HeatingPreviews, EveryScreenInEveryLanguageFitsItsTexts)
             GenericView* view = dynamic_cast<GenericView*>(shown);
             ASSERT_NE(view, nullptr);
             EXPECT_EQ(test::overwideTexts(view->getRootContainer()), std::vector<std::string>{});
+            EXPECT_EQ(test::TileWords::brokenCaptions(view->getRootContainer()), std::vector<std::string>{});
         }
+        // The operating program's two notices: an external program, an external connection.
+        struct Notice { const char* name; std::uint8_t program; std::uint8_t info; };
+        for (const Notice& notice : {Notice{"ExternalControl", 5, 0}, Notice{"ExternalConnection", 2, 0x02}}) {
+            SCOPED_TRACE(std::string(notice.name) + " " + LANGUAGES[language]);
+            hc_info info{};
+            info.bytes[0] = notice.info;
+            app.bed.deviceSends(82, notice.program);
+            app.bed.deviceSends(85, info);
+            app.open(app.pages().mainMenuPage);
+            app.open(app.pages().heatingOperatingProgramPage);
+            app.bed.ticks(2);
+            auto* view = app.screen<HeatingOperatingProgramView>();
+            ASSERT_NE(view, nullptr);
+            EXPECT_FALSE(view->showsTiles());
+            EXPECT_TRUE(test::writePreview(app, "heating",
+                                           std::string("HeatingOperatingProgram-") + notice.name + "-" + LANGUAGES[language]));
+            EXPECT_EQ(test::overwideTexts(view->getRootContainer()), std::vector<std::string>{});
+        }
+        app.bed.deviceSends(82, std::uint8_t{2});
+        app.bed.deviceSends(85, hc_info{});
     }
 }
 } // namespace

@@ -2,6 +2,7 @@
 #define TESTS_GUI_SCREENS_MAIN_HOMEBED_HPP
 
 #include "gui/pagemanager/Params.hpp"
+#include "gui/popups/PopupId.hpp"
 #include "gui/screens/main/MainView.hpp"
 #include "support/screen/AppTestBed.hpp"
 
@@ -81,6 +82,7 @@ public:
         app.bed.ticks(1);
     }
     void ticks(std::uint32_t count) { app.bed.ticks(count); }
+    bool panelLockedRaised() { return app.app.getPopupSystem().getManager().isActive(POPUP_PANEL_LOCKED); }
 
     AppTestBed app;
 };

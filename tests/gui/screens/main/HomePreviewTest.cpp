@@ -2,6 +2,7 @@
 
 #include "gui/screens/favourites/FavouritesMainView.hpp"
 #include "support/screen/TextFit.hpp"
+#include "../menu/TileWords.hpp"
 #include "../../../guicontrols/Gallery.hpp"
 
 #include <quillon/LanguageTable.hpp>
@@ -59,9 +60,11 @@ TEST(HomePreview, AllLanguagesFit)
         FavouritesMainView* favourites = home.app.screen<FavouritesMainView>();
         ASSERT_NE(favourites, nullptr);
         EXPECT_EQ(test::overwideTexts(favourites->getRootContainer()), std::vector<std::string>());
+        EXPECT_EQ(test::TileWords::brokenCaptions(favourites->getRootContainer()), std::vector<std::string>());
         keep(home.app, std::string("favourites2-") + LANGUAGE_NAMES[language]);
         home.click(test::HomeBed::LEFT_ARROW_X, test::HomeBed::BAR_Y);
         EXPECT_EQ(test::overwideTexts(favourites->getRootContainer()), std::vector<std::string>());
+        EXPECT_EQ(test::TileWords::brokenCaptions(favourites->getRootContainer()), std::vector<std::string>());
         keep(home.app, std::string("favourites1-") + LANGUAGE_NAMES[language]);
     }
 }

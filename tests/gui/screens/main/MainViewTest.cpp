@@ -209,6 +209,7 @@ TEST(MainView, PanelLock)
         {1, 400, 200, false, true}, // the setpoint still opens
         {1, 50, 30, false, true},   // the menu button
         {1, HomeBed::COMFORT_X, HomeBed::COMFORT_Y, false, true},
+        {1, HomeBed::ECONOMY_X, HomeBed::ECONOMY_Y, false, false}, // acts: its feedback on the home screen
         {1, HomeBed::PLUS_X, HomeBed::PLUS_Y, false, true},
         {1, HomeBed::MINUS_X, HomeBed::MINUS_Y, false, true},
         {1, HomeBed::LEFT_ARROW_X, HomeBed::BAR_Y, true, false},
@@ -239,7 +240,7 @@ TEST(MainView, PanelLock)
         home.ticks(1);
         MainView* view = home.view();
         home.app.bed.click(c.x, c.y);
-        EXPECT_EQ(view->getPanelLockedRequests() > 0, c.raises);
+        EXPECT_EQ(home.panelLockedRaised(), c.raises);
         home.ticks(1);
         if (c.x == HomeBed::HELP_X && c.y == HomeBed::BAR_Y) {
             EXPECT_EQ(view->getViewMode(), &view->getHelpMode()); // help opens at any level
@@ -263,7 +264,7 @@ TEST(MainView, NoPanelLockedPopupWhileWinkOrTestOperationRuns)
         home.click(400, 30);
         home.click(HomeBed::COMFORT_X, HomeBed::COMFORT_Y);
         home.click(HomeBed::LEFT_ARROW_X, HomeBed::BAR_Y);
-        EXPECT_EQ(home.view()->getPanelLockedRequests(), 0u);
+        EXPECT_FALSE(home.panelLockedRaised());
     }
 }
 

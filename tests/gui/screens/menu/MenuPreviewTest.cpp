@@ -1,6 +1,7 @@
 #include "gui/screens/menu/ScreenFixture.hpp"
 
 #include "support/screen/TextFit.hpp"
+#include "TileWords.hpp"
 
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pagemanager/Params.hpp"
@@ -36,6 +37,9 @@ protected:
         EXPECT_TRUE(guicontrols::test::writeGalleryBmp("../screen-previews/menu/" + name + "-" + std::to_string(language), 800, 480, pixels));
         for (const std::string& line : test::overwideTexts(screen->getRootContainer())) {
             ADD_FAILURE() << name << " in language " << language << ": " << line;
+        }
+        for (const std::string& line : test::TileWords::brokenCaptions(screen->getRootContainer())) {
+            ADD_FAILURE() << name << " in language " << language << ": tile " << line;
         }
     }
 };

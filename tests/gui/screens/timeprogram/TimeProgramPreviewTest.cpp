@@ -1,6 +1,7 @@
 #include "TimeProgramBed.hpp"
 
 #include "support/screen/TextFit.hpp"
+#include "../menu/TileWords.hpp"
 
 #include "gui/common/GenericView.hpp"
 #include "guicontrols/Palette.hpp"
@@ -84,6 +85,9 @@ TEST_F(Preview, EveryScreenInEveryLanguageFitsItsTexts)
             EXPECT_TRUE(writePreview(name));
             for (const std::string& line : test::overwideTexts(screen->getRootContainer())) {
                 ADD_FAILURE() << line;
+            }
+            for (const std::string& line : test::TileWords::brokenCaptions(screen->getRootContainer())) {
+                ADD_FAILURE() << "tile " << line;
             }
             // The bar's labels are no text fields: a label too wide shows at the button's edges.
             const GenericView* view = dynamic_cast<const GenericView*>(screen);
