@@ -79,6 +79,25 @@ inline bool hasLine(const std::vector<std::string>& lines, const std::string& st
 class InfoListBed : public timeprogram_test::TimeProgramBed
 {
 protected:
+    static constexpr std::uint32_t DEVICE_FLAGS = 96;
+
+    // The flags are the model's, which outlives the test: they go back as they were found.
+    void SetUp() override
+    {
+        TimeProgramBed::SetUp();
+        for (std::uint32_t flag = 0; flag < DEVICE_FLAGS; ++flag) {
+            flagsFound[flag] = devices().isPresent(flag);
+        }
+    }
+    void TearDown() override
+    {
+        for (std::uint32_t flag = 0; flag < DEVICE_FLAGS; ++flag) {
+            devices().setPresence(flag, flagsFound[flag]);
+        }
+        devices().takeChanged();
+        TimeProgramBed::TearDown();
+    }
+
     model::DeviceManager& devices() { return app.bed.model().getDeviceManager(); }
     model::ParameterGroups& groups() { return app.bed.model().getGroups(); }
 
@@ -111,6 +130,9 @@ protected:
         std::reverse(calls.begin(), calls.end());
         return calls;
     }
+
+private:
+    bool flagsFound[DEVICE_FLAGS] = {};
 };
 } // namespace infocircuit_test
 
