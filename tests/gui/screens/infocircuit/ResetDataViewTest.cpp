@@ -121,7 +121,7 @@ TEST_F(ResetDataScreen, DiagnosisWithEveryCounterResetsAllDetailsInItsOrder)
                                     "Incorrect circulation", "Difference temperature monitor", "ZR6 output 22",
                                     "ZR6 outp.22 starts", "All details"}));
     press(view, 11);
-    EXPECT_EQ(question(view), "Do you really want to reset All details?");
+    EXPECT_EQ(question(view), "Do you really want to reset\nAll details?");
     answer(view, ConfirmViewMode::YES_BUTTON);
     EXPECT_EQ(callsInSentOrder(),
               (Calls{"25", "33", "32", "34", "35", "36", "20", "22", "30", "37", "31"}));
@@ -160,9 +160,9 @@ TEST_F(ResetDataScreen, TheDiagnosisQuestionNamesTheCounterAndASingleResetSendsI
         const char* code;
     };
     const Case cases[] = {
-        {1, "Do you really want to reset Burner starts?", "22"},
-        {5, "Do you really want to reset Solar stagnation?", "32"},
-        {9, "Do you really want to reset ZR6 outp.22 starts?", "36"},
+        {1, "Do you really want to reset\nBurner starts?", "22"},
+        {5, "Do you really want to reset\nSolar stagnation?", "32"},
+        {9, "Do you really want to reset\nZR6 outp.22 starts?", "36"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.question);
@@ -179,7 +179,7 @@ TEST_F(ResetDataScreen, NoSendsNothingAndKeepsTheScrollPosition)
     setFlags({70, 28}, {});
     ResetDataView& view = open(1);
     press(view, 10);
-    EXPECT_EQ(question(view), "Do you really want to reset ZR6 outp.22 starts?");
+    EXPECT_EQ(question(view), "Do you really want to reset\nZR6 outp.22 starts?");
     const std::uint16_t offset = view.getScrollArea().getScrollOffset();
     ASSERT_GT(offset, 0);
     answer(view, ConfirmViewMode::NO_BUTTON);
