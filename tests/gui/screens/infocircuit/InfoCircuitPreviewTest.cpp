@@ -125,7 +125,7 @@ protected:
         for (const auto& t : texts) {
             lan_text value = {};
             std::memcpy(value.characters, t.value, std::strlen(t.value));
-            if (t.index >= 645) {
+            if (t.index == 645 || t.index == 647 || t.index == 648) { // the 16-byte texts
                 lan_password shorter = {};
                 std::memcpy(shorter.characters, t.value, std::strlen(t.value));
                 app.bed.deviceSends(t.index, shorter);
@@ -134,6 +134,7 @@ protected:
             }
         }
         app.bed.deviceSends(643, 0xFFFFFFFFu);
+        app.bed.deviceSends(644, 0x520A0C69u); // "10.12.105R"
         setFlags({0, 1, 2, 8, 28, 29, 30, 31, 32, 35, 36, 44, 50, 70}, {60, 64});
         unsigned short name[21] = {u'W', u'W', u'W', u'W', u'W', u'W', u'W', u'W', u'W', u'W',
                                    u'W', u'W', u'W', u'W', u'W', u'W', u'W', u'W', u'W', u'W'};
