@@ -1,22 +1,17 @@
 #include "gui/screens/infocircuit/HCxView.hpp"
 
-#include "gui/common/Functors.hpp"
 #include "gui/common/ShellContext.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/screens/timeprogram/TimeProgramPages.hpp"
 #include "gui/screens/infocircuit/WideLiteral.hpp"
-#include "helpers/WideFormat.hpp"
-
-#include <quillon/TypedText.hpp>
 
 namespace
 {
 using quillon::TextId;
 using quillon::WideChar;
+using guicontrols::providertexts::text;
 
-const TextId MODE_TEXTS[3] = {994, 882, 1122}; // "Information", "Diagnosis", "Status"
-const TextId FIRST_CIRCUIT_TEXT = 964;          // "Heating circuit 1", 2 and 3 follow
-const TextId HELP_TEXT = 712;
+const TextId FIRST_CIRCUIT_TEXT = 964; // "Heating circuit 1", 2 and 3 follow
 const TextId TIME_PROGRAM = 1189;
 const uint8_t BULLET = 1;
 const uint8_t PLAIN = 0;
@@ -24,12 +19,7 @@ const uint32_t GROUP_LINE = 1;
 const uint8_t EXTERNAL_SETPOINT_BIT = 0x08;
 const uint32_t NAME_UNITS = 2 * 21 + 1;
 
-const WideChar EMPTY[] = {0};
-
-const WideChar* text(TextId id)
-{
-    return quillon::TypedText(id).getText();
-}
+const WideChar* const EMPTY = guicontrols::providertexts::empty();
 
 // The title is shown as a format in which "%%" is one "%": a name's own "%" is doubled so
 // that it shows as typed.
@@ -68,46 +58,22 @@ HCxView::HCxView() : HCxView(listChoiceOfPage(ShellContext::current().pageManage
 }
 
 HCxView::HCxView(const ListChoice& choice)
-    : BaseView<HCxPresenter>(&Functors::getInstance().plain), title(), circuit(choice.circuit), timeProgramItem(0u)
+    : ModeListView<HCxPresenter>(choice), circuit(choice.circuit), timeProgramItem(0u)
 {
-    mode = choice.mode;
     if (choice.titled) {
-        formatTitle(choice);
+        formatCircuitTitle();
     }
 }
 
-void HCxView::formatTitle(const ListChoice& choice)
+// Information is titled by the circuit's own name where the user gave one.
+void HCxView::formatCircuitTitle()
 {
-    const WideChar* subject = text(static_cast<TextId>(FIRST_CIRCUIT_TEXT + circuit));
     WideChar name[NAME_UNITS];
     name[0] = 0;
-    if (choice.mode == LIST_MODE_INFORMATION) {
+    if (mode == LIST_MODE_INFORMATION) {
         doublePercents(name, NAME_UNITS, circuitName(circuit));
     }
-    if (name[0] != 0) {
-        subject = name;
-    }
-    helpers::formatWide(title, TITLE_UNITS, "%ls %ls", text(MODE_TEXTS[mode]), subject);
-}
-
-const quillon::WideChar* HCxView::getHelpText()
-{
-    return mode == LIST_MODE_STATUS ? nullptr : text(HELP_TEXT);
-}
-
-void HCxView::setupContent(guicontrols::Content& area)
-{
-    listControl.setPosition(0, 0, area.getWidth(), area.getHeight());
-    bindProviders();
-    configure();
-    area.add(listControl);
-}
-
-void HCxView::refresh()
-{
-    if (presenter->hasDataChanged()) {
-        configure();
-    }
+    formatTitle(name[0] != 0 ? name : text(static_cast<TextId>(FIRST_CIRCUIT_TEXT + circuit)));
 }
 
 void HCxView::bindProviders()

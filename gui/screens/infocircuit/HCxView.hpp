@@ -1,37 +1,28 @@
 #ifndef GUI_SCREENS_INFOCIRCUIT_HCXVIEW_HPP
 #define GUI_SCREENS_INFOCIRCUIT_HCXVIEW_HPP
 
-#include "gui/common/BaseView.hpp"
 #include "gui/screens/infocircuit/HCxPresenter.hpp"
-#include "gui/screens/infocircuit/ListChoice.hpp"
-#include "gui/screens/list/ListConfiguration.hpp"
+#include "gui/screens/infocircuit/ModeListView.hpp"
 #include "guicontrols/ButtonItem.hpp"
 #include "guicontrols/DateContentProvider.hpp"
 #include "guicontrols/EnumProvider.hpp"
 #include "guicontrols/HCInfoProvider.hpp"
 #include "guicontrols/HCVariableProvider.hpp"
-#include "guicontrols/IActionContentProvider.hpp"
 #include "guicontrols/NumericContentProvider.hpp"
 #include "guicontrols/SimpleTextProvider.hpp"
 
 // One heating circuit's program, states, temperatures, curve, pump, mixer and holiday dates,
 // in the Information, Diagnosis or Status order; one entry opens its time program read-only.
 // The same screen serves the three circuits: the page says which.
-class HCxView : public BaseView<HCxPresenter>, public guicontrols::IActionContentProvider, public ListConfiguration
+class HCxView : public ModeListView<HCxPresenter>
 {
 public:
-    static constexpr uint16_t TITLE_UNITS = 60;
     static constexpr uint32_t VALUE_UNITS = 20;
 
     HCxView();
     // Mode and circuit as given, for a list no page of the tree opens.
     explicit HCxView(const ListChoice& choice);
     ~HCxView() override {}
-
-    const quillon::WideChar* getTitle() override { return title; }
-    const quillon::WideChar* getHelpText() override;
-    void setupContent(guicontrols::Content& area) override;
-    void refresh() override;
 
     void configureInformation() override { buildList(Supply::ActualOnly); }
     void configureDiagnosis() override { buildList(Supply::WithSetpoint); }
@@ -44,6 +35,9 @@ public:
     uint8_t getCircuit() const { return circuit; }
     const guicontrols::ButtonItem& getActionItem() const { return timeProgramItem; }
 
+protected:
+    void bindProviders() override;
+
 private:
     enum class Supply
     {
@@ -54,8 +48,7 @@ private:
     template <typename T, dp_type D>
     using Numeric = guicontrols::NumericContentProvider<T, D, VALUE_UNITS>;
 
-    void formatTitle(const ListChoice& choice);
-    void bindProviders();
+    void formatCircuitTitle();
     void buildList(Supply supply);
     // The rows every mode begins with: program, active functions, status, the action, the
     // room heading.
@@ -67,7 +60,6 @@ private:
     bool hasRemoteControl();
     bool hasMixer() const { return circuit != 0; }
 
-    quillon::WideChar title[TITLE_UNITS];
     uint8_t circuit;
     guicontrols::SimpleTextProvider programHeading;
     guicontrols::SimpleTextProvider screedDrying;

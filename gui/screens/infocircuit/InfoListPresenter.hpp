@@ -25,6 +25,10 @@ public:
     // Both reports are taken on every call, so neither is reported again later.
     bool hasDataChanged() override;
     bool isAvailable(uint8_t flag) const;
+    // A solar system of kind 3 or 4.
+    bool hasLargeSolarSystem() const;
+    // Neither device that keeps the solar energy from being counted.
+    bool countsSolarEnergy() const;
 
 protected:
     // Watches the group and forgets device changes from before the list was built.

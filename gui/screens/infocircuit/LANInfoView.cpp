@@ -2,14 +2,14 @@
 
 #include "gui/common/Functors.hpp"
 #include "gui/screens/infocircuit/WideLiteral.hpp"
+#include "guicontrols/ProviderTexts.hpp"
 #include "helpers/WideFormat.hpp"
-
-#include <quillon/TypedText.hpp>
 
 namespace
 {
 using quillon::TextId;
 using quillon::WideChar;
+using guicontrols::providertexts::text;
 
 const TextId INFORMATION = 994;
 const TextId LAN = 1477;
@@ -40,10 +40,6 @@ enum TextLine
 const TextId TEXT_LABELS[LANInfoView::TEXT_LINES] = {1321, 1380, 1337, 1324, 1132, 1120, 1061,
                                                      1077, 1063, 1349, 1350, 1333, 1327, 1332};
 
-const WideChar* text(TextId id)
-{
-    return quillon::TypedText(id).getText();
-}
 } // namespace
 
 LANInfoView::LANInfoView() : BaseView<LANInfoPresenter>(&Functors::getInstance().plain), title()

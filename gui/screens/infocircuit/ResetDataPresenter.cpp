@@ -1,32 +1,18 @@
 #include "gui/screens/infocircuit/ResetDataPresenter.hpp"
 
+#include "gui/screens/infocircuit/SolarFlags.hpp"
 #include "model/DataModelManager.hpp"
 
 namespace
 {
-const uint8_t SOLAR_KIND_3 = 28;
-const uint8_t SOLAR_KIND_4 = 29;
-const uint8_t NO_ENERGY_A = 60;
-const uint8_t NO_ENERGY_B = 64;
-const uint8_t OUTSIDE_TEMPERATURE_VALID = 70;
 
 // The function code of each single counter, by ResetItem.
 const uint8_t CODES[RESET_ITEM_ALL] = {0x25, 0x20, 0x22, 0x30, 0x31, 0x33, 0x32, 0x34, 0x35, 0x37, 0x36};
 } // namespace
 
-bool ResetDataPresenter::hasLargeSolarSystem() const
-{
-    return isAvailable(SOLAR_KIND_3) || isAvailable(SOLAR_KIND_4);
-}
-
-bool ResetDataPresenter::hasSolarEnergy() const
-{
-    return hasLargeSolarSystem() && !isAvailable(NO_ENERGY_A) && !isAvailable(NO_ENERGY_B);
-}
-
 bool ResetDataPresenter::hasSubduedOutsideTemperature() const
 {
-    return isAvailable(OUTSIDE_TEMPERATURE_VALID);
+    return isAvailable(SolarFlags::OUTSIDE_TEMPERATURE_VALID);
 }
 
 void ResetDataPresenter::sendCode(uint8_t code)

@@ -39,9 +39,8 @@ public:
     // Every counter is asked of the device again.
     void refreshCounters() { counters().refreshAll(); }
 
-    // Device flags the lists and the sets follow.
-    bool hasLargeSolarSystem() const;
-    bool hasSolarEnergy() const;
+    // The solar energy has a counter of its own to reset.
+    bool hasSolarEnergy() const { return hasLargeSolarSystem() && countsSolarEnergy(); }
     bool hasSubduedOutsideTemperature() const;
 
 private:

@@ -3,14 +3,14 @@
 #include "gui/common/Functors.hpp"
 #include "gui/common/ShellContext.hpp"
 #include "gui/screens/infocircuit/WideLiteral.hpp"
+#include "guicontrols/ProviderTexts.hpp"
 #include "helpers/WideFormat.hpp"
-
-#include <quillon/TypedText.hpp>
 
 namespace
 {
 using quillon::TextId;
 using quillon::WideChar;
+using guicontrols::providertexts::text;
 
 const TextId INFORMATION_TITLE = 995; // "Information reset data"
 const TextId DIAGNOSIS_TITLE = 883;   // "Diagnosis reset data"
@@ -23,12 +23,6 @@ const uint8_t PLAIN = 0;
 const uint8_t YES = 1;
 const int16_t SPACING = 10;
 
-const WideChar EMPTY[] = {0};
-
-const WideChar* text(TextId id)
-{
-    return quillon::TypedText(id).getText();
-}
 } // namespace
 
 ResetDataView::ResetDataView() : ResetDataView(listChoiceOfPage(ShellContext::current().pageManager, OverviewUse::PageOnly))
@@ -85,7 +79,7 @@ void ResetDataView::bindProviders()
     differenceMonitor.set(info, text(1282), 13, PLAIN);
     output22Hours.set(info, text(1359), 11, PLAIN);
     output22Starts.set(info, text(1360), 10, PLAIN);
-    all.setTexts(text(1438), EMPTY, PLAIN);
+    all.setTexts(text(1438), guicontrols::providertexts::empty(), PLAIN);
 }
 
 void ResetDataView::configureInformation()

@@ -1,46 +1,22 @@
 #include "gui/screens/infocircuit/SolarView.hpp"
 
-#include "gui/common/Functors.hpp"
 #include "gui/common/ShellContext.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/screens/timeprogram/TimeProgramPages.hpp"
+#include "gui/screens/infocircuit/SolarFlags.hpp"
 #include "gui/screens/infocircuit/WideLiteral.hpp"
-#include "helpers/WideFormat.hpp"
-
-#include <quillon/TypedText.hpp>
 
 namespace
 {
 using quillon::TextId;
-using quillon::WideChar;
+using namespace SolarFlags;
+using guicontrols::providertexts::text;
 
-const TextId MODE_TEXTS[3] = {994, 882, 1122}; // "Information", "Diagnosis", "Status"
-const TextId SUBJECT = 1092;                    // "Solar energy"
-const TextId HELP_TEXT = 712;
+const TextId SUBJECT = 1092; // "Solar energy"
 const TextId ACTION_TEXTS[2] = {1361, 1123};
 const uint8_t BULLET = 1;
 const uint8_t PLAIN = 0;
 const uint32_t GROUP_LINE = 1;
-
-// Device flags of the solar lists.
-const uint8_t SOLAR_KIND_3 = 28;
-const uint8_t SOLAR_KIND_4 = 29;
-const uint8_t PUMP_WITHOUT_SPEED = 30;
-const uint8_t PUMP_WITH_SPEED = 31;
-const uint8_t OUTPUT_22 = 32;
-const uint8_t SENSOR_7 = 35;
-const uint8_t SENSOR_10 = 36;
-const uint8_t PUMP_STATUS_PAGE = 44;
-const uint8_t ABSORBER_SURFACE = 50;
-const uint8_t NO_ENERGY_A = 60;
-const uint8_t NO_ENERGY_B = 64;
-
-const WideChar EMPTY[] = {0};
-
-const WideChar* text(TextId id)
-{
-    return quillon::TypedText(id).getText();
-}
 } // namespace
 
 SolarView::SolarView() : SolarView(listChoiceOfPage(ShellContext::current().pageManager, OverviewUse::StatusFromOverview))
@@ -48,31 +24,10 @@ SolarView::SolarView() : SolarView(listChoiceOfPage(ShellContext::current().page
 }
 
 SolarView::SolarView(const ListChoice& choice)
-    : BaseView<SolarPresenter>(&Functors::getInstance().plain), title(), actions{guicontrols::ButtonItem(0u), guicontrols::ButtonItem(1u)}
+    : ModeListView<SolarPresenter>(choice), actions{guicontrols::ButtonItem(0u), guicontrols::ButtonItem(1u)}
 {
-    mode = choice.mode;
     if (choice.titled) {
-        helpers::formatWide(title, TITLE_UNITS, "%ls %ls", text(MODE_TEXTS[mode]), text(SUBJECT));
-    }
-}
-
-const quillon::WideChar* SolarView::getHelpText()
-{
-    return mode == LIST_MODE_STATUS ? nullptr : text(HELP_TEXT);
-}
-
-void SolarView::setupContent(guicontrols::Content& area)
-{
-    listControl.setPosition(0, 0, area.getWidth(), area.getHeight());
-    bindProviders();
-    configure();
-    area.add(listControl);
-}
-
-void SolarView::refresh()
-{
-    if (presenter->hasDataChanged()) {
-        configure();
+        formatTitle(text(SUBJECT));
     }
 }
 
@@ -91,7 +46,7 @@ void SolarView::bindProviders()
     pumpState.set(info, text(1096), 14, PLAIN);
     pumpSpeed.set(info, text(1283), 0, PLAIN);
     suppressionDhw.set(info, text(1319), 15, PLAIN);
-    output22Heading.setTexts(text(1359), EMPTY, PLAIN);
+    output22Heading.setTexts(text(1359), guicontrols::providertexts::empty(), PLAIN);
     output22Status.set(info, text(1279), 18, BULLET);
     output22Hours.set(info, text(841), 11, BULLET);
     output22Starts.set(info, text(1360), 10, BULLET);
@@ -102,16 +57,6 @@ void SolarView::bindProviders()
     absorberSurface.set(&solar.absorberSurface, text(805), wide(u"%.2f m²"), 1.0f, PLAIN, 0, 0);
     actions[ENERGY_HISTORY].setProvider(this, ENERGY_HISTORY);
     actions[PUMP_STATUS].setProvider(this, PUMP_STATUS);
-}
-
-bool SolarView::hasLargeSystem() const
-{
-    return has(SOLAR_KIND_3) || has(SOLAR_KIND_4);
-}
-
-bool SolarView::hasSolarEnergy() const
-{
-    return !has(NO_ENERGY_A) && !has(NO_ENERGY_B);
 }
 
 void SolarView::addPumpLines()
@@ -154,7 +99,7 @@ void SolarView::configureInformation()
         addSubLine(&output22Hours);
     }
     addSensorLines();
-    if (has(SOLAR_KIND_4)) {
+    if (has(KIND_4)) {
         addLine(&suppressionHeating);
     }
     if (has(ABSORBER_SURFACE)) {
@@ -218,7 +163,7 @@ void SolarView::configureStatus()
 
 const quillon::WideChar* SolarView::getText(uint32_t index)
 {
-    return index <= PUMP_STATUS ? text(ACTION_TEXTS[index]) : EMPTY;
+    return index <= PUMP_STATUS ? text(ACTION_TEXTS[index]) : guicontrols::providertexts::empty();
 }
 
 void SolarView::execute(uint32_t index)

@@ -1,12 +1,9 @@
 #ifndef GUI_SCREENS_INFOCIRCUIT_SOLARVIEW_HPP
 #define GUI_SCREENS_INFOCIRCUIT_SOLARVIEW_HPP
 
-#include "gui/common/BaseView.hpp"
-#include "gui/screens/infocircuit/ListChoice.hpp"
+#include "gui/screens/infocircuit/ModeListView.hpp"
 #include "gui/screens/infocircuit/SolarPresenter.hpp"
-#include "gui/screens/list/ListConfiguration.hpp"
 #include "guicontrols/ButtonItem.hpp"
-#include "guicontrols/IActionContentProvider.hpp"
 #include "guicontrols/NumericContentProvider.hpp"
 #include "guicontrols/SimpleTextProvider.hpp"
 #include "guicontrols/SolarDataProvider.hpp"
@@ -14,10 +11,9 @@
 // The solar system's temperatures, pump, counters and output 22 in the Information,
 // Diagnosis or Status order; lines of absent devices are left out. Two entries open the
 // solar energy history and the pump's status.
-class SolarView : public BaseView<SolarPresenter>, public guicontrols::IActionContentProvider, public ListConfiguration
+class SolarView : public ModeListView<SolarPresenter>
 {
 public:
-    static constexpr uint16_t TITLE_UNITS = 60;
     static constexpr uint32_t VALUE_UNITS = 20;
     static constexpr uint32_t ENERGY_HISTORY = 0;
     static constexpr uint32_t PUMP_STATUS = 1;
@@ -26,11 +22,6 @@ public:
     // The mode as given, for a list no page of the tree opens.
     explicit SolarView(const ListChoice& choice);
     ~SolarView() override {}
-
-    const quillon::WideChar* getTitle() override { return title; }
-    const quillon::WideChar* getHelpText() override;
-    void setupContent(guicontrols::Content& area) override;
-    void refresh() override;
 
     void configureInformation() override;
     void configureDiagnosis() override;
@@ -42,16 +33,17 @@ public:
 
     const guicontrols::ButtonItem& getActionItem(uint32_t index) const { return actions[index]; }
 
+protected:
+    void bindProviders() override;
+
 private:
-    void bindProviders();
     bool has(uint8_t flag) const { return presenter->isAvailable(flag); }
-    bool hasLargeSystem() const;
-    bool hasSolarEnergy() const;
+    bool hasLargeSystem() const { return presenter->hasLargeSolarSystem(); }
+    bool hasSolarEnergy() const { return presenter->countsSolarEnergy(); }
     // The pump's on/off or speed line, then the DHW suppression.
     void addPumpLines();
     void addSensorLines();
 
-    quillon::WideChar title[TITLE_UNITS];
     guicontrols::ButtonItem actions[2];
     guicontrols::SolarDataProvider collector;
     guicontrols::SolarDataProvider solarDhw;
