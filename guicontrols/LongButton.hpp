@@ -37,6 +37,7 @@ public:
     // xOffset moves the icon from the centre while it stays on the button.
     void setIcon(const quillon::Bitmap& bitmap, int16_t xOffset);
     const quillon::WideChar* getText() const { return mainText; }
+    const quillon::WideChar* getValueText() const { return valueText; }
 
 protected:
     // Where the three texts go: after an icon placed at the left end, else 25 px in.

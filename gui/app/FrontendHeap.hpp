@@ -28,6 +28,14 @@
 #include "gui/screens/heating/HeatingHolidayProgramView.hpp"
 #include "gui/screens/heating/HeatingOperatingProgramPresenter.hpp"
 #include "gui/screens/heating/HeatingOperatingProgramView.hpp"
+#include "gui/screens/infocircuit/HCxPresenter.hpp"
+#include "gui/screens/infocircuit/HCxView.hpp"
+#include "gui/screens/infocircuit/LANInfoPresenter.hpp"
+#include "gui/screens/infocircuit/LANInfoView.hpp"
+#include "gui/screens/infocircuit/ResetDataPresenter.hpp"
+#include "gui/screens/infocircuit/ResetDataView.hpp"
+#include "gui/screens/infocircuit/SolarPresenter.hpp"
+#include "gui/screens/infocircuit/SolarView.hpp"
 #include "gui/screens/histogram/ElectricEnergyConsumptionDetailsPresenter.hpp"
 #include "gui/screens/histogram/ElectricEnergyConsumptionDetailsView.hpp"
 #include "gui/screens/histogram/ElectricEnergyConsumptionOverviewPresenter.hpp"
@@ -153,6 +161,10 @@ public:
         BufferLoadPresenter,
         EnergyBalanceNotePresenter,
         EnergyCockpitPresenter,
+        HCxPresenter,
+        LANInfoPresenter,
+        ResetDataPresenter,
+        SolarPresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
         StartupView,
@@ -198,6 +210,10 @@ public:
         BufferLoadView,
         EnergyBalanceNoteView,
         EnergyCockpitView,
+        HCxView,
+        LANInfoView,
+        ResetDataView,
+        SolarView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

@@ -112,10 +112,6 @@ const uint16_t INTERIM[] = {
     44, // CylinderStratification
     45, // DHW
     46, // General
-    47, // HCx
-    48, // LANInfo
-    49, // ResetData
-    50, // Solar
     53, // Level2Password
     54, // ResetPasswords
     55, // ServiceLevelPassword

@@ -30,6 +30,14 @@
 #include "gui/screens/heating/HeatingHolidayProgramView.hpp"
 #include "gui/screens/heating/HeatingOperatingProgramPresenter.hpp"
 #include "gui/screens/heating/HeatingOperatingProgramView.hpp"
+#include "gui/screens/infocircuit/HCxPresenter.hpp"
+#include "gui/screens/infocircuit/HCxView.hpp"
+#include "gui/screens/infocircuit/LANInfoPresenter.hpp"
+#include "gui/screens/infocircuit/LANInfoView.hpp"
+#include "gui/screens/infocircuit/ResetDataPresenter.hpp"
+#include "gui/screens/infocircuit/ResetDataView.hpp"
+#include "gui/screens/infocircuit/SolarPresenter.hpp"
+#include "gui/screens/infocircuit/SolarView.hpp"
 #include "gui/screens/histogram/ElectricEnergyConsumptionDetailsPresenter.hpp"
 #include "gui/screens/histogram/ElectricEnergyConsumptionDetailsView.hpp"
 #include "gui/screens/histogram/ElectricEnergyConsumptionOverviewPresenter.hpp"
@@ -179,6 +187,10 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     case 33: buildScreen<HeatingHolidayProgramView, HeatingHolidayProgramPresenter>(screen, presenter, heap, transition, model); break;
     case 35: buildScreen<HeatingOperatingProgramView, HeatingOperatingProgramPresenter>(screen, presenter, heap, transition, model); break;
     case 41: buildScreen<ContactDataShowView, ContactDataShowPresenter>(screen, presenter, heap, transition, model); break;
+    case 47: buildScreen<HCxView, HCxPresenter>(screen, presenter, heap, transition, model); break;
+    case 48: buildScreen<LANInfoView, LANInfoPresenter>(screen, presenter, heap, transition, model); break;
+    case 49: buildScreen<ResetDataView, ResetDataPresenter>(screen, presenter, heap, transition, model); break;
+    case 50: buildScreen<SolarView, SolarPresenter>(screen, presenter, heap, transition, model); break;
     default:
         buildInterimScreen(id, screen, presenter, heap, transition, model);
         return;
