@@ -13,6 +13,7 @@ TEST(Assert, SourcePathIsCutAtTheExtensionOnly)
     const Case cases[] = {
         {QUILLON_SOURCE_ROOT "framework/source/quillon/containers/Container.cpp", 256,
          "framework/source/quillon/containers/Container"},
+        {"../../framework/source/quillon/Assert.cpp", 256, "framework/source/quillon/Assert"}, // from a build folder
         {"elsewhere/dir.d/File", 256, "elsewhere/dir.d/File"}, // a dot in a folder is no extension
         {"a/Long.hpp", 4, "a/L"},                             // cut to capacity, terminated
     };

@@ -19,6 +19,11 @@ void sourcePathWithoutExtension(const char* file, char* out, unsigned capacity)
     const size_t rootLength = std::strlen(QUILLON_SOURCE_ROOT);
     if (rootLength > 0 && std::strncmp(file, QUILLON_SOURCE_ROOT, rootLength) == 0) {
         start = file + rootLength;
+    } else {
+        // A compiler cache may compile with paths relative to the build folder: "../framework/..."
+        while (std::strncmp(start, "../", 3) == 0) {
+            start += 3;
+        }
     }
     size_t length = std::strlen(start);
     const char* dot = std::strrchr(start, '.');
