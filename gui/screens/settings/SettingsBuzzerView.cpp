@@ -1,0 +1,48 @@
+#include "gui/screens/settings/SettingsBuzzerView.hpp"
+
+#include "gui/common/Functors.hpp"
+#include "gui/pagemanager/PageManager.hpp"
+
+#include <quillon/TypedText.hpp>
+
+namespace
+{
+const quillon::TextId TEXT_ON = 902;
+const quillon::TextId TEXT_OFF = 825;
+const quillon::TextId TEXT_HELP = 779;
+} // namespace
+
+SettingsBuzzerView::SettingsBuzzerView() : BaseView<SettingsBuzzerPresenter>(&Functors::getInstance().plain), tileSelector(2)
+{
+}
+
+const quillon::WideChar* SettingsBuzzerView::getHelpText()
+{
+    return quillon::TypedText(TEXT_HELP).getText();
+}
+
+void SettingsBuzzerView::setupContent(guicontrols::Content& area)
+{
+    tileSelector.setTile(ON_TILE, quillon::TypedText(TEXT_ON), quillon::Bitmap(quillon::BITMAP_NONE));
+    tileSelector.setTile(OFF_TILE, quillon::TypedText(TEXT_OFF), quillon::Bitmap(quillon::BITMAP_NONE));
+    tileSelector.setSelectedTile(presenter->isBuzzerOn() ? ON_TILE : OFF_TILE);
+    tileSelector.layoutIn(area);
+}
+
+void SettingsBuzzerView::setupBottomBar(guicontrols::BottomBar& bar)
+{
+    GenericView::setupBottomBar(bar);
+    bar.setButtonIcon(OK_BUTTON, ACCEPT_ICON);
+}
+
+void SettingsBuzzerView::onBottomBarButton(int index)
+{
+    if (index != OK_BUTTON) {
+        GenericView::onBottomBarButton(index);
+        return;
+    }
+    presenter->setBuzzerOn(tileSelector.getSelectedTile() == ON_TILE);
+    if (pageManager != nullptr) {
+        pageManager->back();
+    }
+}
