@@ -6,6 +6,7 @@
 
 #include "gui/common/GenericView.hpp"
 #include "gui/screens/menu/MenuView.hpp"
+#include "guicontrols/CustomKeyboard.hpp"
 #include "model/dpt/DataPointTable.hpp"
 #include "model/link/DeviceLink.hpp"
 #include "model/link/LinkFrame.hpp"
@@ -204,6 +205,30 @@ protected:
         app.open(app.pages().mainMenuPage);
         app.open(app.pages().settingsMenuPage);
         app.bed.ticks(1);
+    }
+
+    // Taps the keys of the letters as the keyboard shows them now.
+    void type(const guicontrols::CustomKeyboard& keyboard, const std::u16string& letters)
+    {
+        for (char16_t letter : letters) {
+            bool found = false;
+            for (std::uint8_t i = 0; i < guicontrols::CustomKeyboard::CHARACTER_KEY_COUNT && !found; ++i) {
+                if (keyboard.getCharacterKey(i).getCharacter() == letter) {
+                    tap(keyboard.getCharacterKey(i));
+                    found = true;
+                }
+            }
+            ASSERT_TRUE(found) << "no key for a letter";
+        }
+    }
+    // Backspace, at the keyboard's top right.
+    void erase(const guicontrols::CustomKeyboard& keyboard, int count)
+    {
+        const quillon::Rectangle r = keyboard.getAbsoluteRect();
+        for (int i = 0; i < count; ++i) {
+            app.bed.click(static_cast<std::int16_t>(r.x + 724 + 35), static_cast<std::int16_t>(r.y + 20 + 35));
+            app.bed.ticks(2);
+        }
     }
 
     std::u16string title() { return str(frame()->getTopBar().getTitleField().getText()); }
