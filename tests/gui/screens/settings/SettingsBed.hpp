@@ -10,6 +10,7 @@
 #include "model/dpt/DataPointTable.hpp"
 #include "model/link/DeviceLink.hpp"
 #include "model/link/LinkFrame.hpp"
+#include "model/settings/SettingsStorage.hpp"
 #include "simulator/board/Board.hpp"
 
 #include <quillon/Drawable.hpp>
@@ -18,6 +19,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -83,6 +86,42 @@ struct TestClock
     }
 };
 
+// A settings EEPROM of the test's own that keeps its writes, unlike the board's, and logs
+// which pages were written in which order.
+struct KeptPages
+{
+    static std::vector<std::uint8_t>& written()
+    {
+        static std::vector<std::uint8_t> pages;
+        return pages;
+    }
+    static std::uint8_t (&image())[BOARD_EEPROM_PAGES][BOARD_EEPROM_PAGE_SIZE]
+    {
+        static std::uint8_t bytes[BOARD_EEPROM_PAGES][BOARD_EEPROM_PAGE_SIZE];
+        return bytes;
+    }
+    static const model::SettingsPages& pages()
+    {
+        static const model::SettingsPages logged = {
+            [] {}, [] {},
+            [](std::uint8_t page, void* destination, std::uint8_t length) -> std::uint8_t {
+                std::memcpy(destination, image()[page], length);
+                return 1;
+            },
+            [](std::uint8_t page, const void* source, std::uint8_t length) -> std::uint8_t {
+                std::memcpy(image()[page], source, length);
+                written().push_back(page);
+                return 1;
+            },
+            [](std::uint8_t page) -> std::uint8_t {
+                std::memset(image()[page], 0xFF, BOARD_EEPROM_PAGE_SIZE);
+                return 1;
+            },
+        };
+        return logged;
+    }
+};
+
 inline std::u16string str(const quillon::WideChar* text)
 {
     return text != nullptr ? quillon::test::text(text) : std::u16string(u"<null>");
@@ -99,21 +138,23 @@ protected:
 
     void SetUp() override
     {
-        static rtosQueueHandle tx = rtosQueueCreate(70, sizeof(DeviceFrame), QUEUE_TYPE_BASE);
-        txQueue = tx;
-        linkSetTxQueue(txQueue);
-        dptSetSenders(DptSenders{recordWrite, recordRead, recordRead});
-        takeCalls();
-        deviceWrites().clear();
-        deviceReads().clear();
         TestClock::now() = helpers::DateTime(2026, 3, 14, 10, 20, 30);
         TestClock::written().clear();
         TestClock::refuses() = false;
-        app.bed.model().getTimeManager().useClock(TestClock::clock());
         for (std::uint32_t id = 0; id < DEVICE_FLAGS; ++id) {
             presentBefore.push_back(devices().isPresent(id));
         }
+        observe();
         app.bed.setLanguage(quillon::LANGUAGE_ENGLISH); // the stored language is German
+    }
+
+    // The program started again on the same settings store: a new application and model
+    // init, the language the stored one.
+    void restart()
+    {
+        app.~AppTestBed();
+        new (&app) test::AppTestBed();
+        observe();
     }
 
     void TearDown() override
@@ -243,6 +284,18 @@ protected:
     rtosQueueHandle txQueue = nullptr;
 
 private:
+    void observe()
+    {
+        static rtosQueueHandle tx = rtosQueueCreate(70, sizeof(DeviceFrame), QUEUE_TYPE_BASE);
+        txQueue = tx;
+        linkSetTxQueue(txQueue);
+        dptSetSenders(DptSenders{recordWrite, recordRead, recordRead});
+        takeCalls();
+        deviceWrites().clear();
+        deviceReads().clear();
+        app.bed.model().getTimeManager().useClock(TestClock::clock());
+    }
+
     static int recordWrite(std::uint16_t address, const void* data, std::uint32_t n)
     {
         const std::uint8_t* bytes = static_cast<const std::uint8_t*>(data);

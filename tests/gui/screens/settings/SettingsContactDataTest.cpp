@@ -1,49 +1,12 @@
 #include "SettingsBed.hpp"
 
 #include "gui/screens/settings/SettingsContactDataView.hpp"
-#include "model/settings/SettingsStorage.hpp"
 
 namespace settings_test
 {
 namespace
 {
 const std::uint16_t SETTINGS_MENU = 14;
-
-// Page writes of the settings EEPROM, kept, so that a test sees which settings went there
-// and in which order.
-struct LoggedPages
-{
-    static std::vector<std::uint8_t>& written()
-    {
-        static std::vector<std::uint8_t> pages;
-        return pages;
-    }
-    static std::uint8_t (&image())[BOARD_EEPROM_PAGES][BOARD_EEPROM_PAGE_SIZE]
-    {
-        static std::uint8_t bytes[BOARD_EEPROM_PAGES][BOARD_EEPROM_PAGE_SIZE];
-        return bytes;
-    }
-    static const model::SettingsPages& pages()
-    {
-        static const model::SettingsPages logged = {
-            [] {}, [] {},
-            [](std::uint8_t page, void* destination, std::uint8_t length) -> std::uint8_t {
-                std::memcpy(destination, image()[page], length);
-                return 1;
-            },
-            [](std::uint8_t page, const void* source, std::uint8_t length) -> std::uint8_t {
-                std::memcpy(image()[page], source, length);
-                written().push_back(page);
-                return 1;
-            },
-            [](std::uint8_t page) -> std::uint8_t {
-                std::memset(image()[page], 0xFF, BOARD_EEPROM_PAGE_SIZE);
-                return 1;
-            },
-        };
-        return logged;
-    }
-};
 
 class ContactData : public SettingsBed
 {
@@ -122,19 +85,19 @@ TEST_F(ContactData, CancellingTheKeyboardKeepsTheRow)
 TEST_F(ContactData, AcceptStoresEveryRowInOrderConfirmsAndGoesBack)
 {
     model::SettingsStorage& store = model::SettingsStorage::getInstance();
-    std::memset(LoggedPages::image(), 0, sizeof(LoggedPages::image()));
-    store.usePages(LoggedPages::pages());
+    std::memset(KeptPages::image(), 0, sizeof(KeptPages::image()));
+    store.usePages(KeptPages::pages());
     store.init();
     settings().mobile.set(reinterpret_cast<const quillon::WideChar*>(u"0171"));
-    LoggedPages::written().clear();
+    KeptPages::written().clear();
 
     SettingsContactDataView& view = open();
     edit(view, 3, u"mail", KeyboardViewMode::ACCEPT_BUTTON);
     edit(view, 0, u"meier", KeyboardViewMode::ACCEPT_BUTTON);
-    EXPECT_TRUE(LoggedPages::written().empty()); // nothing before OK
+    EXPECT_TRUE(KeptPages::written().empty()); // nothing before OK
     tapBottomButton(5);
     EXPECT_EQ(stored(), (std::vector<std::u16string>{u"meier", u"", u"0171", u"mail"}));
-    EXPECT_EQ(LoggedPages::written(), (std::vector<std::uint8_t>{model::SettingIds::NAME, model::SettingIds::EMAIL}));
+    EXPECT_EQ(KeptPages::written(), (std::vector<std::uint8_t>{model::SettingIds::NAME, model::SettingIds::EMAIL}));
     ASSERT_TRUE(feedbackShown());
     EXPECT_EQ(feedbackMessage(), u"Contact details accepted");
     app.bed.ticks(260);
