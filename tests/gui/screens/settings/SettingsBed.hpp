@@ -222,7 +222,7 @@ protected:
     GenericView* frame() { return dynamic_cast<GenericView*>(app.app.getCurrentScreen()); }
     std::uint16_t shownPage() { return app.app.getShownPageId(); }
 
-    // The tile of the shown menu with this label, paged to when it lies on a later page.
+    // The tile of the shown menu with this label, paged to until it lies wholly in view.
     void tapMenuItem(const std::u16string& label)
     {
         MenuView* menu = app.screen<MenuView>();
@@ -231,7 +231,7 @@ protected:
             if (str(menu->getTile(i).getText()) != label) {
                 continue;
             }
-            while (menu->getTile(i).getAbsoluteRect().x >= 800) {
+            while (menu->getTile(i).getAbsoluteRect().right() > 800) {
                 tapBottomButton(GenericView::SCROLL_ON_BUTTON);
             }
             tap(menu->getTile(i));
