@@ -56,18 +56,7 @@ protected:
         }
         FAIL() << "no menu tile for text " << label;
     }
-    Picture headless()
-    {
-        Picture picture;
-        picture.width = SCREEN_WIDTH;
-        picture.height = SCREEN_HEIGHT;
-        for (int y = 0; y < SCREEN_HEIGHT; y++) {
-            for (int x = 0; x < SCREEN_WIDTH; x++) {
-                picture.pixels.push_back(mirror.bed.frame().at(int16_t(x), int16_t(y)));
-            }
-        }
-        return picture;
-    }
+    Picture headless() { return frameOf(mirror); }
 
     test::AppTestBed mirror;
 };

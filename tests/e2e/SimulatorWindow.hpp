@@ -13,6 +13,11 @@
 #include <sys/types.h>
 #include <vector>
 
+namespace test
+{
+class AppTestBed;
+}
+
 // The built program in a real X window: the fixture runs its own X server, starts the program in
 // a scratch folder, drives it as a user would with xdotool and reads its F3 screenshots.
 namespace e2e
@@ -47,6 +52,8 @@ struct Picture
 bool readBmp(const fs::path& path, Picture& picture);
 // The real application drawn headlessly with the same assets, after the given frames.
 Picture headlessScreen(uint32_t frames);
+// What a headless application shows now.
+Picture frameOf(test::AppTestBed& shell);
 int differingPixels(const Picture& a, const Picture& b, const quillon::Rectangle& area, bool inside);
 int drawnPixels(const Picture& picture, const quillon::Rectangle& area);
 

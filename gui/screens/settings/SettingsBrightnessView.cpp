@@ -6,7 +6,7 @@
 #include <quillon/WideString.hpp>
 
 SettingsBrightnessView::SettingsBrightnessView(quillon::TextId feedback, int32_t maximum)
-    : BaseView<SettingsBrightnessPresenter>(&Functors::getInstance().plain),
+    : SettingsAcceptView<SettingsBrightnessPresenter>(&Functors::getInstance().plain),
       feedbackText(feedback),
       maximum(maximum),
       valueText()
@@ -22,18 +22,8 @@ void SettingsBrightnessView::setupContent(guicontrols::Content& area)
     area.add(backlightEdit);
 }
 
-void SettingsBrightnessView::setupBottomBar(guicontrols::BottomBar& bar)
+void SettingsBrightnessView::onAccept()
 {
-    GenericView::setupBottomBar(bar);
-    bar.setButtonIcon(OK_BUTTON, ACCEPT_ICON);
-}
-
-void SettingsBrightnessView::onBottomBarButton(int index)
-{
-    if (index != OK_BUTTON) {
-        GenericView::onBottomBarButton(index);
-        return;
-    }
     const int32_t value = backlightEdit.getValue();
     presenter->setBrightness(static_cast<uint8_t>(value));
     quillon::WideString::snprintf(valueText, VALUE_UNITS, "%d", static_cast<int>(value));

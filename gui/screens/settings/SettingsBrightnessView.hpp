@@ -1,29 +1,26 @@
 #ifndef GUI_SCREENS_SETTINGS_SETTINGSBRIGHTNESSVIEW_HPP
 #define GUI_SCREENS_SETTINGS_SETTINGSBRIGHTNESSVIEW_HPP
 
-#include "gui/common/BaseView.hpp"
 #include "gui/screens/settings/SettingsBrightnessPresenter.hpp"
+#include "gui/screens/settings/SettingsAcceptView.hpp"
 #include "guicontrols/BacklightEdit.hpp"
 
 // A backlight editor whose every step shows at once; OK stores the value and names it in a
 // feedback, back and home store nothing. A variant gives its texts and its top value.
-class SettingsBrightnessView : public BaseView<SettingsBrightnessPresenter>
+class SettingsBrightnessView : public SettingsAcceptView<SettingsBrightnessPresenter>
 {
 public:
     static const int16_t EDIT_X = 146;
     static const int16_t EDIT_Y = 46;
-    static const uint8_t OK_BUTTON = 5;
-    static const quillon::BitmapId ACCEPT_ICON = 210;
 
     ~SettingsBrightnessView() override {}
 
     void setupContent(guicontrols::Content& area) override;
-    void setupBottomBar(guicontrols::BottomBar& bar) override;
-    void onBottomBarButton(int index) override;
 
     const guicontrols::BacklightEdit& getBacklightEdit() const { return backlightEdit; }
 
 protected:
+    void onAccept() override;
     SettingsBrightnessView(quillon::TextId feedback, int32_t maximum);
 
 private:

@@ -12,7 +12,7 @@ const quillon::TextId TEXT_OFF = 825;
 const quillon::TextId TEXT_HELP = 779;
 } // namespace
 
-SettingsBuzzerView::SettingsBuzzerView() : BaseView<SettingsBuzzerPresenter>(&Functors::getInstance().plain), tileSelector(2)
+SettingsBuzzerView::SettingsBuzzerView() : SettingsAcceptView<SettingsBuzzerPresenter>(&Functors::getInstance().plain), tileSelector(2)
 {
 }
 
@@ -29,18 +29,8 @@ void SettingsBuzzerView::setupContent(guicontrols::Content& area)
     tileSelector.layoutIn(area);
 }
 
-void SettingsBuzzerView::setupBottomBar(guicontrols::BottomBar& bar)
+void SettingsBuzzerView::onAccept()
 {
-    GenericView::setupBottomBar(bar);
-    bar.setButtonIcon(OK_BUTTON, ACCEPT_ICON);
-}
-
-void SettingsBuzzerView::onBottomBarButton(int index)
-{
-    if (index != OK_BUTTON) {
-        GenericView::onBottomBarButton(index);
-        return;
-    }
     presenter->setBuzzerOn(tileSelector.getSelectedTile() == ON_TILE);
     if (pageManager != nullptr) {
         pageManager->back();

@@ -23,7 +23,7 @@ const uint16_t ROW_SPACING = 2;
 } // namespace
 
 SettingsContactDataView::SettingsContactDataView()
-    : BaseView<SettingsContactDataPresenter>(&Functors::getInstance().plain),
+    : SettingsAcceptView<SettingsContactDataPresenter>(&Functors::getInstance().plain),
       editedRow(NO_ROW),
       keyboardMode(*this),
       rowCallback(this, &SettingsContactDataView::onRowClicked)
@@ -68,18 +68,8 @@ void SettingsContactDataView::setupContent(guicontrols::Content& area)
     area.invalidate();
 }
 
-void SettingsContactDataView::setupBottomBar(guicontrols::BottomBar& bar)
+void SettingsContactDataView::onAccept()
 {
-    GenericView::setupBottomBar(bar);
-    bar.setButtonIcon(OK_BUTTON, ACCEPT_ICON);
-}
-
-void SettingsContactDataView::onBottomBarButton(int index)
-{
-    if (index != OK_BUTTON) {
-        GenericView::onBottomBarButton(index);
-        return;
-    }
     presenter->save();
     showFeedback(quillon::TypedText(TEXT_ACCEPTED).getText());
 }

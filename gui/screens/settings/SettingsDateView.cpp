@@ -11,7 +11,7 @@ const quillon::TextId TEXT_HELP = 700;
 const quillon::TextId TEXT_DATE_ACCEPTED = 1447;
 } // namespace
 
-SettingsDateView::SettingsDateView() : BaseView<SettingsDatePresenter>(&Functors::getInstance().plain) {}
+SettingsDateView::SettingsDateView() : SettingsAcceptView<SettingsDatePresenter>(&Functors::getInstance().plain) {}
 
 const quillon::WideChar* SettingsDateView::getHelpText()
 {
@@ -25,18 +25,8 @@ void SettingsDateView::setupContent(guicontrols::Content& area)
     area.add(dateEdit);
 }
 
-void SettingsDateView::setupBottomBar(guicontrols::BottomBar& bar)
+void SettingsDateView::onAccept()
 {
-    GenericView::setupBottomBar(bar);
-    bar.setButtonIcon(OK_BUTTON, ACCEPT_ICON);
-}
-
-void SettingsDateView::onBottomBarButton(int index)
-{
-    if (index != OK_BUTTON) {
-        GenericView::onBottomBarButton(index);
-        return;
-    }
     // "Date accepted" only for a date the clock took; a refused one goes back at once.
     if (presenter->setDateTime(dateEdit.getDate())) {
         showFeedback(quillon::TypedText(TEXT_DATE_ACCEPTED).getText());

@@ -7,7 +7,7 @@
 #include <quillon/TypedText.hpp>
 
 SettingsLanguageView::SettingsLanguageView()
-    : BaseView<SettingsLanguagePresenter>(&Functors::getInstance().plain),
+    : SettingsAcceptView<SettingsLanguagePresenter>(&Functors::getInstance().plain),
       tileCallback(this, &SettingsLanguageView::onTileClicked)
 {
 }
@@ -33,35 +33,32 @@ void SettingsLanguageView::setupContent(guicontrols::Content& area)
 
 void SettingsLanguageView::setupBottomBar(guicontrols::BottomBar& bar)
 {
-    GenericView::setupBottomBar(bar);
-    bar.setButtonIcon(OK_BUTTON, ACCEPT_ICON);
+    SettingsAcceptView<SettingsLanguagePresenter>::setupBottomBar(bar);
     // The icon points to the page not shown.
     bar.setButtonIcon(PAGE_BUTTON, content.getX() < 0 ? FIRST_PAGE_ICON : NEXT_PAGE_ICON);
 }
 
 void SettingsLanguageView::onBottomBarButton(int index)
 {
-    switch (index) {
-    case OK_BUTTON: {
-        const SettingsLanguagePresenter::Language* languages = presenter->getLanguages();
-        for (uint32_t row = 0; row < SettingsLanguagePresenter::LANGUAGE_COUNT; ++row) {
-            if (tiles[row].isChecked()) {
-                // The language in use too: choosing it stores it again.
-                presenter->setLanguage(languages[row].id);
-                break;
-            }
-        }
-        if (pageManager != nullptr) {
-            pageManager->back();
-        }
-        break;
-    }
-    case PAGE_BUTTON:
+    if (index == PAGE_BUTTON) {
         switchPage();
-        break;
-    default:
-        GenericView::onBottomBarButton(index);
-        break;
+    } else {
+        SettingsAcceptView<SettingsLanguagePresenter>::onBottomBarButton(index);
+    }
+}
+
+void SettingsLanguageView::onAccept()
+{
+    const SettingsLanguagePresenter::Language* languages = presenter->getLanguages();
+    for (uint32_t row = 0; row < SettingsLanguagePresenter::LANGUAGE_COUNT; ++row) {
+        if (tiles[row].isChecked()) {
+            // The language in use too: choosing it stores it again.
+            presenter->setLanguage(languages[row].id);
+            break;
+        }
+    }
+    if (pageManager != nullptr) {
+        pageManager->back();
     }
 }
 

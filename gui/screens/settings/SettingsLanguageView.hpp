@@ -1,7 +1,7 @@
 #ifndef GUI_SCREENS_SETTINGS_SETTINGSLANGUAGEVIEW_HPP
 #define GUI_SCREENS_SETTINGS_SETTINGSLANGUAGEVIEW_HPP
 
-#include "gui/common/BaseView.hpp"
+#include "gui/screens/settings/SettingsAcceptView.hpp"
 #include "gui/screens/settings/SettingsLanguagePresenter.hpp"
 #include "guicontrols/CheckableTileButton.hpp"
 
@@ -9,12 +9,10 @@
 
 // Ten flag tiles on two pages, the language in use marked. A touch moves the one mark; OK
 // applies the marked language and goes back, back and home keep the language.
-class SettingsLanguageView : public BaseView<SettingsLanguagePresenter>
+class SettingsLanguageView : public SettingsAcceptView<SettingsLanguagePresenter>
 {
 public:
     static const uint8_t PAGE_BUTTON = 4;
-    static const uint8_t OK_BUTTON = 5;
-    static const quillon::BitmapId ACCEPT_ICON = 210;
     static const quillon::BitmapId NEXT_PAGE_ICON = 211;
     static const quillon::BitmapId FIRST_PAGE_ICON = 209;
     static const int16_t SECOND_PAGE_X = -730;
@@ -30,6 +28,9 @@ public:
     void onTileClicked(const quillon::AbstractButton& tile);
 
     const guicontrols::CheckableTileButton& getTile(uint32_t row) const { return tiles[row]; }
+
+protected:
+    void onAccept() override;
 
 private:
     void switchPage();

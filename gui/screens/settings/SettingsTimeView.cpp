@@ -5,7 +5,7 @@
 
 #include <quillon/TypedText.hpp>
 
-SettingsTimeView::SettingsTimeView() : BaseView<SettingsTimePresenter>(&Functors::getInstance().plain) {}
+SettingsTimeView::SettingsTimeView() : SettingsAcceptView<SettingsTimePresenter>(&Functors::getInstance().plain) {}
 
 const quillon::WideChar* SettingsTimeView::getHelpText()
 {
@@ -21,18 +21,8 @@ void SettingsTimeView::setupContent(guicontrols::Content& area)
     area.add(timeEdit);
 }
 
-void SettingsTimeView::setupBottomBar(guicontrols::BottomBar& bar)
+void SettingsTimeView::onAccept()
 {
-    GenericView::setupBottomBar(bar);
-    bar.setButtonIcon(OK_BUTTON, ACCEPT_ICON);
-}
-
-void SettingsTimeView::onBottomBarButton(int index)
-{
-    if (index != OK_BUTTON) {
-        GenericView::onBottomBarButton(index);
-        return;
-    }
     // Nothing to tell the user either way: a refused time shows on the clock.
     (void)presenter->setTime(timeEdit.getTime());
     if (pageManager != nullptr) {
