@@ -673,12 +673,13 @@ def draw_keyboard_icons():
 def draw_widgets():
     add(215, "progress_fill", 439, 31,
         '<rect width="439" height="31" fill="%s"/><rect width="439" height="2" fill="#6fc05a"/>' % GREEN)
+    # The wide look holds a year or "100" in the value font.
     for bid, name, w, h in ((216, "spin_background_0", 74, 214), (217, "spin_background_1", 62, 286),
-                            (218, "spin_background_2", 115, 214)):
+                            (218, "spin_background_2", 135, 214)):
         # A light value window: the spin box writes its value in black.
         flat_panel(bid, name, w, h, 10, "#d6d8d4", DIM, 2)
     button_pair(219, 220, "spin_button_1", 58, 75, 8)
-    button_pair(221, 222, "spin_button_2", 111, 70, 10)
+    button_pair(221, 222, "spin_button_2", 131, 70, 10)
     # Scroll indicator: a rounded grey bar in the middle of its 70-pixel column.
     add(225, "scroll_thumb_top", 70, 4, '<path d="M29 4 V3 A3 3 0 0 1 32 0 H38 A3 3 0 0 1 41 3 V4 Z" fill="%s"/>' % GREY)
     add(224, "scroll_thumb_middle", 70, 1, '<rect x="29" width="12" height="1" fill="%s"/>' % GREY)

@@ -71,6 +71,26 @@
 #include "gui/screens/setpoint/HeatingReducedRoomTempView.hpp"
 #include "gui/screens/setpoint/HeatingRoomTempPresenter.hpp"
 #include "gui/screens/setpoint/HeatingRoomTempView.hpp"
+#include "gui/screens/settings/SettingHeatingFactoryDefaultsSelectionPresenter.hpp"
+#include "gui/screens/settings/SettingHeatingFactoryDefaultsSelectionView.hpp"
+#include "gui/screens/settings/SettingsBrightnessNormalPresenter.hpp"
+#include "gui/screens/settings/SettingsBrightnessNormalView.hpp"
+#include "gui/screens/settings/SettingsBrightnessStandbyPresenter.hpp"
+#include "gui/screens/settings/SettingsBrightnessStandbyView.hpp"
+#include "gui/screens/settings/SettingsBuzzerPresenter.hpp"
+#include "gui/screens/settings/SettingsBuzzerView.hpp"
+#include "gui/screens/settings/SettingsContactDataPresenter.hpp"
+#include "gui/screens/settings/SettingsContactDataView.hpp"
+#include "gui/screens/settings/SettingsDatePresenter.hpp"
+#include "gui/screens/settings/SettingsDateView.hpp"
+#include "gui/screens/settings/SettingsHeatingCircuitNamePresenter.hpp"
+#include "gui/screens/settings/SettingsHeatingCircuitNameView.hpp"
+#include "gui/screens/settings/SettingsHeatingFactoryDefaultsPresenter.hpp"
+#include "gui/screens/settings/SettingsHeatingFactoryDefaultsView.hpp"
+#include "gui/screens/settings/SettingsLanguagePresenter.hpp"
+#include "gui/screens/settings/SettingsLanguageView.hpp"
+#include "gui/screens/settings/SettingsTimePresenter.hpp"
+#include "gui/screens/settings/SettingsTimeView.hpp"
 #include "gui/screens/startup/StartupView.hpp"
 #include "gui/screens/timeprogram/DHWCirculationTimeProgramCopyPresenter.hpp"
 #include "gui/screens/timeprogram/DHWCirculationTimeProgramCopyView.hpp"
@@ -165,6 +185,16 @@ public:
         LANInfoPresenter,
         ResetDataPresenter,
         SolarPresenter,
+        SettingHeatingFactoryDefaultsSelectionPresenter,
+        SettingsBrightnessNormalPresenter,
+        SettingsBrightnessStandbyPresenter,
+        SettingsBuzzerPresenter,
+        SettingsContactDataPresenter,
+        SettingsDatePresenter,
+        SettingsHeatingCircuitNamePresenter,
+        SettingsHeatingFactoryDefaultsPresenter,
+        SettingsLanguagePresenter,
+        SettingsTimePresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
         StartupView,
@@ -214,6 +244,16 @@ public:
         LANInfoView,
         ResetDataView,
         SolarView,
+        SettingHeatingFactoryDefaultsSelectionView,
+        SettingsBrightnessNormalView,
+        SettingsBrightnessStandbyView,
+        SettingsBuzzerView,
+        SettingsContactDataView,
+        SettingsDateView,
+        SettingsHeatingCircuitNameView,
+        SettingsHeatingFactoryDefaultsView,
+        SettingsLanguageView,
+        SettingsTimeView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

@@ -73,6 +73,26 @@
 #include "gui/screens/setpoint/HeatingReducedRoomTempView.hpp"
 #include "gui/screens/setpoint/HeatingRoomTempPresenter.hpp"
 #include "gui/screens/setpoint/HeatingRoomTempView.hpp"
+#include "gui/screens/settings/SettingHeatingFactoryDefaultsSelectionPresenter.hpp"
+#include "gui/screens/settings/SettingHeatingFactoryDefaultsSelectionView.hpp"
+#include "gui/screens/settings/SettingsBrightnessNormalPresenter.hpp"
+#include "gui/screens/settings/SettingsBrightnessNormalView.hpp"
+#include "gui/screens/settings/SettingsBrightnessStandbyPresenter.hpp"
+#include "gui/screens/settings/SettingsBrightnessStandbyView.hpp"
+#include "gui/screens/settings/SettingsBuzzerPresenter.hpp"
+#include "gui/screens/settings/SettingsBuzzerView.hpp"
+#include "gui/screens/settings/SettingsContactDataPresenter.hpp"
+#include "gui/screens/settings/SettingsContactDataView.hpp"
+#include "gui/screens/settings/SettingsDatePresenter.hpp"
+#include "gui/screens/settings/SettingsDateView.hpp"
+#include "gui/screens/settings/SettingsHeatingCircuitNamePresenter.hpp"
+#include "gui/screens/settings/SettingsHeatingCircuitNameView.hpp"
+#include "gui/screens/settings/SettingsHeatingFactoryDefaultsPresenter.hpp"
+#include "gui/screens/settings/SettingsHeatingFactoryDefaultsView.hpp"
+#include "gui/screens/settings/SettingsLanguagePresenter.hpp"
+#include "gui/screens/settings/SettingsLanguageView.hpp"
+#include "gui/screens/settings/SettingsTimePresenter.hpp"
+#include "gui/screens/settings/SettingsTimeView.hpp"
 #include "gui/screens/startup/StartupView.hpp"
 #include "gui/screens/timeprogram/DHWCirculationTimeProgramCopyPresenter.hpp"
 #include "gui/screens/timeprogram/DHWCirculationTimeProgramCopyView.hpp"
@@ -191,6 +211,16 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     case 48: buildScreen<LANInfoView, LANInfoPresenter>(screen, presenter, heap, transition, model); break;
     case 49: buildScreen<ResetDataView, ResetDataPresenter>(screen, presenter, heap, transition, model); break;
     case 50: buildScreen<SolarView, SolarPresenter>(screen, presenter, heap, transition, model); break;
+    case 63: buildScreen<SettingHeatingFactoryDefaultsSelectionView, SettingHeatingFactoryDefaultsSelectionPresenter>(screen, presenter, heap, transition, model); break;
+    case 64: buildScreen<SettingsBrightnessNormalView, SettingsBrightnessNormalPresenter>(screen, presenter, heap, transition, model); break;
+    case 65: buildScreen<SettingsBrightnessStandbyView, SettingsBrightnessStandbyPresenter>(screen, presenter, heap, transition, model); break;
+    case 66: buildScreen<SettingsBuzzerView, SettingsBuzzerPresenter>(screen, presenter, heap, transition, model); break;
+    case 67: buildScreen<SettingsContactDataView, SettingsContactDataPresenter>(screen, presenter, heap, transition, model); break;
+    case 68: buildScreen<SettingsDateView, SettingsDatePresenter>(screen, presenter, heap, transition, model); break;
+    case 69: buildScreen<SettingsHeatingCircuitNameView, SettingsHeatingCircuitNamePresenter>(screen, presenter, heap, transition, model); break;
+    case 70: buildScreen<SettingsHeatingFactoryDefaultsView, SettingsHeatingFactoryDefaultsPresenter>(screen, presenter, heap, transition, model); break;
+    case 72: buildScreen<SettingsLanguageView, SettingsLanguagePresenter>(screen, presenter, heap, transition, model); break;
+    case 78: buildScreen<SettingsTimeView, SettingsTimePresenter>(screen, presenter, heap, transition, model); break;
     default:
         buildInterimScreen(id, screen, presenter, heap, transition, model);
         return;

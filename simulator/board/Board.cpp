@@ -9,6 +9,7 @@ namespace
 std::uint8_t boardEeprom[BOARD_EEPROM_PAGES][BOARD_EEPROM_PAGE_SIZE];
 std::uint8_t boardStorageBusy = 0;
 std::int32_t clockChangeCounter = 0;
+std::uint8_t backlightLevel = 0;
 constexpr std::int32_t CLOCK_CHANGE_CALLS = 1001;
 } // namespace
 
@@ -85,9 +86,15 @@ std::uint8_t boardStorageErasePage(std::uint8_t page)
     return boardStorageWritePage(page, erased, sizeof(erased));
 }
 
-int boardSetBacklight(std::uint8_t)
+int boardSetBacklight(std::uint8_t level)
 {
+    backlightLevel = level;
     return 1;
+}
+
+std::uint8_t boardBacklightLevel()
+{
+    return backlightLevel;
 }
 
 void boardBuzzerSetTone(std::uint32_t, std::uint8_t) {}

@@ -37,6 +37,8 @@ std::uint8_t boardStorageWritePage(std::uint8_t page, const void* source, std::u
 std::uint8_t boardStorageErasePage(std::uint8_t page);
 
 int boardSetBacklight(std::uint8_t level);
+// The level last set; the host has no lamp, so tests read it here.
+std::uint8_t boardBacklightLevel();
 void boardBuzzerSetTone(std::uint32_t frequency, std::uint8_t volume);
 int boardBuzzerSetParameter(std::uint16_t parameter);
 int boardBuzzerBeep(); // rings the console bell

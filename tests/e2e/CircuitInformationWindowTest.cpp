@@ -42,7 +42,7 @@ const quillon::Drawable* tileNamed(const MenuView& menu, quillon::TextId text)
     return nullptr;
 }
 
-Picture frameOf(test::AppTestBed& twin)
+Picture pictureOf(test::AppTestBed& twin)
 {
     Picture picture;
     picture.width = SCREEN_WIDTH;
@@ -87,7 +87,7 @@ TEST_F(CircuitInformationWindow, MenuInformationHeatingCircuit1ThenItsTimeProgra
     ASSERT_NE(information, nullptr);
     Picture menu;
     ASSERT_TRUE(screenshot("img00.bmp", menu)) << "no readable screenshots/img00.bmp";
-    EXPECT_EQ(differingPixels(menu, frameOf(twin), everything, true), 0) << "img00.bmp is not the main menu";
+    EXPECT_EQ(differingPixels(menu, pictureOf(twin), everything, true), 0) << "img00.bmp is not the main menu";
 
     clickBoth(twin, middleOf(*information));
     MenuView* informationMenu = twin.screen<MenuView>();
@@ -103,9 +103,9 @@ TEST_F(CircuitInformationWindow, MenuInformationHeatingCircuit1ThenItsTimeProgra
     ASSERT_TRUE(screenshot("img01.bmp", list)) << "no readable screenshots/img01.bmp";
     const quillon::Rectangle topBar(0, 0, SCREEN_WIDTH, GenericView::TOP_BAR_HEIGHT);
     const quillon::Rectangle entry = circuit->getActionItem().getButton().getAbsoluteRect();
-    EXPECT_EQ(differingPixels(list, frameOf(twin), topBar, true), 0) << "img01.bmp is not titled as circuit 1's list";
-    EXPECT_EQ(differingPixels(list, frameOf(twin), entry, true), 0) << "img01.bmp shows no \"Time program\" entry";
-    EXPECT_LT(differingPixels(list, frameOf(twin), everything, true), SCREEN_WIDTH * SCREEN_HEIGHT / 20)
+    EXPECT_EQ(differingPixels(list, pictureOf(twin), topBar, true), 0) << "img01.bmp is not titled as circuit 1's list";
+    EXPECT_EQ(differingPixels(list, pictureOf(twin), entry, true), 0) << "img01.bmp shows no \"Time program\" entry";
+    EXPECT_LT(differingPixels(list, pictureOf(twin), everything, true), SCREEN_WIDTH * SCREEN_HEIGHT / 20)
         << "img01.bmp is not circuit 1's information list";
 
     clickBoth(twin, middleOf(circuit->getActionItem().getButton()));
@@ -115,7 +115,7 @@ TEST_F(CircuitInformationWindow, MenuInformationHeatingCircuit1ThenItsTimeProgra
     EXPECT_EQ(opened->readOnly, 1);
     Picture program;
     ASSERT_TRUE(screenshot("img02.bmp", program)) << "no readable screenshots/img02.bmp";
-    EXPECT_EQ(differingPixels(program, frameOf(twin), everything, true), 0)
+    EXPECT_EQ(differingPixels(program, pictureOf(twin), everything, true), 0)
         << "img02.bmp is not circuit 1's read-only time program";
     EXPECT_TRUE(isRunning(this->program)) << "the program ended on its own";
 }

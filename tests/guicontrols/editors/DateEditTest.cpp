@@ -76,7 +76,7 @@ TEST_F(DateEditTest, Layout)
 {
     EXPECT_EQ(edit.getRect(), quillon::Rectangle(0, 0, 360, 220));
     EXPECT_EQ(edit.getMonthSpinBox().getRect(), quillon::Rectangle(90, 0, 74, 214));
-    EXPECT_EQ(edit.getYearSpinBox().getRect(), quillon::Rectangle(180, 0, 115, 214));
+    EXPECT_EQ(edit.getYearSpinBox().getRect(), quillon::Rectangle(180, 0, 135, 214));
     EXPECT_EQ(u16(edit.getYearSpinBox().getText()), u"2014");
     EXPECT_EQ(edit.getDaySpinBox().getUpButton().getIcon().getId(), 186);
 }

@@ -177,7 +177,7 @@ TEST_F(SpinBoxTest, StyleLayouts)
     const Case cases[] = {
         {0, {0, 0, 74, 214}, 142, {0, 81, 74, 72}},
         {1, {0, 0, 62, 286}, 210, {0, 110, 62, 136}},
-        {2, {0, 0, 115, 214}, 143, {0, 80, 115, 74}},
+        {2, {0, 0, 135, 214}, 143, {0, 80, 135, 74}}, // wide: a year in the value font
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.style);
