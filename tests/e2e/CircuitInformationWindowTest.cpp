@@ -41,19 +41,6 @@ const quillon::Drawable* tileNamed(const MenuView& menu, quillon::TextId text)
     }
     return nullptr;
 }
-
-Picture pictureOf(test::AppTestBed& twin)
-{
-    Picture picture;
-    picture.width = SCREEN_WIDTH;
-    picture.height = SCREEN_HEIGHT;
-    for (int y = 0; y < SCREEN_HEIGHT; y++) {
-        for (int x = 0; x < SCREEN_WIDTH; x++) {
-            picture.pixels.push_back(twin.bed.frame().at(int16_t(x), int16_t(y)));
-        }
-    }
-    return picture;
-}
 } // namespace
 
 // The user's road to a circuit's information and on to its time program, clicked in the real
