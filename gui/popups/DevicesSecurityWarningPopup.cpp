@@ -1,0 +1,36 @@
+#include "gui/popups/DevicesSecurityWarningPopup.hpp"
+
+#include "gui/app/FrontendApplication.hpp"
+#include "gui/popups/PopupLayout.hpp"
+
+namespace
+{
+const QuestionPopup::Look LOOK = {PopupLayout::RED_FRAME, 1089, PopupLayout::TITLE_Y, PopupLayout::PAIR_Y, false};
+const quillon::TextId QUESTION = 957;
+const int16_t QUESTION_Y = 175;
+const uint8_t QUESTION_LINES = 3;
+} // namespace
+
+DevicesSecurityWarningPopup::DevicesSecurityWarningPopup(uint16_t popupId)
+    : QuestionPopup(popupId, LOOK), messageBuffer()
+{
+}
+
+void DevicesSecurityWarningPopup::bind(PopupData&)
+{
+    PopupLayout::fitHeight(titleText);
+    PopupLayout::showWrapped(messageText, messageBuffer, BUFFER_SIZE, QUESTION, QUESTION_LINES,
+                             PopupLayout::WRAP_FONT, QUESTION_Y,
+                             static_cast<uint16_t>(QUESTION_LINES * titleText.getTextHeight()));
+}
+
+void DevicesSecurityWarningPopup::answered(bool)
+{
+    FrontendApplication* application = PopupLayout::runningApplication();
+    if (application == nullptr) {
+        return;
+    }
+    application->getPageManager().goTo(&application->getPages().wizardDetectedDevicesPage, true);
+    popupManager->close(popupId);
+    close();
+}

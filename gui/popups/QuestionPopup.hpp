@@ -1,0 +1,52 @@
+#ifndef GUI_POPUPS_QUESTIONPOPUP_HPP
+#define GUI_POPUPS_QUESTIONPOPUP_HPP
+
+#include "gui/popups/Popup.hpp"
+#include "guicontrols/TextField.hpp"
+
+#include <quillon/Callback.hpp>
+#include <quillon/Texts.hpp>
+#include <quillon/widgets/ButtonWithLabel.hpp>
+#include <quillon/widgets/Image.hpp>
+
+// The pattern of the question popups: an icon, a title, the question and "Yes" alone or
+// "Yes" and "No". The popup states the question and acts on the answer.
+class QuestionPopup : public Popup
+{
+public:
+    static const quillon::TextId NO_TITLE = 0xFFFF;
+
+    struct Look
+    {
+        quillon::BitmapId frameStyle;
+        quillon::TextId title; // NO_TITLE for none
+        int16_t titleY;
+        int16_t buttonY;
+        bool withNo;
+    };
+
+    QuestionPopup(uint16_t popupId, const Look& look);
+
+    void update(PopupData&) override {}
+
+    const quillon::ButtonWithLabel& getYesButton() const { return yesButton; }
+    const quillon::ButtonWithLabel& getNoButton() const { return noButton; }
+    const guicontrols::TextField& getTitle() const { return titleText; }
+    const guicontrols::TextField& getMessage() const { return messageText; }
+
+protected:
+    virtual void answered(bool yes) = 0;
+
+    quillon::Image icon;
+    guicontrols::TextField titleText;
+    guicontrols::TextField messageText;
+    quillon::ButtonWithLabel yesButton;
+    quillon::ButtonWithLabel noButton;
+
+private:
+    void buttonClicked(const quillon::AbstractButton& source);
+
+    quillon::Callback<QuestionPopup, const quillon::AbstractButton&> buttonCallback;
+};
+
+#endif
