@@ -9,9 +9,9 @@ class FillingVentingPopup : public QuestionPopup
 public:
     explicit FillingVentingPopup(uint16_t popupId);
 
-    static const uint8_t MODE_NONE = 0;
-    static const uint8_t MODE_VENTING = 1;
-    static const uint8_t MODE_FILLING = 2;
+    static constexpr uint8_t MODE_NONE = 0;
+    static constexpr uint8_t MODE_VENTING = 1;
+    static constexpr uint8_t MODE_FILLING = 2;
 
     // A mode above MODE_FILLING is ignored: the previous one stays.
     static void setMode(uint8_t mode);
