@@ -49,8 +49,10 @@ TEST_F(PopupPreviews, EveryPopupInEveryLanguageFitsItsTexts)
     app.bed.deviceSends(LAN_STATE, std::uint32_t{8});
     for (int language = 0; language < 10; ++language) {
         app.bed.setLanguage(static_cast<quillon::LanguageId>(language));
+        app.open(app.pages().mainPage); // the menu built anew in the language
         app.open(app.pages().mainMenuPage);
         cover();
+        app.bed.ticks(2);
         for (std::uint16_t id = 0; id < POPUP_COUNT; ++id) {
             SCOPED_TRACE(std::string(LANGUAGES[language]) + " popup " + std::to_string(id));
             raise(id);
