@@ -10,18 +10,13 @@ const QuestionPopup::Look LOOK = {PopupLayout::ORANGE_FRAME, 1088, PopupLayout::
 const quillon::TextId QUESTION = 1175;
 const int16_t QUESTION_Y = 175;
 const uint8_t QUESTION_LINES = 2;
+const QuestionPopup::Wrap WRAP = {QUESTION, QUESTION_LINES, PopupLayout::WRAP_FONT, QUESTION_Y, QUESTION_LINES, true,
+                                  false};
 } // namespace
 
 AdvancedWizardPopup::AdvancedWizardPopup(uint16_t popupId) : QuestionPopup(popupId, LOOK), messageBuffer()
 {
-}
-
-void AdvancedWizardPopup::bind(PopupData&)
-{
-    PopupLayout::fitHeight(titleText);
-    PopupLayout::showWrapped(messageText, messageBuffer, BUFFER_SIZE, QUESTION, QUESTION_LINES,
-                             PopupLayout::WRAP_FONT, QUESTION_Y,
-                             static_cast<uint16_t>(QUESTION_LINES * titleText.getTextHeight()));
+    setWrap(WRAP, messageBuffer, BUFFER_SIZE);
 }
 
 void AdvancedWizardPopup::answered(bool yes)

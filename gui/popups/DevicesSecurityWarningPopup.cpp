@@ -9,19 +9,14 @@ const QuestionPopup::Look LOOK = {PopupLayout::RED_FRAME, 1089, PopupLayout::TIT
 const quillon::TextId QUESTION = 957;
 const int16_t QUESTION_Y = 175;
 const uint8_t QUESTION_LINES = 3;
+const QuestionPopup::Wrap WRAP = {QUESTION, QUESTION_LINES, PopupLayout::WRAP_FONT, QUESTION_Y, QUESTION_LINES, true,
+                                  false};
 } // namespace
 
 DevicesSecurityWarningPopup::DevicesSecurityWarningPopup(uint16_t popupId)
     : QuestionPopup(popupId, LOOK), messageBuffer()
 {
-}
-
-void DevicesSecurityWarningPopup::bind(PopupData&)
-{
-    PopupLayout::fitHeight(titleText);
-    PopupLayout::showWrapped(messageText, messageBuffer, BUFFER_SIZE, QUESTION, QUESTION_LINES,
-                             PopupLayout::WRAP_FONT, QUESTION_Y,
-                             static_cast<uint16_t>(QUESTION_LINES * titleText.getTextHeight()));
+    setWrap(WRAP, messageBuffer, BUFFER_SIZE);
 }
 
 void DevicesSecurityWarningPopup::answered(bool)

@@ -10,7 +10,6 @@ public:
     explicit DevicesSecurityWarningPopup(uint16_t popupId);
     static const uint16_t BUFFER_SIZE = 150;
 
-    void bind(PopupData& data) override;
 protected:
     void answered(bool yes) override;
 

@@ -30,11 +30,11 @@ void FillingVentingPopup::setMode(uint8_t mode)
     }
 }
 
-void FillingVentingPopup::bind(PopupData&)
+void FillingVentingPopup::bind(PopupData& data)
 {
+    QuestionPopup::bind(data);
     PopupLayout::placeText(messageText, fillingVentingMode == MODE_FILLING ? FILLING_QUESTION : VENTING_QUESTION,
                            QUESTION_Y);
-    PopupLayout::fitHeight(titleText);
 }
 
 void FillingVentingPopup::answered(bool yes)

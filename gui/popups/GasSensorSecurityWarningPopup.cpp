@@ -13,6 +13,7 @@ const quillon::TextId QUESTION = 958;
 const int16_t QUESTION_Y = 190;
 const uint8_t QUESTION_LINES = 2;
 const quillon::FontId DISPLAY_FONT = 2;
+const QuestionPopup::Wrap WRAP = {QUESTION, QUESTION_LINES, DISPLAY_FONT, QUESTION_Y, QUESTION_LINES, true, false};
 const int16_t UNBOUND_WIDTH = 660;
 const uint16_t UNBOUND_LINES = 3;
 } // namespace
@@ -20,16 +21,10 @@ const uint16_t UNBOUND_LINES = 3;
 GasSensorSecurityWarningPopup::GasSensorSecurityWarningPopup(uint16_t popupId)
     : QuestionPopup(popupId, LOOK), messageBuffer()
 {
+    setWrap(WRAP, messageBuffer, BUFFER_SIZE);
     messageText.setTextId(quillon::TypedText(QUESTION));
     messageText.setPosition((Popup::WIDTH - UNBOUND_WIDTH) / 2, QUESTION_Y, UNBOUND_WIDTH,
                             static_cast<int16_t>(UNBOUND_LINES * messageText.getTextHeight()));
-}
-
-void GasSensorSecurityWarningPopup::bind(PopupData&)
-{
-    PopupLayout::fitHeight(titleText);
-    PopupLayout::showWrapped(messageText, messageBuffer, BUFFER_SIZE, QUESTION, QUESTION_LINES, DISPLAY_FONT,
-                             QUESTION_Y, static_cast<uint16_t>(QUESTION_LINES * titleText.getTextHeight()));
 }
 
 void GasSensorSecurityWarningPopup::answered(bool)

@@ -10,7 +10,6 @@ public:
     explicit GasSensorSecurityWarningPopup(uint16_t popupId);
     static const uint16_t BUFFER_SIZE = 100;
 
-    void bind(PopupData& data) override;
     const quillon::WideChar* getQuestion() const { return messageBuffer; }
 protected:
     void answered(bool yes) override;

@@ -10,17 +10,14 @@ const quillon::TextId QUESTION = 1101;
 const int16_t QUESTION_Y = 100;
 const uint8_t QUESTION_LINES = 5;
 const quillon::FontId DISPLAY_FONT = 2;
+// No title: the question is measured in lines of its own font.
+const QuestionPopup::Wrap WRAP = {QUESTION, QUESTION_LINES, DISPLAY_FONT, QUESTION_Y, QUESTION_LINES, false, false};
 } // namespace
 
 MaximalThermalOutputPopup::MaximalThermalOutputPopup(uint16_t popupId)
     : QuestionPopup(popupId, LOOK), messageBuffer()
 {
-}
-
-void MaximalThermalOutputPopup::bind(PopupData&)
-{
-    PopupLayout::showWrapped(messageText, messageBuffer, BUFFER_SIZE, QUESTION, QUESTION_LINES, DISPLAY_FONT,
-                             QUESTION_Y, static_cast<uint16_t>(QUESTION_LINES * PopupLayout::lineHeight(DISPLAY_FONT)));
+    setWrap(WRAP, messageBuffer, BUFFER_SIZE);
 }
 
 void MaximalThermalOutputPopup::answered(bool yes)

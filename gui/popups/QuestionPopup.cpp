@@ -9,7 +9,8 @@ const quillon::TextId NO_TEXT = 1044;
 } // namespace
 
 QuestionPopup::QuestionPopup(uint16_t popupId, const Look& look)
-    : Popup(popupId), buttonCallback(this, &QuestionPopup::buttonClicked)
+    : Popup(popupId), buttonCallback(this, &QuestionPopup::buttonClicked), wrap(nullptr), wrapBuffer(nullptr),
+      wrapCapacity(0)
 {
     const bool red = look.frameStyle == PopupLayout::RED_FRAME;
     frame.setStyle(look.frameStyle);
@@ -42,4 +43,24 @@ void QuestionPopup::buttonClicked(const quillon::AbstractButton& source)
     } else if (&source == &noButton) {
         answered(false);
     }
+}
+
+void QuestionPopup::setWrap(const Wrap& spec, quillon::WideChar* buffer, uint16_t capacity)
+{
+    wrap = &spec;
+    wrapBuffer = buffer;
+    wrapCapacity = capacity;
+}
+
+void QuestionPopup::bind(PopupData&)
+{
+    if (titleText.hasText() && titleText.getParent() != nullptr) {
+        PopupLayout::fitHeight(titleText);
+    }
+    if (wrap == nullptr) {
+        return;
+    }
+    const uint16_t unit = wrap->byTitleHeight ? titleText.getTextHeight() : PopupLayout::lineHeight(wrap->displayFont);
+    PopupLayout::showWrapped(wrap->intoTitle ? titleText : messageText, wrapBuffer, wrapCapacity, wrap->question,
+                             wrap->maxLines, wrap->displayFont, wrap->y, static_cast<uint16_t>(wrap->heightLines * unit));
 }

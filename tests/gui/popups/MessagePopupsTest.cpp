@@ -11,10 +11,6 @@ namespace popuptest
 {
 namespace
 {
-std::u16string text(const quillon::WideChar* wide)
-{
-    return wide != nullptr ? std::u16string(reinterpret_cast<const char16_t*>(wide)) : std::u16string();
-}
 const quillon::WideChar* wide(const char16_t* text)
 {
     return reinterpret_cast<const quillon::WideChar*>(text);

@@ -13,10 +13,6 @@ namespace popuptest
 {
 namespace
 {
-std::u16string text(const quillon::WideChar* wide)
-{
-    return std::u16string(reinterpret_cast<const char16_t*>(wide));
-}
 
 using QuestionPopups = RealPopups;
 

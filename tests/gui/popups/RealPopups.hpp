@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace popuptest
 {
@@ -27,6 +28,12 @@ const std::uint32_t LAN_STATE = 643;
 const std::uint32_t LAN_MODULE_ON = 641;
 const std::uint32_t CHECK_ALLOWED = 225;
 const std::uint32_t CHECK_STATE = 953;
+
+// A shown text as UTF-16, for comparisons with u"..." literals.
+inline std::u16string text(const quillon::WideChar* wide)
+{
+    return wide != nullptr ? std::u16string(reinterpret_cast<const char16_t*>(wide)) : std::u16string();
+}
 
 // One popup of the test's own under its id, the factory's for the others.
 template <class P>

@@ -3,6 +3,7 @@
 #include <quillon/TypedText.hpp>
 
 #include <string>
+#include <vector>
 
 // The test-operation, wink, panel-locked and flue-gas check popups: live values and time
 // counted in frames.
@@ -10,10 +11,6 @@ namespace popuptest
 {
 namespace
 {
-std::u16string text(const quillon::WideChar* wide)
-{
-    return std::u16string(reinterpret_cast<const char16_t*>(wide));
-}
 
 using TimedPopups = RealPopups;
 
@@ -158,5 +155,27 @@ TEST_F(TimedPopups, UnlockHidesAtOnceAndOpensTheLockPageOnTheSixthTick)
     EXPECT_EQ(currentPage()->getId(), 76);
     EXPECT_FALSE(manager().isActive(POPUP_PANEL_LOCKED));
 }
+// The busy icon shows its next frame every 10 ticks: driven by the popup alone, at one tick
+// per frame (its first step shows the frame it starts with).
+TEST_F(TimedPopups, TheFlueGasSpinnerTurnsOnceEveryTenFrames)
+{
+    OwnPopup<AbgasSensorPopup> own(POPUP_ABGAS_SENSOR);
+    cover(&own);
+    manager().show(POPUP_ABGAS_SENSOR, 1);
+    std::vector<int> changes;
+    quillon::BitmapId last = own.popup.getSpinner().getBitmap().getId();
+    for (int frame = 1; frame <= 45; ++frame) {
+        app.bed.ticks(1);
+        const quillon::BitmapId now = own.popup.getSpinner().getBitmap().getId();
+        if (now != last) {
+            changes.push_back(frame);
+            last = now;
+        }
+    }
+    EXPECT_EQ(changes, (std::vector<int>{20, 30, 40}));
+    EXPECT_TRUE(own.popup.getSpinner().isVisible());
+    EXPECT_EQ(shown(), &own.popup);
+}
+
 } // namespace
 } // namespace popuptest
