@@ -64,7 +64,25 @@ protected:
         // and close what a test would raise by hand; past that they run only on changes.
         app.bed.ticks(2);
     }
-    void TearDown() override { overlay.reset(); }
+    // Off the screen and gone before the popups it may still hold.
+    void TearDown() override
+    {
+        if (overlay != nullptr) {
+            app.app.getCurrentScreen()->getRootContainer().remove(*overlay);
+        }
+        overlay.reset();
+    }
+
+    // A fresh popup of the test's own under its id, in a new overlay; it lives until the
+    // fixture goes, after the overlay.
+    template <class P>
+    P& ownPopup(std::uint16_t id)
+    {
+        auto* factory = new OwnPopup<P>(id);
+        ownFactory.reset(factory);
+        cover(factory);
+        return factory->popup;
+    }
 
     // A new overlay over the current screen: after every page change. With a factory of the
     // test's own, for popups whose counts must start fresh.
@@ -117,6 +135,7 @@ protected:
     pagemanager::Page* currentPage() { return app.pageManager().getCurrentPage(); }
 
     test::AppTestBed app;
+    std::unique_ptr<IPopupFactory> ownFactory;
     std::unique_ptr<PopupContainer> overlay;
 };
 } // namespace popuptest

@@ -103,11 +103,10 @@ int framesUntilClosed(test::AppTestBed& app, PopupManager& manager, std::uint16_
 
 TEST_F(TimedPopups, TheWinkClosesItselfOnThe1876thTickAndCountsFrom1Later)
 {
-    OwnPopup<WinkPopup> own(POPUP_WINK);
-    cover(&own);
+    WinkPopup& own = ownPopup<WinkPopup>(POPUP_WINK);
     manager().show(POPUP_WINK, 1);
     EXPECT_EQ(framesUntilClosed(app, manager(), POPUP_WINK, 2000), 1876);
-    EXPECT_FALSE(own.popup.isTicking());
+    EXPECT_FALSE(own.isTicking());
 
     // Covered by another popup and bound again when that goes: still one registration, so
     // once it has closed itself it stops, and the next showing counts from 1.
@@ -116,7 +115,7 @@ TEST_F(TimedPopups, TheWinkClosesItselfOnThe1876thTickAndCountsFrom1Later)
     raise(POPUP_FAULT);
     manager().close(POPUP_FAULT);
     app.bed.ticks(1);
-    ASSERT_EQ(shown(), &own.popup);
+    ASSERT_EQ(shown(), &own);
     EXPECT_GT(framesUntilClosed(app, manager(), POPUP_WINK, 2000), 0);
     app.bed.ticks(100);
     manager().show(POPUP_WINK, 1);
@@ -125,11 +124,10 @@ TEST_F(TimedPopups, TheWinkClosesItselfOnThe1876thTickAndCountsFrom1Later)
 
 TEST_F(TimedPopups, PanelLockedClosesItselfOnThe251stTickAndCountsFrom1WhenRaisedAgain)
 {
-    OwnPopup<PanelLockedPopup> own(POPUP_PANEL_LOCKED);
-    cover(&own);
+    PanelLockedPopup& own = ownPopup<PanelLockedPopup>(POPUP_PANEL_LOCKED);
     manager().show(POPUP_PANEL_LOCKED, 1);
     EXPECT_EQ(framesUntilClosed(app, manager(), POPUP_PANEL_LOCKED, 400), 251);
-    EXPECT_FALSE(own.popup.isTicking());
+    EXPECT_FALSE(own.isTicking());
     app.bed.ticks(1);
     EXPECT_EQ(shown(), nullptr);
     // Closed, not dismissed: the home screen can raise it again.
@@ -140,9 +138,7 @@ TEST_F(TimedPopups, PanelLockedClosesItselfOnThe251stTickAndCountsFrom1WhenRaise
 
 TEST_F(TimedPopups, UnlockHidesAtOnceAndOpensTheLockPageOnTheSixthTick)
 {
-    OwnPopup<PanelLockedPopup> own(POPUP_PANEL_LOCKED);
-    cover(&own);
-    PanelLockedPopup& locked = own.popup;
+    PanelLockedPopup& locked = ownPopup<PanelLockedPopup>(POPUP_PANEL_LOCKED);
     raise(POPUP_PANEL_LOCKED);
     app.bed.ticks(10);
     tap(locked.getUnlockButton()); // released in this frame, which ticks once more
@@ -159,22 +155,21 @@ TEST_F(TimedPopups, UnlockHidesAtOnceAndOpensTheLockPageOnTheSixthTick)
 // per frame (its first step shows the frame it starts with).
 TEST_F(TimedPopups, TheFlueGasSpinnerTurnsOnceEveryTenFrames)
 {
-    OwnPopup<AbgasSensorPopup> own(POPUP_ABGAS_SENSOR);
-    cover(&own);
+    AbgasSensorPopup& own = ownPopup<AbgasSensorPopup>(POPUP_ABGAS_SENSOR);
     manager().show(POPUP_ABGAS_SENSOR, 1);
     std::vector<int> changes;
-    quillon::BitmapId last = own.popup.getSpinner().getBitmap().getId();
+    quillon::BitmapId last = own.getSpinner().getBitmap().getId();
     for (int frame = 1; frame <= 45; ++frame) {
         app.bed.ticks(1);
-        const quillon::BitmapId now = own.popup.getSpinner().getBitmap().getId();
+        const quillon::BitmapId now = own.getSpinner().getBitmap().getId();
         if (now != last) {
             changes.push_back(frame);
             last = now;
         }
     }
     EXPECT_EQ(changes, (std::vector<int>{20, 30, 40}));
-    EXPECT_TRUE(own.popup.getSpinner().isVisible());
-    EXPECT_EQ(shown(), &own.popup);
+    EXPECT_TRUE(own.getSpinner().isVisible());
+    EXPECT_EQ(shown(), &own);
 }
 
 } // namespace
