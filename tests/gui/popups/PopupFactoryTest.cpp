@@ -5,7 +5,10 @@ namespace popuptest
 {
 namespace
 {
-TEST(PopupFactory, EachIdHasItsPopupAndNoOtherIdHasOne)
+using PopupFactoryOfTheApplication = RealPopups;
+
+// In the application: the popups need its texts, fonts and bitmaps to be built.
+TEST_F(PopupFactoryOfTheApplication, EachIdHasItsPopupAndNoOtherIdHasOne)
 {
     PopupFactory* factory = PopupFactory::getInstance();
     ASSERT_NE(factory, nullptr);
