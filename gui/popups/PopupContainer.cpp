@@ -1,6 +1,7 @@
 #include "gui/popups/PopupContainer.hpp"
 
 #include "gui/popups/Popup.hpp"
+#include "gui/popups/PopupFactory.hpp"
 #include "gui/popups/PopupSystem.hpp"
 #include "guicontrols/Frame.hpp"
 #include "guicontrols/Palette.hpp"
@@ -9,13 +10,6 @@
 
 namespace
 {
-// Until the application's popups exist: no id has a popup.
-class NoPopups : public IPopupFactory
-{
-public:
-    Popup* getPopup(uint16_t) override { return nullptr; }
-};
-
 IPopupFactory* chosenFactory = nullptr;
 } // namespace
 
@@ -26,8 +20,8 @@ void PopupContainer::setDefaultFactory(IPopupFactory* factory)
 
 IPopupFactory& PopupContainer::defaultFactory()
 {
-    static NoPopups none;
-    return chosenFactory != nullptr ? *chosenFactory : none;
+    // The application's popups are built when the first container asks for them.
+    return chosenFactory != nullptr ? *chosenFactory : *PopupFactory::getInstance();
 }
 
 PopupContainer::PopupContainer(PopupSystem& system) : PopupContainer(system, defaultFactory())

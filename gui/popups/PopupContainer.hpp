@@ -23,8 +23,7 @@ public:
     PopupContainer(PopupSystem& system, IPopupFactory& factory);
     ~PopupContainer() override;
 
-    // The factory every container built without one uses; null restores the one that has
-    // no popups.
+    // The factory every container built without one uses; null restores the application's.
     static void setDefaultFactory(IPopupFactory* factory);
 
     void setPosition(int16_t x, int16_t y, int16_t width, int16_t height) override;

@@ -35,10 +35,11 @@ protected:
     PopupTestView& view() { return bed.view<PopupTestView>(); }
     PopupManager& manager() { return system->getManager(); }
 
+    // First, so gone last: the bed's screen still holds one of them when it goes.
+    TwoPopups popups;
     test::ScreenTestBed bed{0};
     SteadyBoard board;
     std::unique_ptr<PopupSystem> system;
-    TwoPopups popups;
 };
 
 TEST_F(PopupContainerTest, HiddenAndUntouchableUntilAPopupIsRaised)
