@@ -140,6 +140,20 @@ TEST_F(Frontend, LanguageAboveNineAppliesTheFirst)
     EXPECT_EQ(quillon::LanguageTable::getLanguage(), 1);
 }
 
+TEST(FrontendStart, AStoredLanguageAboveNineAppliesTheFirst)
+{
+    test::ScreenTestBed bed;
+    model::SettingsGroup& settings = bed.model().getGroups().settings;
+    const uint32_t kept = settings.language.get();
+    quillon::LanguageTable::setLanguage(1);
+    settings.language.set(12); // a damaged setting
+    {
+        FrontendHeap heap(bed.model());
+        EXPECT_EQ(quillon::LanguageTable::getLanguage(), 0);
+    }
+    settings.language.set(kept);
+}
+
 TEST_F(Frontend, BoilerLanguageRebuildsTheScreenButNotTheStartupOrAPendingPassword)
 {
     pagemanager::Page page(72, 1, -1, true);
@@ -163,12 +177,18 @@ TEST_F(Frontend, BoilerLanguageRebuildsTheScreenButNotTheStartupOrAPendingPasswo
     EXPECT_EQ(quillon::LanguageTable::getLanguage(), 2);
     EXPECT_FALSE(app.isPageSwitchPending());
 
+    app.setLanguage(english, false);
+    bed.deviceSends(267, static_cast<uint8_t>(5)); // English, the language shown already
+    bed.ticks(1);
+    EXPECT_FALSE(app.isPageSwitchPending());
+    EXPECT_EQ(bed.model().getGroups().settings.language.get(), 2u); // nothing stored either
+
     pagemanager::Page startup(52, 1, -1, false);
     app.getPageManager().goTo(&startup, false);
     bed.ticks(1);
-    bed.deviceSends(267, static_cast<uint8_t>(5)); // English
+    bed.deviceSends(267, static_cast<uint8_t>(8)); // French
     bed.ticks(1);
-    EXPECT_EQ(quillon::LanguageTable::getLanguage(), 1); // the texts still switch
+    EXPECT_EQ(quillon::LanguageTable::getLanguage(), 2); // the texts still switch
     EXPECT_FALSE(app.isPageSwitchPending());
 }
 
@@ -242,8 +262,9 @@ TEST_F(Frontend, RoadFromStartUpThroughTheMenuAndBackByTouch)
     app.getPageManager().goTo(&pages.mainPage, true);
     bed.ticks(1);
     EXPECT_TRUE(homeShown());
-    app.getPageManager().goTo(&pages.heatingCurvePage, false);
+    app.getPageManager().goTo(&pages.mainMenuPage, false);
     bed.ticks(1);
+    ASSERT_EQ(app.getShownPageId(), pages.mainMenuPage.getId());
     const guicontrols::BottomBar& bar = dynamic_cast<GenericView&>(*app.getCurrentScreen()).getBottomBar();
     EXPECT_EQ(bar.getButton(0).getIcon().getId(), 208);
     EXPECT_EQ(bar.getButton(1).getIcon().getId(), 204);
@@ -258,9 +279,9 @@ TEST_F(Frontend, IdleMenuReturnsHomeThenDimsAndATouchWakes)
 {
     Pages& pages = app.getPages();
     app.getPageManager().goTo(&pages.mainPage, true);
-    app.getPageManager().goTo(&pages.heatingCurvePage, false);
+    app.getPageManager().goTo(&pages.mainMenuPage, false);
     bed.ticks(1);
-    ASSERT_EQ(app.getShownPageId(), pages.heatingCurvePage.getId());
+    ASSERT_EQ(app.getShownPageId(), pages.mainMenuPage.getId());
     // Frames counted until each step; the page manager ticks once a counted second.
     auto framesUntil = [&](auto reached) {
         int frames = 0;
