@@ -72,12 +72,12 @@ void GenericView::setUp()
 
 void GenericView::onTick()
 {
-    if (viewModel != nullptr && viewModel->getGroups().common.commonInfo.isChanged()) {
-        const bool pending = isServiceNoticePending();
-        if (pending != serviceNoticeShown) {
-            serviceNoticeShown = pending;
-            rebuildBottomBar();
-        }
+    // Compared every frame rather than on the point's changed flag: the popup rules and the
+    // home screen read the same point, and a read clears its flag for every reader.
+    const bool pending = isServiceNoticePending();
+    if (pending != serviceNoticeShown) {
+        serviceNoticeShown = pending;
+        rebuildBottomBar();
     }
     currentViewMode->tick();
 }

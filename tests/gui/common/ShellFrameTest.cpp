@@ -178,6 +178,29 @@ TEST(ShellPopups, APopupLiesOverTheBarsAndTheContentOfAnInterimScreen)
     }
 }
 
+TEST(ShellPopups, OneServiceChangeRaisesThePopupAndShowsTheNoticeButton)
+{
+    test::AppTestBed shell;
+    common_info status = {};
+    shell.bed.deviceSends(288, status);
+    shell.open(shell.pages().mainPage, true);
+    shell.open(shell.pages().mainMenuPage);
+    shell.bed.ticks(1);
+    GenericView* view = shell.screen<GenericView>();
+    ASSERT_NE(view, nullptr);
+    PopupManager& manager = shell.app.getPopupSystem().getManager();
+    for (uint16_t id = 0; id < POPUP_COUNT; ++id) {
+        manager.close(id);
+    }
+    ASSERT_EQ(view->getBottomBar().getButton(GenericView::SERVICE_NOTICE_BUTTON).getIcon().getId(), quillon::BITMAP_NONE);
+
+    status.bytes[1] = 0x01; // one service message
+    shell.bed.deviceSends(288, status);
+    shell.bed.ticks(1);
+    EXPECT_TRUE(manager.isActive(POPUP_SERVICE));
+    EXPECT_EQ(view->getBottomBar().getButton(GenericView::SERVICE_NOTICE_BUTTON).getIcon().getId(), 214);
+}
+
 TEST(ShellPopups, APopupRaisedDuringAFeedbackComesUpOnThePageItLeadsTo)
 {
     frametest::OnePopup popups;
