@@ -95,11 +95,23 @@ TEST_F(Frontend, PageSwitchStopsTimersAndTimerWidgetsOfTheOldScreen)
     CountingListener listener;
     gui::GuiTimer timer;
     timer.start(0, &listener);
+    struct TickCounter : quillon::Widget
+    {
+        void draw(const quillon::Rectangle&) const override {}
+        quillon::Rectangle getOpaqueArea() const override { return quillon::Rectangle(); }
+        void onTick() override { ++ticked; }
+        int ticked = 0;
+    } widget;
+    app.addTimerWidget(&widget);
     bed.ticks(2);
     EXPECT_EQ(listener.fired, 2);
+    EXPECT_GT(widget.ticked, 0);
     app.showPage(34);
+    bed.ticks(1); // the widgets' step comes before the switch in its frame
+    const int ticked = widget.ticked;
     bed.ticks(3);
     EXPECT_EQ(listener.fired, 2); // stopped with the switch, before the timers' step
+    EXPECT_EQ(widget.ticked, ticked);
 }
 
 TEST_F(Frontend, GuiTimerOfTwoSecondsFiresAfter126Frames)

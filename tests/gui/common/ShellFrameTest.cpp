@@ -31,11 +31,13 @@ protected:
 
 TEST_F(ShellFrame, FeedbackDrawsItsFrameAndItsButtonGoesBack)
 {
-    pagemanager::Page& previous = app.pages().languagePage;
-    pagemanager::Page& shownPage = app.pages().heatingCurvePage;
+    pagemanager::Page& previous = app.pages().mainMenuPage;
+    pagemanager::Page& shownPage = app.pages().languagePage;
+    app.open(app.pages().mainPage, true);
     app.open(previous);
     app.open(shownPage);
-    GenericView* view = shownView();
+    ASSERT_TRUE(InterimPages::isInterim(shownPage.getId()));
+    GenericView* view = app.screen<InterimView>();
     ASSERT_NE(view, nullptr);
     ASSERT_EQ(app.app.getShownPageId(), shownPage.getId());
     app.bed.ticks(1);
