@@ -56,7 +56,7 @@ done
 firstFrameMs=$(awk -v shown="$(stat -c %.9Y "$first")" -v start="$start" 'BEGIN {print (shown - start) * 1000}')
 
 # The splash runs 250 frames of 21 ms; measure on the page after it.
-settle=$(awk -v start="$start" -v now="$(date +%s.%N)" 'BEGIN {wait = start + 8 - now; print wait > 0 ? wait : 0}')
+settle=$(awk -v start="$start" -v now="$(date +%s.%N)" 'BEGIN {wait = start + 8 - now; print (wait > 0 ? wait : 0)}')
 sleep "$settle"
 
 # Idle: no input for 10 s.
