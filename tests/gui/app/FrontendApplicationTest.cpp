@@ -9,6 +9,7 @@
 #include "support/screen/TextFit.hpp"
 #include "support/screen/ScreenTestBed.hpp"
 #include "../../guicontrols/Gallery.hpp"
+#include "../screens/heating/ScreenDriving.hpp" // the table's write log
 
 #include <quillon/LanguageTable.hpp>
 
@@ -173,6 +174,16 @@ TEST_F(Frontend, BoilerLanguageRebuildsTheScreenButNotTheStartupOrAPendingPasswo
     bed.ticks(2);
     const uint16_t english = 1;
     app.setLanguage(english, false);
+    test::WriteLog log;
+    auto languageWrites = [] {
+        std::vector<uint8_t> codes;
+        for (const test::WriteLog::Write& write : test::WriteLog::writes()) {
+            if (write.address == 0x7310) { // the device's language code
+                codes.push_back(write.bytes.empty() ? 0xFF : write.bytes[0]);
+            }
+        }
+        return codes;
+    };
 
     bed.deviceSends(267, static_cast<uint8_t>(8)); // French
     bed.ticks(1);
@@ -183,6 +194,7 @@ TEST_F(Frontend, BoilerLanguageRebuildsTheScreenButNotTheStartupOrAPendingPasswo
     EXPECT_FALSE(app.isPageSwitchPending());
     bed.ticks(3);
     EXPECT_FALSE(app.isPageSwitchPending()); // the write back starts no loop
+    EXPECT_EQ(languageWrites(), std::vector<uint8_t>{8}); // written back once
 
     bed.deviceSends(267, static_cast<uint8_t>(99)); // no panel language
     bed.ticks(1);
