@@ -35,10 +35,11 @@ protected:
     PopupTestView& view() { return bed.view<PopupTestView>(); }
     PopupManager& manager() { return system->getManager(); }
 
+    // Before the bed: the shown view's container still holds a popup when the bed goes.
+    TwoPopups popups;
     test::ScreenTestBed bed{0};
     SteadyBoard board;
     std::unique_ptr<PopupSystem> system;
-    TwoPopups popups;
 };
 
 TEST_F(PopupContainerTest, HiddenAndUntouchableUntilAPopupIsRaised)
