@@ -2,6 +2,8 @@
 
 #include "gui/common/ShellContext.hpp"
 #include "gui/common/TitleFunctor.hpp"
+#include "gui/popups/PopupSystem.hpp"
+#include "guicontrols/Frame.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pagemanager/Params.hpp"
 #include "model/DataModelManager.hpp"
@@ -34,12 +36,17 @@ GenericView::GenericView(TitleFunctor* functor)
       pageManager(ShellContext::current().pageManager),
       viewModel(ShellContext::current().model),
       titleFunctor(functor),
+      popupContainer(),
       confirmMode(*this),
       helpMode(*this),
       bottomBarCallback(this, &GenericView::onBottomBarButtonClicked),
       contentCallback(this, &GenericView::onContentSizeChanged),
       serviceNoticeShown(false)
 {
+    PopupSystem* popupSystem = ShellContext::current().popupSystem;
+    if (popupSystem != nullptr) {
+        popupContainer.emplace(*popupSystem);
+    }
     bottomBar.setButtonCallback(bottomBarCallback);
     content.setChangeCallback(contentCallback);
     serviceNoticeShown = isServiceNoticePending();
@@ -55,17 +62,22 @@ void GenericView::setUp()
     add(topBar);
     add(content);
     add(bottomBar);
+    if (popupContainer) {
+        // Added last: it lies over bars and content.
+        guicontrols::Frame::fill(container, *popupContainer);
+        add(*popupContainer);
+    }
     applyViewMode();
 }
 
 void GenericView::onTick()
 {
-    if (viewModel != nullptr && viewModel->getGroups().common.commonInfo.isChanged()) {
-        const bool pending = isServiceNoticePending();
-        if (pending != serviceNoticeShown) {
-            serviceNoticeShown = pending;
-            rebuildBottomBar();
-        }
+    // Compared every frame rather than on the point's changed flag: the popup rules and the
+    // home screen read the same point, and a read clears its flag for every reader.
+    const bool pending = isServiceNoticePending();
+    if (pending != serviceNoticeShown) {
+        serviceNoticeShown = pending;
+        rebuildBottomBar();
     }
     currentViewMode->tick();
 }
@@ -84,6 +96,16 @@ void GenericView::applyViewMode()
     currentViewMode->setupTopBar(topBar);
     currentViewMode->setupContent(content);
     currentViewMode->setupBottomBar(bottomBar);
+    updatePopupContainer();
+}
+
+void GenericView::updatePopupContainer()
+{
+    // Only the feedback mode holds popups back; they come up when it ends.
+    if (popupContainer) {
+        popupContainer->setEnabled(currentViewMode->allowsPopups());
+        popupContainer->update();
+    }
 }
 
 void GenericView::clearBars()

@@ -6,6 +6,7 @@
 #include "gui/common/HelpViewMode.hpp"
 #include "gui/common/IView.hpp"
 #include "gui/common/IViewMode.hpp"
+#include "gui/popups/PopupContainer.hpp"
 #include "guicontrols/BottomBar.hpp"
 #include "guicontrols/Content.hpp"
 #include "guicontrols/TopBar.hpp"
@@ -13,6 +14,8 @@
 #include <quillon/Callback.hpp>
 #include <quillon/Screen.hpp>
 #include <quillon/hal/Types.hpp>
+
+#include <optional>
 
 class TitleFunctor;
 namespace pagemanager
@@ -27,7 +30,8 @@ class DataModelManager;
 // The frame of every screen: top bar, content area and bottom bar, and the view mode that
 // fills them. The view itself is the default mode: its title, home, back, help, the service
 // notice and paging through content wider than the display. It owns a feedback, a confirm
-// and a help mode; a view may hand the frame a mode of its own.
+// and a help mode; a view may hand the frame a mode of its own. Over everything lies the
+// popup container, which follows the current mode's allowsPopups.
 class GenericView : public IView, public IViewMode, public virtual quillon::Screen
 {
 public:
@@ -90,12 +94,15 @@ public:
     FeedbackViewMode& getFeedbackMode() { return feedbackMode; }
     ConfirmViewMode& getConfirmMode() { return confirmMode; }
     HelpViewMode& getHelpMode() { return helpMode; }
+    // Null in a screen test that gave no popup system.
+    const PopupContainer* getPopupContainer() const { return popupContainer ? &*popupContainer : nullptr; }
 
 protected:
     void onBottomBarButtonClicked(int index) { currentViewMode->onBottomBarButton(index); }
     void onContentSizeChanged();
     void applyViewMode();
     void clearBars();
+    void updatePopupContainer();
     // All buttons afresh from the current mode, then redrawn.
     void rebuildBottomBar();
     // The title a mode shows: the view's own, else what the top bar shows now.
@@ -110,6 +117,8 @@ protected:
     pagemanager::PageManager* pageManager;
     model::DataModelManager* viewModel;
     TitleFunctor* titleFunctor;
+    // Built in place with the application's popup system; a screen test may have none.
+    std::optional<PopupContainer> popupContainer;
     ConfirmViewMode confirmMode;
     HelpViewMode helpMode;
     quillon::Callback<GenericView, int> bottomBarCallback;

@@ -10,6 +10,7 @@
 #include "support/screen/TextFit.hpp"
 #include "support/screen/ScreenTestBed.hpp"
 #include "../../guicontrols/Gallery.hpp"
+#include "../screens/heating/ScreenDriving.hpp" // the table's write log
 
 #include <quillon/LanguageTable.hpp>
 
@@ -97,11 +98,23 @@ TEST_F(Frontend, PageSwitchStopsTimersAndTimerWidgetsOfTheOldScreen)
     CountingListener listener;
     gui::GuiTimer timer;
     timer.start(0, &listener);
+    struct TickCounter : quillon::Widget
+    {
+        void draw(const quillon::Rectangle&) const override {}
+        quillon::Rectangle getOpaqueArea() const override { return quillon::Rectangle(); }
+        void onTick() override { ++ticked; }
+        int ticked = 0;
+    } widget;
+    app.addTimerWidget(&widget);
     bed.ticks(2);
     EXPECT_EQ(listener.fired, 2);
+    EXPECT_GT(widget.ticked, 0);
     app.showPage(34);
+    bed.ticks(1); // the widgets' step comes before the switch in its frame
+    const int ticked = widget.ticked;
     bed.ticks(3);
     EXPECT_EQ(listener.fired, 2); // stopped with the switch, before the timers' step
+    EXPECT_EQ(widget.ticked, ticked);
 }
 
 TEST_F(Frontend, GuiTimerOfTwoSecondsFiresAfter126Frames)
@@ -142,6 +155,20 @@ TEST_F(Frontend, LanguageAboveNineAppliesTheFirst)
     EXPECT_EQ(quillon::LanguageTable::getLanguage(), 1);
 }
 
+TEST(FrontendStart, AStoredLanguageAboveNineAppliesTheFirst)
+{
+    test::ScreenTestBed bed;
+    model::SettingsGroup& settings = bed.model().getGroups().settings;
+    const uint32_t kept = settings.language.get();
+    quillon::LanguageTable::setLanguage(1);
+    settings.language.set(12); // a damaged setting
+    {
+        FrontendHeap heap(bed.model());
+        EXPECT_EQ(quillon::LanguageTable::getLanguage(), 0);
+    }
+    settings.language.set(kept);
+}
+
 TEST_F(Frontend, BoilerLanguageRebuildsTheScreenButNotTheStartupOrAPendingPassword)
 {
     pagemanager::Page page(72, 1, -1, true);
@@ -149,6 +176,16 @@ TEST_F(Frontend, BoilerLanguageRebuildsTheScreenButNotTheStartupOrAPendingPasswo
     bed.ticks(2);
     const uint16_t english = 1;
     app.setLanguage(english, false);
+    test::WriteLog log;
+    auto languageWrites = [] {
+        std::vector<uint8_t> codes;
+        for (const test::WriteLog::Write& write : test::WriteLog::writes()) {
+            if (write.address == 0x7310) { // the device's language code
+                codes.push_back(write.bytes.empty() ? 0xFF : write.bytes[0]);
+            }
+        }
+        return codes;
+    };
 
     bed.deviceSends(267, static_cast<uint8_t>(8)); // French
     bed.ticks(1);
@@ -159,18 +196,25 @@ TEST_F(Frontend, BoilerLanguageRebuildsTheScreenButNotTheStartupOrAPendingPasswo
     EXPECT_FALSE(app.isPageSwitchPending());
     bed.ticks(3);
     EXPECT_FALSE(app.isPageSwitchPending()); // the write back starts no loop
+    EXPECT_EQ(languageWrites(), std::vector<uint8_t>{8}); // written back once
 
     bed.deviceSends(267, static_cast<uint8_t>(99)); // no panel language
     bed.ticks(1);
     EXPECT_EQ(quillon::LanguageTable::getLanguage(), 2);
     EXPECT_FALSE(app.isPageSwitchPending());
 
+    app.setLanguage(english, false);
+    bed.deviceSends(267, static_cast<uint8_t>(5)); // English, the language shown already
+    bed.ticks(1);
+    EXPECT_FALSE(app.isPageSwitchPending());
+    EXPECT_EQ(bed.model().getGroups().settings.language.get(), 2u); // nothing stored either
+
     pagemanager::Page startup(52, 1, -1, false);
     app.getPageManager().goTo(&startup, false);
     bed.ticks(1);
-    bed.deviceSends(267, static_cast<uint8_t>(5)); // English
+    bed.deviceSends(267, static_cast<uint8_t>(8)); // French
     bed.ticks(1);
-    EXPECT_EQ(quillon::LanguageTable::getLanguage(), 1); // the texts still switch
+    EXPECT_EQ(quillon::LanguageTable::getLanguage(), 2); // the texts still switch
     EXPECT_FALSE(app.isPageSwitchPending());
 }
 
@@ -244,8 +288,9 @@ TEST_F(Frontend, RoadFromStartUpThroughTheMenuAndBackByTouch)
     app.getPageManager().goTo(&pages.mainPage, true);
     bed.ticks(1);
     EXPECT_TRUE(homeShown());
-    app.getPageManager().goTo(&pages.heatingCurvePage, false);
+    app.getPageManager().goTo(&pages.mainMenuPage, false);
     bed.ticks(1);
+    ASSERT_EQ(app.getShownPageId(), pages.mainMenuPage.getId());
     const guicontrols::BottomBar& bar = dynamic_cast<GenericView&>(*app.getCurrentScreen()).getBottomBar();
     EXPECT_EQ(bar.getButton(0).getIcon().getId(), 208);
     EXPECT_EQ(bar.getButton(1).getIcon().getId(), 204);
@@ -260,9 +305,9 @@ TEST_F(Frontend, IdleMenuReturnsHomeThenDimsAndATouchWakes)
 {
     Pages& pages = app.getPages();
     app.getPageManager().goTo(&pages.mainPage, true);
-    app.getPageManager().goTo(&pages.heatingCurvePage, false);
+    app.getPageManager().goTo(&pages.mainMenuPage, false);
     bed.ticks(1);
-    ASSERT_EQ(app.getShownPageId(), pages.heatingCurvePage.getId());
+    ASSERT_EQ(app.getShownPageId(), pages.mainMenuPage.getId());
     // Frames counted until each step; the page manager ticks once a counted second.
     auto framesUntil = [&](auto reached) {
         int frames = 0;

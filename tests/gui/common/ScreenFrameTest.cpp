@@ -127,9 +127,10 @@ TEST_F(ScreenFrame, BackAndHomeButtonsNavigate)
 TEST_F(ScreenFrame, TitleTicksAndPresenterBinding)
 {
     goToDepth(2);
-    bed.show<FrameView, FramePresenter>();
+    FramePresenter& presenter = bed.show<FrameView, FramePresenter>();
     FrameView& view = bed.view<FrameView>();
     EXPECT_EQ(view.presenterAtConstruction, nullptr);
+    EXPECT_EQ(presenter.getCurrentDateTime(), bed.model().getTimeManager().getDateTime()); // the model's clock
     EXPECT_EQ(shown(view.getTopBar().getTitleField().getText()), u"Heating circuit");
     bed.ticks(1); // the first frame after a change may go to the transition
     const int before = view.refreshes;

@@ -2,7 +2,10 @@
 
 #include <quillon/LanguageTable.hpp>
 
+#include "gui/app/InterimPages.hpp"
+#include "gui/app/InterimView.hpp"
 #include "gui/screens/auth/AuthView.hpp"
+#include "OnePopup.hpp"
 
 #include <gtest/gtest.h>
 
@@ -28,11 +31,13 @@ protected:
 
 TEST_F(ShellFrame, FeedbackDrawsItsFrameAndItsButtonGoesBack)
 {
-    pagemanager::Page& previous = app.pages().languagePage;
-    pagemanager::Page& shownPage = app.pages().heatingCurvePage;
+    pagemanager::Page& previous = app.pages().mainMenuPage;
+    pagemanager::Page& shownPage = app.pages().languagePage;
+    app.open(app.pages().mainPage, true);
     app.open(previous);
     app.open(shownPage);
-    GenericView* view = shownView();
+    ASSERT_TRUE(InterimPages::isInterim(shownPage.getId()));
+    GenericView* view = app.screen<InterimView>();
     ASSERT_NE(view, nullptr);
     ASSERT_EQ(app.app.getShownPageId(), shownPage.getId());
     app.bed.ticks(1);
@@ -109,5 +114,120 @@ TEST_F(ShellFrame, BoilerLanguageDoesNotRebuildWhileAPasswordIsPending)
     app.bed.ticks(1);
     EXPECT_EQ(app.screen<AuthView>(), passwordScreen);
     app.app.setLanguage(english, false);
+}
+// Each channel of a pixel under the dimmer keeps at most a fifth of its brightness.
+bool dimmedFrom(quillon::Color dimmed, quillon::Color before)
+{
+    const int shifts[] = {11, 5, 0};
+    const int masks[] = {0x1F, 0x3F, 0x1F};
+    for (int i = 0; i < 3; ++i) {
+        const int channel = (before >> shifts[i]) & masks[i];
+        if (((dimmed >> shifts[i]) & masks[i]) > channel * 51 / 255 + 1) {
+            return false;
+        }
+    }
+    return dimmed != before;
+}
+
+TEST(ShellPopups, APopupLiesOverTheBarsAndTheContentOfAnInterimScreen)
+{
+    frametest::OnePopup popups; // outlives the application's screens
+    test::AppTestBed shell;
+    PopupManager& manager = shell.app.getPopupSystem().getManager();
+    for (uint16_t id = 0; id < POPUP_COUNT; ++id) {
+        manager.close(id); // whatever the seeded values raised
+    }
+    shell.open(shell.pages().mainPage, true);
+    pagemanager::Page& page = shell.pages().languagePage;
+    ASSERT_TRUE(InterimPages::isInterim(page.getId()));
+    shell.open(page);
+    shell.bed.ticks(1);
+    ASSERT_NE(shell.screen<InterimView>(), nullptr);
+    // The top bar's line and the bottom bar beside the popup; the content, black here, lies
+    // under the popup's middle.
+    struct Probe
+    {
+        int16_t x, y;
+    };
+    int16_t lineY = 0;
+    while (lineY < 72 && shell.bed.frame().at(10, lineY) == 0) {
+        ++lineY;
+    }
+    ASSERT_LT(lineY, 72);
+    const Probe probes[] = {{10, lineY}, {300, 470}, {790, 470}};
+    std::vector<quillon::Color> before;
+    for (const Probe& p : probes) {
+        before.push_back(shell.bed.frame().at(p.x, p.y));
+    }
+
+    manager.show(POPUP_PANEL_LOCKED, 1);
+    shell.bed.ticks(1);
+    EXPECT_EQ(shell.bed.frame().at(20, 38), frametest::OnePopup::COLOR);
+    EXPECT_EQ(shell.bed.frame().at(779, 441), frametest::OnePopup::COLOR);
+    EXPECT_EQ(shell.bed.frame().at(400, 240), frametest::OnePopup::COLOR);
+    for (size_t i = 0; i < before.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_TRUE(dimmedFrom(shell.bed.frame().at(probes[i].x, probes[i].y), before[i]));
+    }
+    shell.bed.click(201, 445); // back, under the overlay: nothing
+    shell.bed.ticks(1);
+    EXPECT_EQ(shell.app.getShownPageId(), page.getId());
+
+    popups.panelLocked.close(); // the user's dismissal
+    shell.bed.ticks(1);
+    for (size_t i = 0; i < before.size(); ++i) {
+        EXPECT_EQ(shell.bed.frame().at(probes[i].x, probes[i].y), before[i]) << i;
+    }
+}
+
+TEST(ShellPopups, OneServiceChangeRaisesThePopupAndShowsTheNoticeButton)
+{
+    test::AppTestBed shell;
+    common_info status = {};
+    shell.bed.deviceSends(288, status);
+    shell.open(shell.pages().mainPage, true);
+    shell.open(shell.pages().mainMenuPage);
+    shell.bed.ticks(1);
+    GenericView* view = shell.screen<GenericView>();
+    ASSERT_NE(view, nullptr);
+    PopupManager& manager = shell.app.getPopupSystem().getManager();
+    for (uint16_t id = 0; id < POPUP_COUNT; ++id) {
+        manager.close(id);
+    }
+    ASSERT_EQ(view->getBottomBar().getButton(GenericView::SERVICE_NOTICE_BUTTON).getIcon().getId(), quillon::BITMAP_NONE);
+
+    status.bytes[1] = 0x01; // one service message
+    shell.bed.deviceSends(288, status);
+    shell.bed.ticks(1);
+    EXPECT_TRUE(manager.isActive(POPUP_SERVICE));
+    EXPECT_EQ(view->getBottomBar().getButton(GenericView::SERVICE_NOTICE_BUTTON).getIcon().getId(), 214);
+}
+
+TEST(ShellPopups, APopupRaisedDuringAFeedbackComesUpOnThePageItLeadsTo)
+{
+    frametest::OnePopup popups;
+    test::AppTestBed shell;
+    PopupManager& manager = shell.app.getPopupSystem().getManager();
+    for (uint16_t id = 0; id < POPUP_COUNT; ++id) {
+        manager.close(id);
+    }
+    shell.open(shell.pages().mainPage, true);
+    shell.open(shell.pages().languagePage);
+    shell.open(shell.pages().heatingCurvePage);
+    GenericView* view = shell.screen<GenericView>();
+    ASSERT_NE(view, nullptr);
+    view->showFeedback(wide(u"Saved"));
+    manager.show(POPUP_PANEL_LOCKED, 1);
+    shell.bed.ticks(2);
+    EXPECT_FALSE(view->getPopupContainer()->isVisible());
+
+    shell.bed.click(5 * 134 + 65, 444); // continue: back to the language page
+    shell.bed.ticks(1);
+    ASSERT_EQ(shell.app.getShownPageId(), shell.pages().languagePage.getId());
+    const PopupContainer* container = shell.screen<GenericView>()->getPopupContainer();
+    EXPECT_EQ(container->getCurrentPopup(), &popups.panelLocked);
+    EXPECT_EQ(shell.bed.frame().at(400, 240), frametest::OnePopup::COLOR);
+    manager.close(POPUP_PANEL_LOCKED);
+    shell.bed.ticks(1);
 }
 } // namespace

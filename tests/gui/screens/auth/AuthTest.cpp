@@ -48,6 +48,18 @@ protected:
 
     bool showsFeedback() { return view->getViewMode() == &view->getFeedbackMode(); }
 
+    // The pixels of the keyboard's edit line, above its keys.
+    std::vector<quillon::Color> editLinePixels()
+    {
+        std::vector<quillon::Color> pixels;
+        for (int16_t y = GenericView::TOP_BAR_HEIGHT; y < GenericView::TOP_BAR_HEIGHT + 110; ++y) {
+            for (int16_t x = 0; x < 800; ++x) {
+                pixels.push_back(app.bed.frame().at(x, y));
+            }
+        }
+        return pixels;
+    }
+
     test::AppTestBed app;
     AuthView* view = nullptr;
 };
@@ -72,20 +84,30 @@ TEST_F(Password, ShowsTitleKeyboardAndOkButNoServiceNotice)
 TEST_F(Password, ThreeWrongThenTheRightOneOpensTheServicePage)
 {
     ASSERT_NE(view, nullptr);
+    app.bed.ticks(1);
+    const std::vector<quillon::Color> emptyLine = editLinePixels();
     int feedbacks = 0;
     for (const std::u16string& attempt : {std::u16string(), std::u16string(u"plove"), std::u16string(u"qwerty")}) {
         SCOPED_TRACE(std::string(attempt.begin(), attempt.end()));
         type(attempt);
+        app.bed.ticks(1);
         EXPECT_EQ(shown(view->getKeyboard().getText()), attempt);
+        EXPECT_EQ(editLinePixels() == emptyLine, attempt.empty()); // the typed text shows
         press(AuthView::OK_BUTTON);
+        app.bed.ticks(1);
         ASSERT_EQ(app.screen<AuthView>(), view);
         if (showsFeedback()) {
             ++feedbacks;
+            EXPECT_EQ(shown(view->getFeedbackMode().getMessageField().getText()), shown(quillon::TypedText(1572).getText()));
             EXPECT_EQ(shown(view->getFeedbackMode().getMessageField().getText()), u"Access denied");
+            // The message's frame, not the keyboard, on the screen.
+            const guicontrols::Frame& frame = view->getFeedbackMode().getFrame();
+            EXPECT_EQ(app.bed.frame().at(400, GenericView::TOP_BAR_HEIGHT + 20), frame.getColor());
         }
         app.bed.ticks(260); // the message ends by itself
         EXPECT_FALSE(showsFeedback());
         EXPECT_EQ(shown(view->getKeyboard().getText()), u"");
+        EXPECT_EQ(editLinePixels(), emptyLine); // the empty keyboard again
         EXPECT_TRUE(app.pageManager().isPasswordPending());
     }
     EXPECT_EQ(feedbacks, 3);

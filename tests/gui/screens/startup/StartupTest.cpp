@@ -4,6 +4,7 @@
 #include "support/screen/AppTestBed.hpp"
 #include "support/screen/TextFit.hpp"
 #include "../../../guicontrols/Gallery.hpp"
+#include "../../common/OnePopup.hpp"
 
 #include <gtest/gtest.h>
 
@@ -135,6 +136,28 @@ TEST_F(Splash, AClickChangesNothing)
     EXPECT_EQ(shell.screen<StartupView>(), splash);
     EXPECT_GT(splash->getProgress(), before); // still counting
 }
+TEST(SplashPopups, ARaisedPopupWaitsForThePageAfterTheSplash)
+{
+    frametest::OnePopup popups; // outlives the application's screens
+    test::AppTestBed shell;
+    shell.bed.ticks(1);
+    StartupView* splash = shell.screen<StartupView>();
+    ASSERT_NE(splash, nullptr);
+    PopupManager& manager = shell.app.getPopupSystem().getManager();
+    manager.show(POPUP_PANEL_LOCKED, 1);
+    shell.bed.ticks(100);
+    ASSERT_EQ(shell.screen<StartupView>(), splash);
+    EXPECT_FALSE(splash->getPopupContainer()->isVisible());
+    EXPECT_EQ(shell.bed.frame().count(frametest::OnePopup::COLOR), 0);
+    EXPECT_EQ(shell.bed.frame().at(5, 200), guicontrols::Palette::entry(StartupView::BACKGROUND_COLOR)); // not dimmed
+
+    shell.bed.ticks(150); // the page after the splash shows it
+    ASSERT_EQ(shell.screen<StartupView>(), nullptr);
+    EXPECT_EQ(shell.bed.frame().at(400, 240), frametest::OnePopup::COLOR);
+    manager.close(POPUP_PANEL_LOCKED);
+    shell.bed.ticks(1);
+}
+
 TEST(SplashPreview, EveryLanguage)
 {
     for (quillon::LanguageId language = 0; language < 10; ++language) {
