@@ -45,6 +45,14 @@
 #include "gui/screens/menu/MenuView.hpp"
 #include "gui/screens/menu/TileSelectorPresenter.hpp"
 #include "gui/screens/menu/TileSelectorView.hpp"
+#include "gui/screens/service/ServiceExitPresenter.hpp"
+#include "gui/screens/service/ServiceExitView.hpp"
+#include "gui/screens/wizard/WizardReportMenuPresenter.hpp"
+#include "gui/screens/wizard/WizardReportMenuView.hpp"
+#include "gui/screens/wizard/WizardReportResultPresenter.hpp"
+#include "gui/screens/wizard/WizardReportResultView.hpp"
+#include "gui/screens/wizard/WizzardInitPresenter.hpp"
+#include "gui/screens/wizard/WizzardInitView.hpp"
 #include "gui/screens/setpoint/DHWBaseSetpointTempPresenter.hpp"
 #include "gui/screens/setpoint/DHWBaseSetpointTempView.hpp"
 #include "gui/screens/setpoint/HeatingComfortTempPresenter.hpp"
@@ -138,6 +146,10 @@ public:
         HeatingHolidayProgramPresenter,
         HeatingOperatingProgramPresenter,
         ContactDataShowPresenter,
+        ServiceExitPresenter,
+        WizzardInitPresenter,
+        WizardReportMenuPresenter,
+        WizardReportResultPresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
         StartupView,
@@ -178,6 +190,10 @@ public:
         HeatingHolidayProgramView,
         HeatingOperatingProgramView,
         ContactDataShowView,
+        ServiceExitView,
+        WizzardInitView,
+        WizardReportMenuView,
+        WizardReportResultView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

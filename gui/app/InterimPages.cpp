@@ -129,7 +129,6 @@ const uint16_t INTERIM[] = {
     58, // SolarPumpCalibration
     59, // SolarPumpStatus
     60, // Venting
-    61, // ServiceExit
     62, // LanCardRescueUpdate
     63, // SettingHeatingFactoryDefaultsSelection
     64, // SettingsBrightnessNormal
@@ -148,14 +147,11 @@ const uint16_t INTERIM[] = {
     77, // SettingsLockPanel
     78, // SettingsTime
     81, // TestOperation
-    82, // WizardReportMenu
-    83, // WizardReportResult
     84, // WizardReportSettings
     85, // WizzardAbsorberSurface
     86, // WizzardCylinderType
     87, // WizzardDetectedDevices
     88, // WizzardHCTypeSelect
-    89, // WizzardInit
     90, // WizzardSystemSchemeAdd
     91, // WizzardSystemSchemeEdit
     92, // WizzardSystemSchemeMain

@@ -47,6 +47,14 @@
 #include "gui/screens/menu/MenuView.hpp"
 #include "gui/screens/menu/TileSelectorPresenter.hpp"
 #include "gui/screens/menu/TileSelectorView.hpp"
+#include "gui/screens/service/ServiceExitPresenter.hpp"
+#include "gui/screens/service/ServiceExitView.hpp"
+#include "gui/screens/wizard/WizardReportMenuPresenter.hpp"
+#include "gui/screens/wizard/WizardReportMenuView.hpp"
+#include "gui/screens/wizard/WizardReportResultPresenter.hpp"
+#include "gui/screens/wizard/WizardReportResultView.hpp"
+#include "gui/screens/wizard/WizzardInitPresenter.hpp"
+#include "gui/screens/wizard/WizzardInitView.hpp"
 #include "gui/screens/setpoint/DHWBaseSetpointTempPresenter.hpp"
 #include "gui/screens/setpoint/DHWBaseSetpointTempView.hpp"
 #include "gui/screens/setpoint/HeatingComfortTempPresenter.hpp"
@@ -164,6 +172,10 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     case 33: buildScreen<HeatingHolidayProgramView, HeatingHolidayProgramPresenter>(screen, presenter, heap, transition, model); break;
     case 35: buildScreen<HeatingOperatingProgramView, HeatingOperatingProgramPresenter>(screen, presenter, heap, transition, model); break;
     case 41: buildScreen<ContactDataShowView, ContactDataShowPresenter>(screen, presenter, heap, transition, model); break;
+    case 61: buildScreen<ServiceExitView, ServiceExitPresenter>(screen, presenter, heap, transition, model); break;
+    case 82: buildScreen<WizardReportMenuView, WizardReportMenuPresenter>(screen, presenter, heap, transition, model); break;
+    case 83: buildScreen<WizardReportResultView, WizardReportResultPresenter>(screen, presenter, heap, transition, model); break;
+    case 89: buildScreen<WizzardInitView, WizzardInitPresenter>(screen, presenter, heap, transition, model); break;
     default:
         buildInterimScreen(id, screen, presenter, heap, transition, model);
         return;

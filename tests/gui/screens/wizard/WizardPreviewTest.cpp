@@ -1,0 +1,72 @@
+#include "gui/screens/wizard/WizardBed.hpp"
+
+#include "support/screen/TextFit.hpp"
+
+#include "gui/screens/service/ServiceExitView.hpp"
+#include "gui/screens/wizard/WizardReportMenuView.hpp"
+#include "gui/screens/wizard/WizardReportResultView.hpp"
+
+#include <quillon/Texts.hpp>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "guicontrols/Gallery.hpp"
+
+namespace
+{
+// The service start-up, the start step (list and code keyboard), the report menu and the
+// results in every language, kept as pictures, with no text wider than its field.
+class WizardPreview : public ::testing::Test, public screens::WizardBed
+{
+protected:
+    void render(const std::string& name, int language)
+    {
+        app.bed.ticks(2);
+        quillon::Screen* screen = app.app.getCurrentScreen();
+        ASSERT_NE(screen, nullptr) << name;
+        std::vector<quillon::Color> pixels;
+        for (int16_t y = 0; y < 480; ++y) {
+            for (int16_t x = 0; x < 800; ++x) {
+                pixels.push_back(app.bed.frame().at(x, y));
+            }
+        }
+        mkdir("screen-previews", 0755);
+        mkdir("screen-previews/wizard", 0755);
+        EXPECT_TRUE(guicontrols::test::writeGalleryBmp("../screen-previews/wizard/" + name + "-" + std::to_string(language), 800, 480, pixels));
+        for (const std::string& line : test::overwideTexts(screen->getRootContainer())) {
+            ADD_FAILURE() << name << " in language " << language << ": " << line;
+        }
+    }
+};
+
+TEST_F(WizardPreview, EveryScreenFitsItsTextsInAllLanguages)
+{
+    presentOnly({WizardReportResultView::CALIBRATION_DEVICE});
+    const uint32_t languageBefore = groups().settings.language.get();
+    for (int language = 0; language < quillon::NUMBER_OF_LANGUAGES; ++language) {
+        app.bed.setLanguage(static_cast<quillon::LanguageId>(language));
+        groups().settings.language.set(static_cast<uint32_t>(language));
+
+        app.pageManager().reset();
+        app.open(app.pages().mainPage, true);
+        app.open(app.pages().serviceExitPage);
+        render("service-start-up", language);
+
+        WizzardInitView* start = enterWizard();
+        ASSERT_NE(start, nullptr);
+        render("start-step", language);
+        touch(*start, WizzardInitView::GAS_TYPE);
+        render("gas-type-code", language);
+        clickBottomButton(start->getBottomBar(), KeyboardViewMode::CANCEL_BUTTON);
+
+        app.pageManager().getParam<Params::Commissioning>(nullptr)->mask = 0x0057;
+        app.open(app.pages().wizardReportMenuPage);
+        render("report-menu", language);
+        app.open(app.pages().wizardReportResultPage);
+        render("report-results", language);
+    }
+    groups().settings.language.set(languageBefore);
+}
+} // namespace
