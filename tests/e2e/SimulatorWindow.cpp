@@ -130,6 +130,11 @@ Picture headlessScreen(uint32_t frames)
 {
     test::AppTestBed shell; // its first frame builds the start-up page
     shell.bed.ticks(frames);
+    return pictureOf(shell);
+}
+
+Picture pictureOf(test::AppTestBed& shell)
+{
     Picture picture;
     picture.width = SCREEN_WIDTH;
     picture.height = SCREEN_HEIGHT;

@@ -15,6 +15,11 @@
 
 // The built program in a real X window: the fixture runs its own X server, starts the program in
 // a scratch folder, drives it as a user would with xdotool and reads its F3 screenshots.
+namespace test
+{
+class AppTestBed;
+}
+
 namespace e2e
 {
 namespace fs = std::filesystem;
@@ -47,6 +52,8 @@ struct Picture
 bool readBmp(const fs::path& path, Picture& picture);
 // The real application drawn headlessly with the same assets, after the given frames.
 Picture headlessScreen(uint32_t frames);
+// What a headless application shows now, for roads a test drives through it.
+Picture pictureOf(test::AppTestBed& shell);
 int differingPixels(const Picture& a, const Picture& b, const quillon::Rectangle& area, bool inside);
 int drawnPixels(const Picture& picture, const quillon::Rectangle& area);
 

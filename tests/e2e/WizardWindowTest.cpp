@@ -15,19 +15,6 @@ namespace e2e
 {
 namespace
 {
-Picture pictureOf(test::AppTestBed& shell)
-{
-    Picture picture;
-    picture.width = SCREEN_WIDTH;
-    picture.height = SCREEN_HEIGHT;
-    for (int y = 0; y < SCREEN_HEIGHT; y++) {
-        for (int x = 0; x < SCREEN_WIDTH; x++) {
-            picture.pixels.push_back(shell.bed.frame().at(int16_t(x), int16_t(y)));
-        }
-    }
-    return picture;
-}
-
 struct Point
 {
     int x, y;

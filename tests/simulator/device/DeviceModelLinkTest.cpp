@@ -1,5 +1,7 @@
 #include "simulator/device/DeviceSimulator.hpp"
 
+#include "simulator/device/LinkStart.hpp"
+
 #include "model/dpt/DataPointTable.hpp"
 
 #include <rtos/Rtos.hpp>
@@ -41,12 +43,7 @@ void panel(void*)
 
 [[noreturn]] void runSystem()
 {
-    simStart();
-    dptInit(dptStaticTable(), dptStaticTableSize());
-    dptSetSenders(linkTableSenders());
-    linkSetTxQueue(simGetPanelToDeviceQueue());
-    linkSetRxQueue(simGetDeviceToPanelQueue());
-    linkInit();
+    startDeviceSideAndLink();
     rtosTaskCreate(panel, "TEST", 256, nullptr, 2, nullptr, nullptr, nullptr);
     rtosStartScheduler();
     std::_Exit(2);

@@ -1,6 +1,7 @@
 #include "gui/screens/wizard/WizardBed.hpp"
 
 #include "support/screen/TextFit.hpp"
+#include "gui/screens/heating/ScreenDriving.hpp"
 
 #include "gui/screens/service/ServiceExitView.hpp"
 #include "gui/screens/wizard/WizardReportMenuView.hpp"
@@ -10,9 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
-#include "guicontrols/Gallery.hpp"
 
 namespace
 {
@@ -26,15 +24,7 @@ protected:
         app.bed.ticks(2);
         quillon::Screen* screen = app.app.getCurrentScreen();
         ASSERT_NE(screen, nullptr) << name;
-        std::vector<quillon::Color> pixels;
-        for (int16_t y = 0; y < 480; ++y) {
-            for (int16_t x = 0; x < 800; ++x) {
-                pixels.push_back(app.bed.frame().at(x, y));
-            }
-        }
-        mkdir("screen-previews", 0755);
-        mkdir("screen-previews/wizard", 0755);
-        EXPECT_TRUE(guicontrols::test::writeGalleryBmp("../screen-previews/wizard/" + name + "-" + std::to_string(language), 800, 480, pixels));
+        EXPECT_TRUE(test::writePreview(app, "wizard", name + "-" + std::to_string(language)));
         for (const std::string& line : test::overwideTexts(screen->getRootContainer())) {
             ADD_FAILURE() << name << " in language " << language << ": " << line;
         }
