@@ -47,6 +47,8 @@
 #include "gui/screens/menu/TileSelectorView.hpp"
 #include "gui/screens/service/ServiceExitPresenter.hpp"
 #include "gui/screens/service/ServiceExitView.hpp"
+#include "gui/screens/service/TestOperationPresenter.hpp"
+#include "gui/screens/service/TestOperationView.hpp"
 #include "gui/screens/wizard/WizardReportMenuPresenter.hpp"
 #include "gui/screens/wizard/WizardReportMenuView.hpp"
 #include "gui/screens/wizard/WizardReportResultPresenter.hpp"
@@ -147,6 +149,7 @@ public:
         HeatingOperatingProgramPresenter,
         ContactDataShowPresenter,
         ServiceExitPresenter,
+        TestOperationPresenter,
         WizzardInitPresenter,
         WizardReportMenuPresenter,
         WizardReportResultPresenter,
@@ -191,6 +194,7 @@ public:
         HeatingOperatingProgramView,
         ContactDataShowView,
         ServiceExitView,
+        TestOperationView,
         WizzardInitView,
         WizardReportMenuView,
         WizardReportResultView,

@@ -146,7 +146,6 @@ const uint16_t INTERIM[] = {
     76, // SettingsLockPanelEnable
     77, // SettingsLockPanel
     78, // SettingsTime
-    81, // TestOperation
     84, // WizardReportSettings
     85, // WizzardAbsorberSurface
     86, // WizzardCylinderType

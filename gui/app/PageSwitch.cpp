@@ -49,6 +49,8 @@
 #include "gui/screens/menu/TileSelectorView.hpp"
 #include "gui/screens/service/ServiceExitPresenter.hpp"
 #include "gui/screens/service/ServiceExitView.hpp"
+#include "gui/screens/service/TestOperationPresenter.hpp"
+#include "gui/screens/service/TestOperationView.hpp"
 #include "gui/screens/wizard/WizardReportMenuPresenter.hpp"
 #include "gui/screens/wizard/WizardReportMenuView.hpp"
 #include "gui/screens/wizard/WizardReportResultPresenter.hpp"
@@ -173,6 +175,7 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     case 35: buildScreen<HeatingOperatingProgramView, HeatingOperatingProgramPresenter>(screen, presenter, heap, transition, model); break;
     case 41: buildScreen<ContactDataShowView, ContactDataShowPresenter>(screen, presenter, heap, transition, model); break;
     case 61: buildScreen<ServiceExitView, ServiceExitPresenter>(screen, presenter, heap, transition, model); break;
+    case 81: buildScreen<TestOperationView, TestOperationPresenter>(screen, presenter, heap, transition, model); break;
     case 82: buildScreen<WizardReportMenuView, WizardReportMenuPresenter>(screen, presenter, heap, transition, model); break;
     case 83: buildScreen<WizardReportResultView, WizardReportResultPresenter>(screen, presenter, heap, transition, model); break;
     case 89: buildScreen<WizzardInitView, WizzardInitPresenter>(screen, presenter, heap, transition, model); break;

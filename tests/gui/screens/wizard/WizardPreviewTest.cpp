@@ -4,6 +4,7 @@
 #include "gui/screens/heating/ScreenDriving.hpp"
 
 #include "gui/screens/service/ServiceExitView.hpp"
+#include "gui/screens/service/TestOperationView.hpp"
 #include "gui/screens/wizard/WizardReportMenuView.hpp"
 #include "gui/screens/wizard/WizardReportResultView.hpp"
 
@@ -14,7 +15,7 @@
 
 namespace
 {
-// The service start-up, the start step (list and code keyboard), the report menu and the
+// The service start-up, the test operation (start, flow test, flow sufficient), the start step (list and code keyboard), the report menu and the
 // results in every language, kept as pictures, with no text wider than its field.
 class WizardPreview : public ::testing::Test, public screens::WizardBed
 {
@@ -43,6 +44,16 @@ TEST_F(WizardPreview, EveryScreenFitsItsTextsInAllLanguages)
         app.open(app.pages().mainPage, true);
         app.open(app.pages().serviceExitPage);
         render("service-start-up", language);
+        app.open(app.pages().mainPage, true);
+        app.open(app.pages().testOperationPage);
+        render("test-operation", language);
+        app.bed.deviceSends(223, uint8_t{1}); // running
+        app.open(app.pages().testOperationPage2);
+        render("maximum-output-flow-test", language);
+        app.bed.deviceSends(294, uint8_t{1}); // flow sufficient
+        render("maximum-output-flow-sufficient", language);
+        app.bed.deviceSends(223, uint8_t{0});
+        app.bed.deviceSends(294, uint8_t{0});
 
         WizzardInitView* start = enterWizard();
         ASSERT_NE(start, nullptr);
