@@ -95,6 +95,17 @@ int16_t LongButton::iconX() const
     return moved >= 0 && moved <= getWidth() - 1 ? moved : centred;
 }
 
+int16_t LongButton::getValueTextLeft() const
+{
+    const Rectangle box = getTextBox();
+    const int16_t right = static_cast<int16_t>(box.x + box.width);
+    const quillon::Font* f = textFont();
+    if (valueText == nullptr || f == nullptr) {
+        return right;
+    }
+    return static_cast<int16_t>(right - f->getStringWidth(valueText));
+}
+
 Rectangle LongButton::getTextBox() const
 {
     int16_t shift = 0;

@@ -38,6 +38,11 @@ public:
     void setIcon(const quillon::Bitmap& bitmap, int16_t xOffset);
     const quillon::WideChar* getText() const { return mainText; }
     const quillon::WideChar* getValueText() const { return valueText; }
+    const quillon::Bitmap& getIcon() const { return icon; }
+    int16_t getIconOffset() const { return iconOffset; }
+    // Where the right-aligned value text begins, in the button's own coordinates (the text
+    // box's right end without one).
+    int16_t getValueTextLeft() const;
 
 protected:
     // Where the three texts go: after an icon placed at the left end, else 25 px in.

@@ -63,6 +63,16 @@
 #include "gui/screens/menu/MenuView.hpp"
 #include "gui/screens/menu/TileSelectorPresenter.hpp"
 #include "gui/screens/menu/TileSelectorView.hpp"
+#include "gui/screens/service/ServiceExitPresenter.hpp"
+#include "gui/screens/service/ServiceExitView.hpp"
+#include "gui/screens/service/TestOperationPresenter.hpp"
+#include "gui/screens/service/TestOperationView.hpp"
+#include "gui/screens/wizard/WizardReportMenuPresenter.hpp"
+#include "gui/screens/wizard/WizardReportMenuView.hpp"
+#include "gui/screens/wizard/WizardReportResultPresenter.hpp"
+#include "gui/screens/wizard/WizardReportResultView.hpp"
+#include "gui/screens/wizard/WizzardInitPresenter.hpp"
+#include "gui/screens/wizard/WizzardInitView.hpp"
 #include "gui/screens/setpoint/DHWBaseSetpointTempPresenter.hpp"
 #include "gui/screens/setpoint/DHWBaseSetpointTempView.hpp"
 #include "gui/screens/setpoint/HeatingComfortTempPresenter.hpp"
@@ -195,6 +205,11 @@ public:
         SettingsHeatingFactoryDefaultsPresenter,
         SettingsLanguagePresenter,
         SettingsTimePresenter,
+        ServiceExitPresenter,
+        TestOperationPresenter,
+        WizzardInitPresenter,
+        WizardReportMenuPresenter,
+        WizardReportResultPresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
         StartupView,
@@ -254,6 +269,11 @@ public:
         SettingsHeatingFactoryDefaultsView,
         SettingsLanguageView,
         SettingsTimeView,
+        ServiceExitView,
+        TestOperationView,
+        WizzardInitView,
+        WizardReportMenuView,
+        WizardReportResultView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

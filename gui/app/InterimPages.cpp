@@ -120,7 +120,6 @@ const uint16_t INTERIM[] = {
     58, // SolarPumpCalibration
     59, // SolarPumpStatus
     60, // Venting
-    61, // ServiceExit
     62, // LanCardRescueUpdate
     71, // SettingsLanConnectionTest
     73, // SettingsLanParameterEdit
@@ -128,15 +127,11 @@ const uint16_t INTERIM[] = {
     75, // SettingsLanType
     76, // SettingsLockPanelEnable
     77, // SettingsLockPanel
-    81, // TestOperation
-    82, // WizardReportMenu
-    83, // WizardReportResult
     84, // WizardReportSettings
     85, // WizzardAbsorberSurface
     86, // WizzardCylinderType
     87, // WizzardDetectedDevices
     88, // WizzardHCTypeSelect
-    89, // WizzardInit
     90, // WizzardSystemSchemeAdd
     91, // WizzardSystemSchemeEdit
     92, // WizzardSystemSchemeMain

@@ -65,6 +65,16 @@
 #include "gui/screens/menu/MenuView.hpp"
 #include "gui/screens/menu/TileSelectorPresenter.hpp"
 #include "gui/screens/menu/TileSelectorView.hpp"
+#include "gui/screens/service/ServiceExitPresenter.hpp"
+#include "gui/screens/service/ServiceExitView.hpp"
+#include "gui/screens/service/TestOperationPresenter.hpp"
+#include "gui/screens/service/TestOperationView.hpp"
+#include "gui/screens/wizard/WizardReportMenuPresenter.hpp"
+#include "gui/screens/wizard/WizardReportMenuView.hpp"
+#include "gui/screens/wizard/WizardReportResultPresenter.hpp"
+#include "gui/screens/wizard/WizardReportResultView.hpp"
+#include "gui/screens/wizard/WizzardInitPresenter.hpp"
+#include "gui/screens/wizard/WizzardInitView.hpp"
 #include "gui/screens/setpoint/DHWBaseSetpointTempPresenter.hpp"
 #include "gui/screens/setpoint/DHWBaseSetpointTempView.hpp"
 #include "gui/screens/setpoint/HeatingComfortTempPresenter.hpp"
@@ -221,6 +231,11 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     case 70: buildScreen<SettingsHeatingFactoryDefaultsView, SettingsHeatingFactoryDefaultsPresenter>(screen, presenter, heap, transition, model); break;
     case 72: buildScreen<SettingsLanguageView, SettingsLanguagePresenter>(screen, presenter, heap, transition, model); break;
     case 78: buildScreen<SettingsTimeView, SettingsTimePresenter>(screen, presenter, heap, transition, model); break;
+    case 61: buildScreen<ServiceExitView, ServiceExitPresenter>(screen, presenter, heap, transition, model); break;
+    case 81: buildScreen<TestOperationView, TestOperationPresenter>(screen, presenter, heap, transition, model); break;
+    case 82: buildScreen<WizardReportMenuView, WizardReportMenuPresenter>(screen, presenter, heap, transition, model); break;
+    case 83: buildScreen<WizardReportResultView, WizardReportResultPresenter>(screen, presenter, heap, transition, model); break;
+    case 89: buildScreen<WizzardInitView, WizzardInitPresenter>(screen, presenter, heap, transition, model); break;
     default:
         buildInterimScreen(id, screen, presenter, heap, transition, model);
         return;

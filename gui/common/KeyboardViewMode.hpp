@@ -50,6 +50,7 @@ public:
 
     const guicontrols::GenericKeyboard& getKeyboard() const { return *keyboard; }
     const quillon::WideChar* getSavedText() const { return savedText; }
+    const guicontrols::TextField& getTitleField() const { return titleField; }
 
 private:
     IView* modeOwner;

@@ -1,6 +1,7 @@
 #include "simulator/device/DeviceSimulator.hpp"
 
 #include "model/dpt/DataPointTable.hpp"
+#include "simulator/device/DeviceModel.hpp"
 #include "simulator/device/SeedTables.hpp"
 
 #include <rtos/Rtos.hpp>
@@ -14,6 +15,16 @@ namespace
 rtosQueueHandle panelToDevice = nullptr;
 rtosQueueHandle deviceToPanel = nullptr;
 std::uint32_t passCounter = 0;
+
+constexpr std::uint32_t TICKS_PER_SECOND = 1000;
+
+void sendModelAnswer(void*, const DeviceFrame& frame)
+{
+    simSendToPanel(frame);
+}
+
+DeviceModel deviceModel(sendModelAnswer, nullptr);
+std::uint32_t modelTickMark = 0; // the kernel tick up to which the model has been stepped
 
 constexpr std::uint32_t PASS_STEP = 100;
 constexpr std::uint32_t PASS_WRAP = 9999;
@@ -96,6 +107,8 @@ rtosQueueRecord* simGetDeviceToPanelQueue()
 void simTask(void*)
 {
     simSeedTable();
+    deviceModel.start();
+    modelTickMark = rtosGetTickCount();
     passCounter = 0;
     for (;;) {
         simTaskPass(SIM_WAIT_TICKS);
@@ -108,6 +121,7 @@ void simTaskPass(std::uint32_t waitTicks)
     if (panelToDevice && rtosQueueReceive(panelToDevice, &frame, waitTicks, 0) == RTOS_PASS) {
         simAnswerFrame(frame);
     }
+    simStepDeviceModel(rtosGetTickCount());
     if (simAdvancePassCounter()) {
         simSyntheticTick();
     }
@@ -142,8 +156,18 @@ void simSeedTable()
     }
 }
 
+void simStepDeviceModel(std::uint32_t tickNow)
+{
+    const std::uint32_t seconds = (tickNow - modelTickMark) / TICKS_PER_SECOND;
+    modelTickMark += seconds * TICKS_PER_SECOND;
+    deviceModel.advance(seconds);
+}
+
 void simAnswerFrame(const DeviceFrame& frame)
 {
+    if (deviceModel.receive(frame)) {
+        return;
+    }
     for (const SimCannedRecord& record : simCannedTable) {
         if (std::memcmp(frame.bytes, record.request, record.compareLength) == 0) {
             simSendToPanel(record.response);

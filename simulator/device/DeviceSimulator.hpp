@@ -37,7 +37,10 @@ void simTask(void* parameter);
 // One pass of the task's loop: wait for a frame, answer it, count, maybe send the burst.
 void simTaskPass(std::uint32_t waitTicks);
 void simSeedTable();
+// The device model first (its addresses), then the canned answers.
 void simAnswerFrame(const DeviceFrame& frame);
+// Lets the device model's time catch up with the kernel's, in whole seconds.
+void simStepDeviceModel(std::uint32_t tickNow);
 // Waits for room as long as needed.
 void simSendToPanel(const DeviceFrame& frame);
 

@@ -1,5 +1,7 @@
 #include "simulator/device/DeviceSimulator.hpp"
 
+#include "simulator/device/LinkStart.hpp"
+
 #include "model/dpt/DataPointTable.hpp"
 
 #include <rtos/Rtos.hpp>
@@ -65,12 +67,7 @@ void watcher(void*)
 [[noreturn]] void runSystem()
 {
     startTime = std::chrono::steady_clock::now();
-    simStart();
-    dptInit(dptStaticTable(), dptStaticTableSize());
-    dptSetSenders(linkTableSenders());
-    linkSetTxQueue(simGetPanelToDeviceQueue());
-    linkSetRxQueue(simGetDeviceToPanelQueue());
-    linkInit();
+    startDeviceSideAndLink();
     dptSetChangeCallback(onChange);
     rtosTaskCreate(watcher, "TEST", 256, nullptr, 1, nullptr, nullptr, nullptr);
     rtosStartScheduler();

@@ -11,8 +11,13 @@
 
 namespace test
 {
+namespace
+{
+ScreenTestBed* runningBed = nullptr;
+}
+
 ScreenTestBed::ScreenTestBed(quillon::Color background)
-    : tableValues(), display(background), bitmaps(BitmapDatabase::getTable(), BitmapDatabase::getCount()), languageTable(assets::textDatabase()), currentScreen(nullptr), currentView(nullptr), currentPresenter(nullptr)
+    : tableValues(), display(background), deviceModel(keepDeviceAnswer, this), deviceAnswers(), bitmaps(BitmapDatabase::getTable(), BitmapDatabase::getCount()), languageTable(assets::textDatabase()), currentScreen(nullptr), currentView(nullptr), currentPresenter(nullptr)
 {
     quillon::TypedText::registerLanguageTable(&languageTable);
     quillon::LanguageTable::setLanguage(quillon::LANGUAGE_ENGLISH);
@@ -27,16 +32,20 @@ ScreenTestBed::ScreenTestBed(quillon::Color background)
         tableValues.emplace_back(bytes, bytes + storageSize(index));
     }
     dptInit(dptStaticTable(), dptStaticTableSize(), dptStaticAddressOrder());
-    dptSetSenders(linkTableSenders());
+    dptSetSenders({sendWrite, linkQueueRead, linkQueueReadFirst});
     dptSetChangeCallback(nullptr); // the seeds are the device's state, not changes
     simSeedTable();
+    deviceModel.start();
+    deviceAnswers.clear(); // the device starts from the seeds, not from their writes
     model().init();
+    runningBed = this;
 
     display.hal().setListener(&application);
 }
 
 ScreenTestBed::~ScreenTestBed()
 {
+    runningBed = nullptr;
     leave();
     model().bind(nullptr);
     dptSetChangeCallback(nullptr);
@@ -45,7 +54,50 @@ ScreenTestBed::~ScreenTestBed()
         std::memcpy(table[index].value, tableValues[index].data(), tableValues[index].size());
     }
     dptInit(dptStaticTable(), dptStaticTableSize(), dptStaticAddressOrder()); // the next test starts from normal periods
+    dptSetSenders(linkTableSenders());
     display.hal().setListener(nullptr);
+}
+
+int ScreenTestBed::sendWrite(std::uint16_t address, const void* data, std::uint32_t n)
+{
+    passWriteToDevice(address, data, n);
+    return 0; // no queue: as the link without one
+}
+
+void ScreenTestBed::passWriteToDevice(std::uint16_t address, const void* data, std::uint32_t n)
+{
+    if (runningBed == nullptr || n > LINK_MAX_DATA) {
+        return;
+    }
+    DeviceFrame frame{};
+    linkBuildHeader(MSG_WRITE_REQUEST, frame, address, static_cast<std::uint8_t>(n));
+    frame.used = static_cast<std::uint16_t>(linkAppendData(frame, data, n));
+    static_cast<void>(runningBed->deviceModel.receive(frame));
+}
+
+void ScreenTestBed::keepDeviceAnswer(void* bed, const DeviceFrame& frame)
+{
+    static_cast<ScreenTestBed*>(bed)->deviceAnswers.push_back(frame);
+}
+
+void ScreenTestBed::deliverDeviceAnswers()
+{
+    // Taken out first: an answer may make the panel write, and the device answer again.
+    while (!deviceAnswers.empty()) {
+        std::vector<DeviceFrame> answers;
+        answers.swap(deviceAnswers);
+        for (const DeviceFrame& frame : answers) {
+            linkHandleFrame(frame, frame.used);
+        }
+    }
+}
+
+void ScreenTestBed::deviceSeconds(std::uint32_t seconds)
+{
+    for (std::uint32_t s = 0; s < seconds; ++s) {
+        deviceModel.advance(1);
+        deliverDeviceAnswers();
+    }
 }
 
 void ScreenTestBed::setLanguage(quillon::LanguageId language)

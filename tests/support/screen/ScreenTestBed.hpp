@@ -7,6 +7,7 @@
 
 #include "model/DataModelManager.hpp"
 #include "model/dpt/DataPointTable.hpp"
+#include "simulator/device/DeviceModel.hpp"
 
 #include <quillon/ApplicationFontProvider.hpp>
 #include <quillon/LanguageTable.hpp>
@@ -78,8 +79,22 @@ public:
     }
     void deviceSendsBytes(std::uint32_t index, const std::uint8_t* bytes, std::uint32_t size);
 
+    // The device side (DeviceModel) sees every write the table sends; its answers reach the
+    // table before the next frame. Time passes for it only here, in simulated seconds.
+    void deviceSeconds(std::uint32_t seconds);
+    DeviceModel& device() { return deviceModel; }
+    // For fixtures that hand the table senders of their own: the write still reaches the
+    // device side of the bed that is running.
+    static void passWriteToDevice(std::uint16_t address, const void* data, std::uint32_t n);
+
     // GUI frames: the screen's tick, touches, then drawing of what changed.
-    void ticks(std::uint32_t count) { display.frames(count); }
+    void ticks(std::uint32_t count)
+    {
+        for (std::uint32_t i = 0; i < count; ++i) {
+            deliverDeviceAnswers();
+            display.frames(1);
+        }
+    }
     void click(std::int16_t x, std::int16_t y) { display.click(x, y); }
 
     // The view of the last show, by its own type.
@@ -106,12 +121,17 @@ private:
     }
     void enter();
     void leave();
+    void deliverDeviceAnswers();
+    static void keepDeviceAnswer(void* bed, const DeviceFrame& frame);
+    static int sendWrite(std::uint16_t address, const void* data, std::uint32_t n);
     static std::uint32_t scaledToWire(std::uint32_t index, float value, std::uint8_t* bytes);
     static std::uint32_t storageSize(std::uint32_t index);
 
     // The table as the bed found it, put back when it goes: the next test starts from it.
     std::vector<std::vector<std::uint8_t>> tableValues;
     quillon::test::TestFrame display;
+    DeviceModel deviceModel;
+    std::vector<DeviceFrame> deviceAnswers;
     quillon::test::ScopedBitmapDatabase bitmaps; // the generated ones, as the GUI task registers
     quillon::LanguageTable languageTable;
     ApplicationFontProvider fonts;

@@ -50,6 +50,7 @@ public:
         DptSenders senders = {
             [](std::uint16_t address, const void* data, std::uint32_t n) {
                 writeLog().push_back({address, n > 0 ? *static_cast<const std::uint8_t*>(data) : std::uint8_t{0}});
+                test::ScreenTestBed::passWriteToDevice(address, data, n);
                 return 1;
             },
             [](std::uint16_t) { return 1; }, [](std::uint16_t) { return 1; }};
