@@ -30,6 +30,10 @@
 #include "gui/screens/histogram/SolarDetailsView.hpp"
 #include "gui/screens/histogram/SolarOverviewPresenter.hpp"
 #include "gui/screens/histogram/SolarOverviewView.hpp"
+#include "gui/screens/info/DHWPresenter.hpp"
+#include "gui/screens/info/DHWView.hpp"
+#include "gui/screens/info/GeneralPresenter.hpp"
+#include "gui/screens/info/GeneralView.hpp"
 #include "gui/screens/main/MainView.hpp"
 #include "gui/screens/menu/CPSelectionPresenter.hpp"
 #include "gui/screens/menu/CPSelectionView.hpp"
@@ -138,6 +142,8 @@ public:
         HeatingHolidayProgramPresenter,
         HeatingOperatingProgramPresenter,
         ContactDataShowPresenter,
+        GeneralPresenter,
+        DHWPresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
         StartupView,
@@ -178,6 +184,8 @@ public:
         HeatingHolidayProgramView,
         HeatingOperatingProgramView,
         ContactDataShowView,
+        GeneralView,
+        DHWView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

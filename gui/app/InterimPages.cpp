@@ -115,8 +115,6 @@ const uint16_t INTERIM[] = {
     42, // CylinderHistory
     43, // CylinderMinMax
     44, // CylinderStratification
-    45, // DHW
-    46, // General
     47, // HCx
     48, // LANInfo
     49, // ResetData

@@ -1,0 +1,74 @@
+#ifndef GUI_SCREENS_INFO_DHWVIEW_HPP
+#define GUI_SCREENS_INFO_DHWVIEW_HPP
+
+#include "gui/common/BaseView.hpp"
+#include "gui/screens/info/DHWPresenter.hpp"
+#include "gui/screens/info/InfoActionEntries.hpp"
+#include "gui/screens/info/InfoListBase.hpp"
+#include "gui/screens/info/WholeNumberProvider.hpp"
+#include "guicontrols/ButtonItem.hpp"
+#include "guicontrols/CommonInfoProvider.hpp"
+#include "guicontrols/CylinderTempProvider.hpp"
+#include "guicontrols/EnumProvider.hpp"
+#include "guicontrols/HCPumpProvider.hpp"
+#include "guicontrols/IActionContentProvider.hpp"
+#include "guicontrols/NumericContentProvider.hpp"
+#include "guicontrols/SimpleTextProvider.hpp"
+#include "guicontrols/SolarDataProvider.hpp"
+
+struct OverviewState;
+
+// The hot water, its cylinder and pumps in one of three lists, with the hot-water and
+// circulation time programs (read-only) and the cylinder charts as action lines.
+class DHWView : public BaseView<DHWPresenter>, public guicontrols::IActionContentProvider, public InfoListBase
+{
+public:
+    static constexpr uint32_t ACTIONS = InfoActionEntries::ENTRIES;
+    static constexpr uint32_t FOUR_SENSORS = 4;
+    static constexpr uint32_t FIVE_SENSORS = 5;
+
+    DHWView();
+    ~DHWView() override {}
+
+    const quillon::WideChar* getTitle() override { return getListTitle(); }
+    // None in the Status list: its bottom bar has no help button.
+    const quillon::WideChar* getHelpText() override;
+    void setupContent(guicontrols::Content& area) override;
+    void refresh() override;
+
+    const quillon::WideChar* getText(uint32_t index) override;
+    void execute(uint32_t index) override;
+
+    void configureInformation() override;
+    void configureDiagnosis() override;
+    void configureStatus() override;
+
+    bool hasFlag(uint32_t flag) override { return presenter->isAvailable(flag); }
+
+    // What an overview's parameter does when the screen is built; no page stores one, so
+    // this is the way to the Status list.
+    void showOverview(const OverviewState& state);
+
+private:
+    void bindProviders();
+    void addChartActions(bool withMinMax);
+    // The calculated cylinder temperatures of a four- or five-sensor cylinder.
+    bool addCalculatedGroup();
+    void addMeasuredGroup();
+    // Top and bottom of a cylinder with two sensors.
+    void addTopAndBottom();
+    bool hasCalculatedTemperatures();
+
+    guicontrols::SimpleTextProvider statusHeading, temperatureHeading, measuredHeading, calculatedHeading;
+    guicontrols::EnumProvider cylinderStatus, cylinderType;
+    WholeNumberProvider<DP_SCALED_U16> setTemperature;
+    guicontrols::CommonInfoProvider actual, top, midCommon;
+    guicontrols::SolarDataProvider bottom, lowerMid, midSolar, solarIn, solarOut2, solarOut4;
+    guicontrols::CylinderTempProvider fourSensors[FOUR_SENSORS];
+    guicontrols::CylinderTempProvider fiveSensors[FIVE_SENSORS];
+    guicontrols::HCPumpProvider circulationPump, primaryPump;
+    guicontrols::NumericContentProvider<unsigned char, DP_U8, 20u> chargeState;
+    guicontrols::ButtonItem actions[ACTIONS];
+};
+
+#endif
