@@ -142,6 +142,7 @@ public:
     {
         clockSignal() = false;
         app.bed.model().getTimeManager().useClock(signalledClock());
+        app.bed.frame().setCounting(false); // no test here counts writes per pixel: draw once
     }
     ~InfoListBed() { app.bed.model().getTimeManager().useClock(model::TimeManager::boardClock()); }
 
@@ -206,6 +207,22 @@ public:
         app.open(page);
         app.bed.ticks(1);
         return app.screen<V>();
+    }
+
+    // The list's down button held until the list shows its last line.
+    void scrollToEnd(const ListConfiguration& list)
+    {
+        const guicontrols::ListControl& control = list.getListControl();
+        if (control.getScrollOffset() >= control.getMaxScrollOffset()) {
+            return;
+        }
+        const quillon::Rectangle r = control.getDownButton().getAbsoluteRect();
+        app.bed.frame().touch().press(r.x + r.width / 2, r.y + r.height / 2);
+        for (int n = 0; n < 500 && control.getScrollOffset() < control.getMaxScrollOffset(); ++n) {
+            app.bed.ticks(1);
+        }
+        app.bed.frame().touch().release();
+        app.bed.ticks(2);
     }
 
     // A line of the list clicked on the screen, after the list's down button has brought it
