@@ -96,6 +96,7 @@ TEST_F(InfoPreviews, EveryListInEveryLanguageFitsItsTexts)
         {"DHW-InformationDualMode", &app.pages().dhwInfoPage, 0, dualMode},
         {"DHW-Diagnosis", &diagnosisDhw, 0, fullHotWater},
         {"DHW-Status", &app.pages().dhwInfoPage, 1, fullHotWater},
+        {"DHW-DiagnosisCharts", &diagnosisDhw, 0, {DEVICE_UNLOCKED, DEVICE_BOILER_4}},
     };
     for (int language = 0; language < 10; ++language) {
         app.bed.setLanguage(static_cast<quillon::LanguageId>(language));
