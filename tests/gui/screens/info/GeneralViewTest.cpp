@@ -329,18 +329,28 @@ TEST_F(GeneralScreen, EntryEightDoesNothingAndAnIndexPastItGoesBack)
     EXPECT_EQ(app.pageManager().getCurrentPage(), &app.pages().informationMenuPage);
 }
 
-TEST_F(GeneralScreen, EntryFourInTheInformationListTitlesByName)
+TEST_F(GeneralScreen, EntryFourTitlesByNumberInEveryListButInformation)
 {
-    presentOnly({DEVICE_UNLOCKED});
-    GeneralView* view = information();
-    ASSERT_NE(view, nullptr);
-    view->execute(4);
-    app.bed.ticks(1);
-    EXPECT_EQ(app.pageManager().getCurrentPage(), &app.pages().dhwCirculationOverviewPage);
-    const HeatingCircuitParam param = circuitParam();
-    EXPECT_EQ(param.circuit, 1);
-    EXPECT_EQ(param.readOnly, 1);
-    EXPECT_EQ(param.titleByNumber, 0);
+    struct Case
+    {
+        ListMode mode;
+        std::uint8_t titleByNumber;
+    };
+    for (const Case& c : {Case{LIST_MODE_INFORMATION, 0}, Case{LIST_MODE_DIAGNOSIS, 1}, Case{LIST_MODE_STATUS, 1}}) {
+        SCOPED_TRACE(c.mode);
+        presentOnly({DEVICE_UNLOCKED});
+        GeneralView* view = c.mode == LIST_MODE_DIAGNOSIS ? diagnosis() : c.mode == LIST_MODE_STATUS ? status(1) : information();
+        ASSERT_NE(view, nullptr);
+        view->execute(4);
+        app.bed.ticks(1);
+        EXPECT_EQ(app.pageManager().getCurrentPage(), &app.pages().dhwCirculationOverviewPage);
+        const HeatingCircuitParam param = circuitParam();
+        EXPECT_EQ(param.circuit, 1);
+        EXPECT_EQ(param.readOnly, 1);
+        EXPECT_EQ(param.titleByNumber, c.titleByNumber);
+        app.pageManager().back();
+        app.bed.ticks(1);
+    }
 }
 
 TEST_F(GeneralScreen, APageWithoutAListSettingKeepsInformationWithoutATitle)
