@@ -1,6 +1,5 @@
 #include "gui/screens/info/DHWView.hpp"
 
-#include "gui/common/Functors.hpp"
 #include "gui/pagemanager/OverviewState.hpp"
 #include "guicontrols/ProviderTexts.hpp"
 #include "model/devices/DeviceIds.hpp"
@@ -10,7 +9,6 @@ namespace
 namespace texts = guicontrols::providertexts;
 
 const quillon::TextId TEXT_DHW = 1159;
-const quillon::TextId TEXT_HELP = 712;
 const quillon::TextId TEXT_FIRST_SENSOR = 1246; // "T1:", then "T2:" .. "T5:"
 const uint8_t BULLET = 1;
 const uint8_t PLAIN = 0;
@@ -24,8 +22,7 @@ const quillon::WideChar* text(quillon::TextId id)
 } // namespace
 
 DHWView::DHWView()
-    : BaseView<DHWPresenter>(&Functors::getInstance().plain),
-      actions{{this, 0}, {this, 1}, {this, 2}, {this, 3}, {this, 4}, {this, 5}, {this, 6}, {this, 7}, {this, 8}}
+    : actions{{this, 0}, {this, 1}, {this, 2}, {this, 3}, {this, 4}, {this, 5}, {this, 6}, {this, 7}, {this, 8}}
 {
     bindProviders();
     uint8_t detail = 0;
@@ -76,35 +73,6 @@ void DHWView::showOverview(const OverviewState& state)
     }
 }
 
-const quillon::WideChar* DHWView::getHelpText()
-{
-    return mode == LIST_MODE_STATUS ? nullptr : text(TEXT_HELP);
-}
-
-void DHWView::setupContent(guicontrols::Content& area)
-{
-    listControl.setPosition(0, 0, area.getWidth(), area.getHeight());
-    configure();
-    area.add(listControl);
-}
-
-void DHWView::refresh()
-{
-    if (presenter->hasDataChanged()) {
-        configure();
-    }
-}
-
-const quillon::WideChar* DHWView::getText(uint32_t index)
-{
-    return InfoActionEntries::label(index);
-}
-
-void DHWView::execute(uint32_t index)
-{
-    InfoActionEntries::execute(pageManager, index, mode);
-}
-
 void DHWView::configureInformation()
 {
     const bool actualValid = presenter->isActualValid();
@@ -117,13 +85,7 @@ void DHWView::configureInformation()
     if (!addCalculatedGroup()) {
         addTopAndBottom();
     }
-    if (hasFlag(DEVICE_CIRCULATION_A)) {
-        addLine(&circulationPump);
-    }
-    addLine(&primaryPump);
-    if (hasCalculatedTemperatures()) {
-        addLine(&chargeState);
-    }
+    addPumpsAndCharge();
     addLine(&cylinderType);
     endList();
 }
@@ -137,13 +99,7 @@ void DHWView::configureDiagnosis()
     addChartActions(true);
     addMeasuredGroup();
     addCalculatedGroup();
-    if (hasFlag(DEVICE_CIRCULATION_A)) {
-        addLine(&circulationPump);
-    }
-    addLine(&primaryPump);
-    if (hasCalculatedTemperatures()) {
-        addLine(&chargeState);
-    }
+    addPumpsAndCharge();
     endList();
 }
 
@@ -154,16 +110,9 @@ void DHWView::configureStatus()
     addProgramActions(actions);
     addGroup(&temperatureHeading, {&setTemperature, &actual});
     addMeasuredGroup();
-    if (hasFlag(DEVICE_CIRCULATION_A)) {
-        addLine(&circulationPump);
-    }
-    addLine(&primaryPump);
-    if (hasCalculatedTemperatures()) {
-        addLine(&chargeState);
-    }
+    addPumpsAndCharge();
     endList();
 }
-
 
 void DHWView::addChartActions(bool withMinMax)
 {
@@ -174,6 +123,17 @@ void DHWView::addChartActions(bool withMinMax)
     addAction(actions[InfoActionEntries::STRATIFICATION]);
     if (withMinMax) {
         addAction(actions[InfoActionEntries::MIN_MAX]);
+    }
+}
+
+void DHWView::addPumpsAndCharge()
+{
+    if (hasFlag(DEVICE_CIRCULATION_A)) {
+        addLine(&circulationPump);
+    }
+    addLine(&primaryPump);
+    if (hasCalculatedTemperatures()) {
+        addLine(&chargeState);
     }
 }
 

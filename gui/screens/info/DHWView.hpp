@@ -1,17 +1,14 @@
 #ifndef GUI_SCREENS_INFO_DHWVIEW_HPP
 #define GUI_SCREENS_INFO_DHWVIEW_HPP
 
-#include "gui/common/BaseView.hpp"
 #include "gui/screens/info/DHWPresenter.hpp"
-#include "gui/screens/info/InfoActionEntries.hpp"
-#include "gui/screens/info/InfoListBase.hpp"
+#include "gui/screens/info/InfoListView.hpp"
 #include "gui/screens/info/WholeNumberProvider.hpp"
 #include "guicontrols/ButtonItem.hpp"
 #include "guicontrols/CommonInfoProvider.hpp"
 #include "guicontrols/CylinderTempProvider.hpp"
 #include "guicontrols/EnumProvider.hpp"
 #include "guicontrols/HCPumpProvider.hpp"
-#include "guicontrols/IActionContentProvider.hpp"
 #include "guicontrols/NumericContentProvider.hpp"
 #include "guicontrols/SimpleTextProvider.hpp"
 #include "guicontrols/SolarDataProvider.hpp"
@@ -20,7 +17,7 @@ struct OverviewState;
 
 // The hot water, its cylinder and pumps in one of three lists, with the hot-water and
 // circulation time programs (read-only) and the cylinder charts as action lines.
-class DHWView : public BaseView<DHWPresenter>, public guicontrols::IActionContentProvider, public InfoListBase
+class DHWView : public InfoListView<DHWPresenter>
 {
 public:
     static constexpr uint32_t ACTIONS = InfoActionEntries::ENTRIES;
@@ -30,20 +27,9 @@ public:
     DHWView();
     ~DHWView() override {}
 
-    const quillon::WideChar* getTitle() override { return getListTitle(); }
-    // None in the Status list: its bottom bar has no help button.
-    const quillon::WideChar* getHelpText() override;
-    void setupContent(guicontrols::Content& area) override;
-    void refresh() override;
-
-    const quillon::WideChar* getText(uint32_t index) override;
-    void execute(uint32_t index) override;
-
     void configureInformation() override;
     void configureDiagnosis() override;
     void configureStatus() override;
-
-    bool hasFlag(uint32_t flag) override { return presenter->isAvailable(flag); }
 
     // What an overview's parameter does when the screen is built; no page stores one, so
     // this is the way to the Status list.
@@ -57,6 +43,9 @@ private:
     void addMeasuredGroup();
     // Top and bottom of a cylinder with two sensors.
     void addTopAndBottom();
+    // Circulation pump where fitted, the primary pump, and the charge state of a cylinder
+    // with calculated temperatures.
+    void addPumpsAndCharge();
     bool hasCalculatedTemperatures();
 
     guicontrols::SimpleTextProvider statusHeading, temperatureHeading, measuredHeading, calculatedHeading;

@@ -1,8 +1,6 @@
 #include "gui/screens/info/GeneralView.hpp"
 
-#include "gui/common/Functors.hpp"
 #include "gui/pagemanager/OverviewState.hpp"
-#include "gui/screens/info/InfoActionEntries.hpp"
 #include "guicontrols/ProviderTexts.hpp"
 #include "model/devices/DeviceIds.hpp"
 
@@ -13,7 +11,6 @@ namespace texts = guicontrols::providertexts;
 const quillon::TextId TEXT_GENERAL = 814;
 const quillon::TextId TEXT_BOILER = 947; // "Gas condensing boiler"
 const quillon::TextId TEXT_DHW = 1159;
-const quillon::TextId TEXT_HELP = 712;
 const quillon::TextId TEXT_ON = 902;
 const quillon::TextId TEXT_OFF = 825;
 const quillon::TextId TEXT_ACTUAL = 1325;
@@ -56,8 +53,7 @@ const quillon::WideChar* text(quillon::TextId id)
 } // namespace
 
 GeneralView::GeneralView()
-    : BaseView<GeneralPresenter>(&Functors::getInstance().plain),
-      includeDhw(0),
+    : includeDhw(0),
       actions{{this, 0}, {this, 1}, {this, 2}, {this, 3}, {this, 4}, {this, 5}}
 {
     static_assert(sizeof(HEADING_TEXTS) / sizeof(HEADING_TEXTS[0]) == HEADINGS, "a text per heading");
@@ -151,35 +147,6 @@ void GeneralView::showOverview(const OverviewState& state)
         chooseTitle(true, detail);
         setViewMode(nullptr);
     }
-}
-
-const quillon::WideChar* GeneralView::getHelpText()
-{
-    return mode == LIST_MODE_STATUS ? nullptr : text(TEXT_HELP);
-}
-
-void GeneralView::setupContent(guicontrols::Content& area)
-{
-    listControl.setPosition(0, 0, area.getWidth(), area.getHeight());
-    configure();
-    area.add(listControl);
-}
-
-void GeneralView::refresh()
-{
-    if (presenter->hasDataChanged()) {
-        configure();
-    }
-}
-
-const quillon::WideChar* GeneralView::getText(uint32_t index)
-{
-    return InfoActionEntries::label(index);
-}
-
-void GeneralView::execute(uint32_t index)
-{
-    InfoActionEntries::execute(pageManager, index, mode);
 }
 
 void GeneralView::configureInformation()
@@ -296,7 +263,6 @@ void GeneralView::addHotWaterPart()
         addLine(&chargeState);
     }
 }
-
 
 // The first case whose device is fitted; none when no case is.
 void GeneralView::addHotWaterTemperatures()

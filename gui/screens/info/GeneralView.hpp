@@ -1,9 +1,8 @@
 #ifndef GUI_SCREENS_INFO_GENERALVIEW_HPP
 #define GUI_SCREENS_INFO_GENERALVIEW_HPP
 
-#include "gui/common/BaseView.hpp"
 #include "gui/screens/info/GeneralPresenter.hpp"
-#include "gui/screens/info/InfoListBase.hpp"
+#include "gui/screens/info/InfoListView.hpp"
 #include "gui/screens/info/WholeNumberProvider.hpp"
 #include "guicontrols/BiStateContentProvider.hpp"
 #include "guicontrols/BoilerInfoProvider.hpp"
@@ -12,7 +11,6 @@
 #include "guicontrols/DateContentProvider.hpp"
 #include "guicontrols/EnumProvider.hpp"
 #include "guicontrols/HCPumpProvider.hpp"
-#include "guicontrols/IActionContentProvider.hpp"
 #include "guicontrols/NumericContentProvider.hpp"
 #include "guicontrols/SimpleTextProvider.hpp"
 #include "guicontrols/SolarDataProvider.hpp"
@@ -23,7 +21,7 @@ struct OverviewState;
 // Diagnosis (every output and input with its function) and Status (the working state, with
 // the hot-water part when the overview asks for it). Only the hot-water time-program lines
 // react to a click.
-class GeneralView : public BaseView<GeneralPresenter>, public guicontrols::IActionContentProvider, public InfoListBase
+class GeneralView : public InfoListView<GeneralPresenter>
 {
 public:
     static constexpr uint32_t ACTIONS = 6;
@@ -31,20 +29,9 @@ public:
     GeneralView();
     ~GeneralView() override {}
 
-    const quillon::WideChar* getTitle() override { return getListTitle(); }
-    // None in the Status list: its bottom bar has no help button.
-    const quillon::WideChar* getHelpText() override;
-    void setupContent(guicontrols::Content& area) override;
-    void refresh() override;
-
-    const quillon::WideChar* getText(uint32_t index) override;
-    void execute(uint32_t index) override;
-
     void configureInformation() override;
     void configureDiagnosis() override;
     void configureStatus() override;
-
-    bool hasFlag(uint32_t flag) override { return presenter->isAvailable(flag); }
 
     // What an overview's parameter does when the screen is built; no page stores one, so
     // this is the way to the Status list.
