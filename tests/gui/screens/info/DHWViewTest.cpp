@@ -213,12 +213,8 @@ TEST_F(DHWScreen, TheSecondProgramOpensItsOverviewReadOnlyTitledAsTheModeSays)
         DHWView* view = open(c.mode);
         ASSERT_NE(view, nullptr);
         clickLine(*view, linesOf(*view), "[DHW time prog 2]");
-        EXPECT_EQ(app.pageManager().getCurrentPage(), &app.pages().dhwTimeProgramOverviewPage);
+        expectProgramOpened(app.pages().dhwTimeProgramOverviewPage, 1, c.titleByNumber);
         EXPECT_NE(current<DHWTimeProgramOverviewView>(), nullptr);
-        const HeatingCircuitParam param = circuitParam();
-        EXPECT_EQ(param.circuit, 1);
-        EXPECT_EQ(param.readOnly, 1);
-        EXPECT_EQ(param.titleByNumber, c.titleByNumber);
         app.pageManager().back();
         app.bed.ticks(1);
     }

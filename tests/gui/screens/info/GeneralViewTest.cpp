@@ -304,12 +304,8 @@ TEST_F(GeneralScreen, ACirculationProgramOpensItsOverviewReadOnlyTitledByNumber)
     GeneralView* view = status(1);
     ASSERT_NE(view, nullptr);
     clickLine(*view, linesOf(*view), "[DHW circ time prog 2]");
-    EXPECT_EQ(app.pageManager().getCurrentPage(), &app.pages().dhwCirculationOverviewPage);
+    expectProgramOpened(app.pages().dhwCirculationOverviewPage, 1, 1);
     EXPECT_NE(current<DHWCirculationTimeProgramOverviewView>(), nullptr);
-    const HeatingCircuitParam param = circuitParam();
-    EXPECT_EQ(param.circuit, 1);
-    EXPECT_EQ(param.readOnly, 1);
-    EXPECT_EQ(param.titleByNumber, 1);
     EXPECT_TRUE(writes().empty());
 }
 
@@ -343,11 +339,7 @@ TEST_F(GeneralScreen, EntryFourTitlesByNumberInEveryListButInformation)
         ASSERT_NE(view, nullptr);
         view->execute(4);
         app.bed.ticks(1);
-        EXPECT_EQ(app.pageManager().getCurrentPage(), &app.pages().dhwCirculationOverviewPage);
-        const HeatingCircuitParam param = circuitParam();
-        EXPECT_EQ(param.circuit, 1);
-        EXPECT_EQ(param.readOnly, 1);
-        EXPECT_EQ(param.titleByNumber, c.titleByNumber);
+        expectProgramOpened(app.pages().dhwCirculationOverviewPage, 1, c.titleByNumber);
         app.pageManager().back();
         app.bed.ticks(1);
     }

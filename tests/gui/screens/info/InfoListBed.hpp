@@ -155,6 +155,16 @@ public:
         app.bed.deviceSends(groups().general.commonInfo.getId(), record);
     }
 
+    // The time-program overview of the page is shown, read-only, for the circuit.
+    void expectProgramOpened(pagemanager::Page& page, std::uint16_t circuit, std::uint8_t titleByNumber)
+    {
+        EXPECT_EQ(app.pageManager().getCurrentPage(), &page);
+        const HeatingCircuitParam param = circuitParam();
+        EXPECT_EQ(param.circuit, circuit);
+        EXPECT_EQ(param.readOnly, 1);
+        EXPECT_EQ(param.titleByNumber, titleByNumber);
+    }
+
     // The newest heating-circuit parameter; all zero when there is none.
     HeatingCircuitParam circuitParam()
     {
