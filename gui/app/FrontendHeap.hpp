@@ -9,6 +9,8 @@
 #include "gui/screens/contact/ContactDataShowView.hpp"
 #include "gui/screens/energy/EnergyBalancePresenter.hpp"
 #include "gui/screens/energy/EnergyBalanceView.hpp"
+#include "gui/screens/cylinder/CylinderMinMaxPresenter.hpp"
+#include "gui/screens/cylinder/CylinderMinMaxView.hpp"
 #include "gui/screens/favourites/FavouritesMainView.hpp"
 #include "gui/screens/favourites/FavouritesManagePresenter.hpp"
 #include "gui/screens/favourites/FavouritesManageView.hpp"
@@ -144,6 +146,7 @@ public:
         ContactDataShowPresenter,
         GeneralPresenter,
         DHWPresenter,
+        CylinderMinMaxPresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
         StartupView,
@@ -186,6 +189,7 @@ public:
         ContactDataShowView,
         GeneralView,
         DHWView,
+        CylinderMinMaxView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

@@ -113,7 +113,6 @@ const uint16_t INTERIM[] = {
     26, // EnergyBalanceNote
     28, // EnergyCockpit
     42, // CylinderHistory
-    43, // CylinderMinMax
     44, // CylinderStratification
     47, // HCx
     48, // LANInfo

@@ -73,6 +73,15 @@ void DHWView::showOverview(const OverviewState& state)
     }
 }
 
+void DHWView::execute(uint32_t index)
+{
+    if (index == InfoActionEntries::MIN_MAX) {
+        InfoActionEntries::openMinMax(pageManager);
+    } else {
+        InfoListView<DHWPresenter>::execute(index);
+    }
+}
+
 void DHWView::configureInformation()
 {
     const bool actualValid = presenter->isActualValid();

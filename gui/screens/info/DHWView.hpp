@@ -30,6 +30,8 @@ public:
     void configureInformation() override;
     void configureDiagnosis() override;
     void configureStatus() override;
+    // The minimum/maximum entry opens its screen; the others as in every list.
+    void execute(uint32_t index) override;
 
     // What an overview's parameter does when the screen is built; no page stores one, so
     // this is the way to the Status list.

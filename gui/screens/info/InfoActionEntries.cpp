@@ -1,6 +1,7 @@
 #include "gui/screens/info/InfoActionEntries.hpp"
 
 #include "gui/pagemanager/HeatingCircuitParam.hpp"
+#include "gui/pagemanager/IntervalSelection.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/screens/list/ListConfiguration.hpp"
 #include "gui/screens/timeprogram/TimeProgramPages.hpp"
@@ -61,5 +62,15 @@ void InfoActionEntries::execute(pagemanager::PageManager* pageManager, uint32_t 
         param.titleByNumber = listMode == LIST_MODE_INFORMATION ? 0 : 1;
         pageManager->setParam(param);
     }
+    pageManager->goTo(target, false);
+}
+
+void InfoActionEntries::openMinMax(pagemanager::PageManager* pageManager)
+{
+    pagemanager::Page* target = TimeProgramPages::page(&Pages::cylinderMinMaxPage);
+    if (pageManager == nullptr || target == nullptr) {
+        return;
+    }
+    pageManager->setParam(IntervalSelection{INTERVAL_7_DAYS, 0}); // view 0, the collector minimum
     pageManager->goTo(target, false);
 }

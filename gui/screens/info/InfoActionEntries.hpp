@@ -13,7 +13,7 @@ class PageManager;
 // The action lines of the hot-water parts of the information lists:
 //   0..2 "DHW time prog n", 3..5 "DHW circ time prog n"   read-only overview of program n
 //   6 cylinder history, 7 stratification                   through their interval menus
-//   8 cylinder/collector minimum and maximum               nowhere yet
+//   8 cylinder/collector minimum and maximum               only where the list asks for it
 // any other index goes back a page.
 class InfoActionEntries
 {
@@ -27,6 +27,9 @@ public:
     static const quillon::WideChar* label(uint32_t index);
     // The time programs are titled by their number in every list but Information.
     static void execute(pagemanager::PageManager* pageManager, uint32_t index, int32_t listMode);
+    // The minimum/maximum screen on its collector minimum: its views share the interval
+    // parameter, where a chart menu may have left 4, which there means reset.
+    static void openMinMax(pagemanager::PageManager* pageManager);
 };
 
 #endif

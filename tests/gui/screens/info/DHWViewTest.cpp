@@ -2,6 +2,7 @@
 
 #include "gui/pagemanager/ListPageSetting.hpp"
 #include "gui/pagemanager/OverviewState.hpp"
+#include "gui/screens/cylinder/CylinderMinMaxView.hpp"
 #include "gui/screens/info/DHWPresenter.hpp"
 #include "gui/screens/info/DHWView.hpp"
 #include "gui/screens/menu/IntervalSelectionMenuView.hpp"
@@ -221,22 +222,39 @@ TEST_F(DHWScreen, TheSecondProgramOpensItsOverviewReadOnlyTitledAsTheModeSays)
     EXPECT_TRUE(writes().empty());
 }
 
-TEST_F(DHWScreen, TheChartEntriesOpenTheirIntervalMenusAndMinMaxStays)
+TEST_F(DHWScreen, TheChartEntriesOpenTheirIntervalMenusAndMinMaxItsCollectorMinimum)
 {
     presentOnly({DEVICE_UNLOCKED, DEVICE_BOILER_4});
     DHWView* view = open(LIST_MODE_DIAGNOSIS);
     ASSERT_NE(view, nullptr);
-    clickLine(*view, linesOf(*view), "[Cylinder/Collector min/max]");
-    EXPECT_EQ(app.pageManager().getCurrentPage(), &diagnosisPage);
     clickLine(*view, linesOf(*view), "[Cylinder temperature stratification]");
     EXPECT_EQ(app.pageManager().getCurrentPage(), &app.pages().stratificationIntervalPage);
     EXPECT_NE(current<IntervalSelectionMenuView>(), nullptr);
     app.pageManager().back();
     app.bed.ticks(1);
+
     view = current<DHWView>();
     ASSERT_NE(view, nullptr);
     clickLine(*view, linesOf(*view), "[Cylinder history]");
     EXPECT_EQ(app.pageManager().getCurrentPage(), &app.pages().cylinderHistoryIntervalPage);
+    IntervalSelectionMenuView* menu = current<IntervalSelectionMenuView>();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_GE(menu->getTileCount(), 1u);
+    clickOn(menu->getTile(0)); // "The last 24 hours": the chart is opened with interval 4
+    EXPECT_EQ(app.pageManager().getCurrentPage(), &app.pages().cylinderHistoryPage);
+    app.pageManager().back();
+    app.bed.ticks(1);
+    app.pageManager().back();
+    app.bed.ticks(1);
+
+    view = current<DHWView>();
+    ASSERT_NE(view, nullptr);
+    clickLine(*view, linesOf(*view), "[Cylinder/Collector min/max]");
+    EXPECT_EQ(app.pageManager().getCurrentPage(), &app.pages().cylinderMinMaxPage);
+    CylinderMinMaxView* minMax = current<CylinderMinMaxView>();
+    ASSERT_NE(minMax, nullptr);
+    EXPECT_EQ(minMax->getView(), 0u); // not 4, the reset
+    EXPECT_TRUE(writes().empty());
 }
 
 TEST_F(DHWScreen, TheLargestListTakesNineActionsSixLinesAndTwelveSubLines)
