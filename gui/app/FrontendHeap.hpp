@@ -9,6 +9,8 @@
 #include "gui/screens/contact/ContactDataShowView.hpp"
 #include "gui/screens/energy/EnergyBalancePresenter.hpp"
 #include "gui/screens/energy/EnergyBalanceView.hpp"
+#include "gui/screens/cylinder/CylinderHistoryPresenter.hpp"
+#include "gui/screens/cylinder/CylinderHistoryView.hpp"
 #include "gui/screens/cylinder/CylinderMinMaxPresenter.hpp"
 #include "gui/screens/cylinder/CylinderMinMaxView.hpp"
 #include "gui/screens/favourites/FavouritesMainView.hpp"
@@ -147,6 +149,7 @@ public:
         GeneralPresenter,
         DHWPresenter,
         CylinderMinMaxPresenter,
+        CylinderHistoryPresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
         StartupView,
@@ -190,6 +193,7 @@ public:
         GeneralView,
         DHWView,
         CylinderMinMaxView,
+        CylinderHistoryView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

@@ -11,6 +11,8 @@
 #include "gui/screens/contact/ContactDataShowView.hpp"
 #include "gui/screens/energy/EnergyBalancePresenter.hpp"
 #include "gui/screens/energy/EnergyBalanceView.hpp"
+#include "gui/screens/cylinder/CylinderHistoryPresenter.hpp"
+#include "gui/screens/cylinder/CylinderHistoryView.hpp"
 #include "gui/screens/cylinder/CylinderMinMaxPresenter.hpp"
 #include "gui/screens/cylinder/CylinderMinMaxView.hpp"
 #include "gui/screens/favourites/FavouritesMainView.hpp"
@@ -128,6 +130,7 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     case 34: buildScreen<HeatingMenuView, HeatingMenuPresenter>(screen, presenter, heap, transition, model); break;
     case 36: buildScreen<HeatingReducedRoomTempView, HeatingReducedRoomTempPresenter>(screen, presenter, heap, transition, model); break;
     case 37: buildScreen<HeatingRoomTempView, HeatingRoomTempPresenter>(screen, presenter, heap, transition, model); break;
+    case 42: buildScreen<CylinderHistoryView, CylinderHistoryPresenter>(screen, presenter, heap, transition, model); break;
     case 43: buildScreen<CylinderMinMaxView, CylinderMinMaxPresenter>(screen, presenter, heap, transition, model); break;
     case 45: buildScreen<DHWView, DHWPresenter>(screen, presenter, heap, transition, model); break;
     case 46: buildScreen<GeneralView, GeneralPresenter>(screen, presenter, heap, transition, model); break;

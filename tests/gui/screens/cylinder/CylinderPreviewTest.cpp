@@ -2,6 +2,7 @@
 #include "gui/screens/info/InfoListBed.hpp"
 
 #include "gui/pagemanager/IntervalSelection.hpp"
+#include "gui/screens/cylinder/CylinderHistoryView.hpp"
 #include "gui/screens/cylinder/CylinderMinMaxView.hpp"
 #include "model/devices/DeviceIds.hpp"
 
@@ -45,6 +46,30 @@ TEST_F(CylinderPreviews, TheMinimumAndMaximumViewsInEveryLanguageFitTheirTexts)
                 scrollToEnd(*shown);
                 EXPECT_TRUE(test::writePreview(app, "cylinder", name + "-end"));
             }
+        }
+    }
+}
+
+// The history chart of each interval, with five sensors and the seeded histories, in every
+// language: pictures kept, a text wider than its field fails.
+TEST_F(CylinderPreviews, TheHistoryChartsInEveryLanguageFitTheirTexts)
+{
+    presentOnly({DEVICE_UNLOCKED, DEVICE_BOILER_4});
+    const std::uint32_t intervals[] = {INTERVAL_24_HOURS, INTERVAL_7_DAYS, INTERVAL_30_DAYS};
+    for (int language = 0; language < 10; ++language) {
+        app.bed.setLanguage(static_cast<quillon::LanguageId>(language));
+        for (std::uint32_t interval : intervals) {
+            SCOPED_TRACE(std::to_string(interval) + " " + LANGUAGES[language]);
+            if (app.pageManager().getCurrentPage() == &app.pages().cylinderHistoryPage) {
+                app.pageManager().back();
+                app.bed.ticks(1);
+            }
+            app.pageManager().setParam(IntervalSelection{interval, 0});
+            CylinderHistoryView* shown = openPage<CylinderHistoryView>(app.pages().cylinderHistoryPage);
+            ASSERT_NE(shown, nullptr);
+            const std::string name = "CylinderHistory" + std::to_string(interval) + "-" + LANGUAGES[language];
+            EXPECT_TRUE(test::writePreview(app, "cylinder", name));
+            EXPECT_EQ(test::overwideTexts(shown->getRootContainer()), std::vector<std::string>{});
         }
     }
 }
