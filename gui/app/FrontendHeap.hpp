@@ -13,6 +13,8 @@
 #include "gui/screens/cylinder/CylinderHistoryView.hpp"
 #include "gui/screens/cylinder/CylinderMinMaxPresenter.hpp"
 #include "gui/screens/cylinder/CylinderMinMaxView.hpp"
+#include "gui/screens/cylinder/CylinderStratificationPresenter.hpp"
+#include "gui/screens/cylinder/CylinderStratificationView.hpp"
 #include "gui/screens/favourites/FavouritesMainView.hpp"
 #include "gui/screens/favourites/FavouritesManagePresenter.hpp"
 #include "gui/screens/favourites/FavouritesManageView.hpp"
@@ -150,6 +152,7 @@ public:
         DHWPresenter,
         CylinderMinMaxPresenter,
         CylinderHistoryPresenter,
+        CylinderStratificationPresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
         StartupView,
@@ -194,6 +197,7 @@ public:
         DHWView,
         CylinderMinMaxView,
         CylinderHistoryView,
+        CylinderStratificationView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

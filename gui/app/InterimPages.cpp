@@ -112,7 +112,6 @@ const uint16_t INTERIM[] = {
     9, // BufferLoad
     26, // EnergyBalanceNote
     28, // EnergyCockpit
-    44, // CylinderStratification
     47, // HCx
     48, // LANInfo
     49, // ResetData

@@ -15,6 +15,8 @@
 #include "gui/screens/cylinder/CylinderHistoryView.hpp"
 #include "gui/screens/cylinder/CylinderMinMaxPresenter.hpp"
 #include "gui/screens/cylinder/CylinderMinMaxView.hpp"
+#include "gui/screens/cylinder/CylinderStratificationPresenter.hpp"
+#include "gui/screens/cylinder/CylinderStratificationView.hpp"
 #include "gui/screens/favourites/FavouritesMainView.hpp"
 #include "gui/screens/favourites/FavouritesManagePresenter.hpp"
 #include "gui/screens/favourites/FavouritesManageView.hpp"
@@ -132,6 +134,7 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     case 37: buildScreen<HeatingRoomTempView, HeatingRoomTempPresenter>(screen, presenter, heap, transition, model); break;
     case 42: buildScreen<CylinderHistoryView, CylinderHistoryPresenter>(screen, presenter, heap, transition, model); break;
     case 43: buildScreen<CylinderMinMaxView, CylinderMinMaxPresenter>(screen, presenter, heap, transition, model); break;
+    case 44: buildScreen<CylinderStratificationView, CylinderStratificationPresenter>(screen, presenter, heap, transition, model); break;
     case 45: buildScreen<DHWView, DHWPresenter>(screen, presenter, heap, transition, model); break;
     case 46: buildScreen<GeneralView, GeneralPresenter>(screen, presenter, heap, transition, model); break;
     case 51: buildScreen<MainView, MainPresenter>(screen, presenter, heap, transition, model); break;

@@ -4,6 +4,7 @@
 #include "gui/pagemanager/IntervalSelection.hpp"
 #include "gui/screens/cylinder/CylinderHistoryView.hpp"
 #include "gui/screens/cylinder/CylinderMinMaxView.hpp"
+#include "gui/screens/cylinder/CylinderStratificationView.hpp"
 #include "model/devices/DeviceIds.hpp"
 
 #include "support/screen/TextFit.hpp"
@@ -50,27 +51,37 @@ TEST_F(CylinderPreviews, TheMinimumAndMaximumViewsInEveryLanguageFitTheirTexts)
     }
 }
 
-// The history chart of each interval, with five sensors and the seeded histories, in every
-// language: pictures kept, a text wider than its field fails.
-TEST_F(CylinderPreviews, TheHistoryChartsInEveryLanguageFitTheirTexts)
+// The history and stratification charts of each interval, with five sensors and the seeded
+// series, in every language: pictures kept, a text wider than its field fails.
+TEST_F(CylinderPreviews, TheChartsInEveryLanguageFitTheirTexts)
 {
     presentOnly({DEVICE_UNLOCKED, DEVICE_BOILER_4});
     const std::uint32_t intervals[] = {INTERVAL_24_HOURS, INTERVAL_7_DAYS, INTERVAL_30_DAYS};
+    struct Chart
+    {
+        const char* name;
+        pagemanager::Page* page;
+    };
+    const Chart charts[] = {{"CylinderHistory", &app.pages().cylinderHistoryPage},
+                            {"CylinderStratification", &app.pages().stratificationPage}};
     for (int language = 0; language < 10; ++language) {
         app.bed.setLanguage(static_cast<quillon::LanguageId>(language));
-        for (std::uint32_t interval : intervals) {
-            SCOPED_TRACE(std::to_string(interval) + " " + LANGUAGES[language]);
-            if (app.pageManager().getCurrentPage() == &app.pages().cylinderHistoryPage) {
-                app.pageManager().back();
-                app.bed.ticks(1);
+        for (const Chart& chart : charts) {
+            for (std::uint32_t interval : intervals) {
+                SCOPED_TRACE(std::string(chart.name) + std::to_string(interval) + " " + LANGUAGES[language]);
+                if (app.pageManager().getCurrentPage() == chart.page) {
+                    app.pageManager().back();
+                    app.bed.ticks(1);
+                }
+                app.pageManager().setParam(IntervalSelection{interval, 0});
+                GenericView* shown = openPage<GenericView>(*chart.page);
+                ASSERT_NE(shown, nullptr);
+                EXPECT_TRUE(test::writePreview(app, "cylinder", chart.name + std::to_string(interval) + "-" +
+                                                                    LANGUAGES[language]));
+                EXPECT_EQ(test::overwideTexts(shown->getRootContainer()), std::vector<std::string>{});
             }
-            app.pageManager().setParam(IntervalSelection{interval, 0});
-            CylinderHistoryView* shown = openPage<CylinderHistoryView>(app.pages().cylinderHistoryPage);
-            ASSERT_NE(shown, nullptr);
-            const std::string name = "CylinderHistory" + std::to_string(interval) + "-" + LANGUAGES[language];
-            EXPECT_TRUE(test::writePreview(app, "cylinder", name));
-            EXPECT_EQ(test::overwideTexts(shown->getRootContainer()), std::vector<std::string>{});
         }
     }
 }
+
 } // namespace
