@@ -1,16 +1,11 @@
 #include "gui/screens/cylinder/CylinderHistoryPresenter.hpp"
 
-#include "gui/pagemanager/IntervalSelection.hpp"
-#include "gui/pagemanager/PageManager.hpp"
+#include "gui/screens/cylinder/ChartInterval.hpp"
 #include "model/devices/DeviceIds.hpp"
 
-CylinderHistoryPresenter::CylinderHistoryPresenter(IView& view) : BasePresenter(view), mode(INTERVAL_24_HOURS)
+CylinderHistoryPresenter::CylinderHistoryPresenter(IView& view)
+    : BasePresenter(view), mode(chartinterval::ofPage(pageManager))
 {
-    const IntervalSelection* selection =
-        pageManager != nullptr ? pageManager->getParam<IntervalSelection>(nullptr) : nullptr;
-    if (selection != nullptr) {
-        mode = static_cast<int32_t>(selection->interval);
-    }
 }
 
 void CylinderHistoryPresenter::activate()

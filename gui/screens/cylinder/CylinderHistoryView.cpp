@@ -1,7 +1,7 @@
 #include "gui/screens/cylinder/CylinderHistoryView.hpp"
 
 #include "gui/common/Functors.hpp"
-#include "gui/pagemanager/IntervalSelection.hpp"
+#include "gui/screens/cylinder/ChartInterval.hpp"
 #include "guicontrols/Palette.hpp"
 #include "helpers/WideFormat.hpp"
 
@@ -15,13 +15,9 @@ const quillon::TextId TEXT_HELP = 792;
 const quillon::TextId TEXT_UNIT = 514;   // "°C"
 const quillon::TextId TEXT_SENSOR = 1243; // "Tc"
 const quillon::FontId LEGEND_FONT = 2;
-// By interval code; a code past the table shows "7 Days".
-const quillon::TextId PERIOD_TEXTS[6] = {1137, 1171, 1041, 1001, 1131, 1138};
 const uint8_t FIRST_SENSOR_COLOUR = 28;
 const int32_t TENTHS_TOP = 1000;
 const uint16_t HOURS = 24;
-const uint16_t WEEK_RECORDS = 8;
-const uint16_t MONTH_RECORDS = 31;
 
 quillon::Color sensorColour(uint32_t sensor)
 {
@@ -36,10 +32,7 @@ CylinderHistoryView::CylinderHistoryView()
 
 void CylinderHistoryView::setupTopBar(guicontrols::TopBar& bar)
 {
-    const uint32_t mode = static_cast<uint32_t>(presenter->getMode());
-    const quillon::TextId period = mode < 6 ? PERIOD_TEXTS[mode] : PERIOD_TEXTS[INTERVAL_7_DAYS];
-    bar.setTitleSegments(quillon::TypedText(TEXT_TITLE).getText(), guicontrols::Palette::entry(0),
-                         quillon::TypedText(period).getText(), guicontrols::Palette::entry(10), nullptr, 0, nullptr, 0);
+    chartinterval::setTitle(bar, TEXT_TITLE, presenter->getMode());
 }
 
 const quillon::WideChar* CylinderHistoryView::getHelpText()
@@ -92,6 +85,11 @@ void CylinderHistoryView::updateChart()
     legendLabels[0].setVisible(sensors == SENSORS);
     legendBoxes[0].invalidate();
     legendLabels[0].invalidate();
+    model::CylinderGroup& c = presenter->getModel()->getGroups().cylinder;
+    model::CylinderGroup::History12* const weekSeries[SENSORS] = {&c.history12_1, &c.history12_2, &c.history12_3,
+                                                                  &c.history12_4, &c.history12_5};
+    model::CylinderGroup::History6* const monthSeries[SENSORS] = {&c.history6_1, &c.history6_2, &c.history6_3,
+                                                                  &c.history6_4, &c.history6_5};
     uint16_t points = 0;
     switch (presenter->getMode()) {
     case INTERVAL_30_DAYS:
@@ -99,14 +97,14 @@ void CylinderHistoryView::updateChart()
         background.setDateLabels(now, -6, 6, true, 0);
         curve.setPosition(background.getPlotAreaX(), background.getPlotAreaY(), background.getPlotAreaWidth(),
                           background.getPlotAreaHeight());
-        points = fill30Days(sensors);
+        points = fillRecords(monthSeries, sensors);
         break;
     case INTERVAL_7_DAYS:
         background.setColumnGeometry(67, 3);
         background.setDateLabels(now, -1, 8, true, 2);
         curve.setPosition(background.getPlotAreaX(), background.getPlotAreaY(), background.getPlotAreaWidth(),
                           background.getPlotAreaHeight());
-        points = fill7Days(sensors);
+        points = fillRecords(weekSeries, sensors);
         break;
     default:
         background.setColumnGeometry(80, 3);
@@ -154,45 +152,21 @@ uint16_t CylinderHistoryView::fill24Hours(uint32_t sensors)
     return p;
 }
 
-uint16_t CylinderHistoryView::fill7Days(uint32_t sensors)
+template <typename Record, dp_type D, uint32_t N>
+uint16_t CylinderHistoryView::fillRecords(model::RangeDataPoint<Record, D, N>* const series[SENSORS], uint32_t sensors)
 {
-    model::CylinderGroup& c = presenter->getModel()->getGroups().cylinder;
-    model::CylinderGroup::History12* series[SENSORS] = {&c.history12_1, &c.history12_2, &c.history12_3,
-                                                        &c.history12_4, &c.history12_5};
     uint16_t p = 0;
-    for (int32_t r = WEEK_RECORDS - 1; r >= 0; --r) {
-        temperature_12 records[SENSORS];
+    for (int32_t r = static_cast<int32_t>(N) - 1; r >= 0; --r) {
+        Record values[SENSORS];
         for (uint32_t s = 0; s < SENSORS; ++s) {
-            records[s] = series[s]->at(static_cast<uint32_t>(r)).getValue();
+            values[s] = series[s]->at(static_cast<uint32_t>(r)).getValue();
         }
-        for (int32_t k = temperature_12::VALUES - 1; k >= 0; --k, ++p) {
-            int32_t values[SENSORS];
+        for (int32_t k = Record::VALUES - 1; k >= 0; --k, ++p) {
+            int32_t point[SENSORS];
             for (uint32_t s = 0; s < SENSORS; ++s) {
-                values[s] = static_cast<uint16_t>(records[s].value(static_cast<uint32_t>(k)));
+                point[s] = static_cast<uint16_t>(values[s].value(static_cast<uint32_t>(k)));
             }
-            setChartPoint(p, sensors, values);
-        }
-    }
-    return p;
-}
-
-uint16_t CylinderHistoryView::fill30Days(uint32_t sensors)
-{
-    model::CylinderGroup& c = presenter->getModel()->getGroups().cylinder;
-    model::CylinderGroup::History6* series[SENSORS] = {&c.history6_1, &c.history6_2, &c.history6_3, &c.history6_4,
-                                                       &c.history6_5};
-    uint16_t p = 0;
-    for (int32_t r = MONTH_RECORDS - 1; r >= 0; --r) {
-        temperature_6 records[SENSORS];
-        for (uint32_t s = 0; s < SENSORS; ++s) {
-            records[s] = series[s]->at(static_cast<uint32_t>(r)).getValue();
-        }
-        for (int32_t k = temperature_6::VALUES - 1; k >= 0; --k, ++p) {
-            int32_t values[SENSORS];
-            for (uint32_t s = 0; s < SENSORS; ++s) {
-                values[s] = static_cast<uint16_t>(records[s].value(static_cast<uint32_t>(k)));
-            }
-            setChartPoint(p, sensors, values);
+            setChartPoint(p, sensors, point);
         }
     }
     return p;

@@ -6,6 +6,7 @@
 #include "guicontrols/PlotBackground.hpp"
 #include "guicontrols/PlotCurve.hpp"
 #include "guicontrols/TextField.hpp"
+#include "model/RangeDataPoint.hpp"
 
 #include <quillon/widgets/Box.hpp>
 
@@ -35,8 +36,9 @@ private:
     // Point p of every shown sensor; a point where all of them read 0 holds no data.
     void setChartPoint(uint16_t p, uint32_t sensors, const int32_t values[SENSORS]);
     uint16_t fill24Hours(uint32_t sensors);
-    uint16_t fill7Days(uint32_t sensors);
-    uint16_t fill30Days(uint32_t sensors);
+    // Record N - 1 down to 0 of each sensor's range, each record's values oldest first.
+    template <typename Record, dp_type D, uint32_t N>
+    uint16_t fillRecords(model::RangeDataPoint<Record, D, N>* const series[SENSORS], uint32_t sensors);
 
     guicontrols::PlotCurve curve;
     guicontrols::PlotBackground background;

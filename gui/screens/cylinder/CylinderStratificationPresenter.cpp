@@ -1,7 +1,6 @@
 #include "gui/screens/cylinder/CylinderStratificationPresenter.hpp"
 
-#include "gui/pagemanager/IntervalSelection.hpp"
-#include "gui/pagemanager/PageManager.hpp"
+#include "gui/screens/cylinder/ChartInterval.hpp"
 
 #include <math.h>
 
@@ -14,13 +13,8 @@ int32_t wholeDegrees(float value)
 } // namespace
 
 CylinderStratificationPresenter::CylinderStratificationPresenter(IView& view)
-    : BasePresenter(view), mode(INTERVAL_24_HOURS)
+    : BasePresenter(view), mode(chartinterval::ofPage(pageManager))
 {
-    const IntervalSelection* selection =
-        pageManager != nullptr ? pageManager->getParam<IntervalSelection>(nullptr) : nullptr;
-    if (selection != nullptr) {
-        mode = static_cast<int32_t>(selection->interval);
-    }
 }
 
 void CylinderStratificationPresenter::activate()

@@ -1,7 +1,7 @@
 #include "gui/screens/cylinder/CylinderStratificationView.hpp"
 
 #include "gui/common/Functors.hpp"
-#include "gui/pagemanager/IntervalSelection.hpp"
+#include "gui/screens/cylinder/ChartInterval.hpp"
 #include "guicontrols/Palette.hpp"
 #include "helpers/WideFormat.hpp"
 
@@ -17,7 +17,6 @@ const quillon::TextId TEXT_BOTTOM = 1146;
 const quillon::TextId TEXT_UNIT = 514;    // "°C"
 const quillon::TextId TEXT_AT_LEAST = 1256; // "≥"
 const quillon::FontId LEGEND_FONT = 2;
-const quillon::TextId PERIOD_TEXTS[6] = {1137, 1171, 1041, 1001, 1131, 1138};
 // Curve 0 red (entry 36) down to curve 3 blue (entry 33); legend row n shows curve 3 - n.
 const uint8_t CURVE_COLOURS[CylinderStratificationView::CURVES] = {36, 35, 34, 33};
 const uint8_t BAND_COLOUR = 4;
@@ -67,10 +66,7 @@ void CylinderStratificationView::layoutLegend()
 
 void CylinderStratificationView::setupTopBar(guicontrols::TopBar& bar)
 {
-    const uint32_t mode = static_cast<uint32_t>(presenter->getMode());
-    const quillon::TextId period = mode < 6 ? PERIOD_TEXTS[mode] : PERIOD_TEXTS[INTERVAL_7_DAYS];
-    bar.setTitleSegments(text(TEXT_TITLE), guicontrols::Palette::entry(0), text(period),
-                         guicontrols::Palette::entry(10), nullptr, 0, nullptr, 0);
+    chartinterval::setTitle(bar, TEXT_TITLE, presenter->getMode());
 }
 
 const quillon::WideChar* CylinderStratificationView::getHelpText()
