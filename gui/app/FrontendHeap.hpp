@@ -19,6 +19,12 @@
 #include "gui/screens/energy/EnergyCockpitView.hpp"
 #include "gui/screens/energy/EnergyBalancePresenter.hpp"
 #include "gui/screens/energy/EnergyBalanceView.hpp"
+#include "gui/screens/cylinder/CylinderHistoryPresenter.hpp"
+#include "gui/screens/cylinder/CylinderHistoryView.hpp"
+#include "gui/screens/cylinder/CylinderMinMaxPresenter.hpp"
+#include "gui/screens/cylinder/CylinderMinMaxView.hpp"
+#include "gui/screens/cylinder/CylinderStratificationPresenter.hpp"
+#include "gui/screens/cylinder/CylinderStratificationView.hpp"
 #include "gui/screens/favourites/FavouritesMainView.hpp"
 #include "gui/screens/favourites/FavouritesManagePresenter.hpp"
 #include "gui/screens/favourites/FavouritesManageView.hpp"
@@ -48,6 +54,10 @@
 #include "gui/screens/histogram/SolarDetailsView.hpp"
 #include "gui/screens/histogram/SolarOverviewPresenter.hpp"
 #include "gui/screens/histogram/SolarOverviewView.hpp"
+#include "gui/screens/info/DHWPresenter.hpp"
+#include "gui/screens/info/DHWView.hpp"
+#include "gui/screens/info/GeneralPresenter.hpp"
+#include "gui/screens/info/GeneralView.hpp"
 #include "gui/screens/main/MainView.hpp"
 #include "gui/screens/menu/CPSelectionPresenter.hpp"
 #include "gui/screens/menu/CPSelectionView.hpp"
@@ -210,6 +220,11 @@ public:
         WizzardInitPresenter,
         WizardReportMenuPresenter,
         WizardReportResultPresenter,
+        GeneralPresenter,
+        DHWPresenter,
+        CylinderMinMaxPresenter,
+        CylinderHistoryPresenter,
+        CylinderStratificationPresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
         StartupView,
@@ -274,6 +289,11 @@ public:
         WizzardInitView,
         WizardReportMenuView,
         WizardReportResultView,
+        GeneralView,
+        DHWView,
+        CylinderMinMaxView,
+        CylinderHistoryView,
+        CylinderStratificationView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

@@ -107,11 +107,6 @@ const uint16_t INTERIM[] = {
     4, // GasConsumptionDetectionImprov
     6, // InputGasMeterReading
     7, // InputGasQuality
-    42, // CylinderHistory
-    43, // CylinderMinMax
-    44, // CylinderStratification
-    45, // DHW
-    46, // General
     53, // Level2Password
     54, // ResetPasswords
     55, // ServiceLevelPassword

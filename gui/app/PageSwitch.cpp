@@ -21,6 +21,12 @@
 #include "gui/screens/energy/EnergyCockpitView.hpp"
 #include "gui/screens/energy/EnergyBalancePresenter.hpp"
 #include "gui/screens/energy/EnergyBalanceView.hpp"
+#include "gui/screens/cylinder/CylinderHistoryPresenter.hpp"
+#include "gui/screens/cylinder/CylinderHistoryView.hpp"
+#include "gui/screens/cylinder/CylinderMinMaxPresenter.hpp"
+#include "gui/screens/cylinder/CylinderMinMaxView.hpp"
+#include "gui/screens/cylinder/CylinderStratificationPresenter.hpp"
+#include "gui/screens/cylinder/CylinderStratificationView.hpp"
 #include "gui/screens/favourites/FavouritesMainView.hpp"
 #include "gui/screens/favourites/FavouritesManagePresenter.hpp"
 #include "gui/screens/favourites/FavouritesManageView.hpp"
@@ -50,6 +56,10 @@
 #include "gui/screens/histogram/SolarDetailsView.hpp"
 #include "gui/screens/histogram/SolarOverviewPresenter.hpp"
 #include "gui/screens/histogram/SolarOverviewView.hpp"
+#include "gui/screens/info/DHWPresenter.hpp"
+#include "gui/screens/info/DHWView.hpp"
+#include "gui/screens/info/GeneralPresenter.hpp"
+#include "gui/screens/info/GeneralView.hpp"
 #include "gui/screens/main/MainView.hpp"
 #include "gui/screens/menu/CPSelectionPresenter.hpp"
 #include "gui/screens/menu/CPSelectionView.hpp"
@@ -175,6 +185,11 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     case 34: buildScreen<HeatingMenuView, HeatingMenuPresenter>(screen, presenter, heap, transition, model); break;
     case 36: buildScreen<HeatingReducedRoomTempView, HeatingReducedRoomTempPresenter>(screen, presenter, heap, transition, model); break;
     case 37: buildScreen<HeatingRoomTempView, HeatingRoomTempPresenter>(screen, presenter, heap, transition, model); break;
+    case 42: buildScreen<CylinderHistoryView, CylinderHistoryPresenter>(screen, presenter, heap, transition, model); break;
+    case 43: buildScreen<CylinderMinMaxView, CylinderMinMaxPresenter>(screen, presenter, heap, transition, model); break;
+    case 44: buildScreen<CylinderStratificationView, CylinderStratificationPresenter>(screen, presenter, heap, transition, model); break;
+    case 45: buildScreen<DHWView, DHWPresenter>(screen, presenter, heap, transition, model); break;
+    case 46: buildScreen<GeneralView, GeneralPresenter>(screen, presenter, heap, transition, model); break;
     case 51: buildScreen<MainView, MainPresenter>(screen, presenter, heap, transition, model); break;
     case 52: buildScreen<StartupView, StartupPresenter>(screen, presenter, heap, transition, model); break;
     case 79: buildScreen<SolarDetailsView, SolarDetailsPresenter>(screen, presenter, heap, transition, model); break;

@@ -32,7 +32,7 @@ class Pages
 {
 public:
     static constexpr uint16_t NO_HOME_ICON = 0xFFFF;
-    static constexpr uint16_t PAGE_OBJECT_COUNT = 108;
+    static constexpr uint16_t PAGE_OBJECT_COUNT = 109;
 
     explicit Pages(pagemanager::PageManager* manager);
 
@@ -146,6 +146,7 @@ public:
     pagemanager::Page cylinderHistoryPage;
     pagemanager::Page stratificationIntervalPage;
     pagemanager::Page stratificationPage;
+    pagemanager::Page cylinderMinMaxPage;
     pagemanager::Page ventingPage;
     pagemanager::Page fillingPage;
     pagemanager::Page solarPumpCalibrationPage;

@@ -1,0 +1,36 @@
+#include "gui/screens/info/DHWPresenter.hpp"
+
+namespace
+{
+const uint32_t DHW_TEMPERATURE_STATUS = 18; // byte of the common information
+}
+
+void DHWPresenter::activate()
+{
+    model::ParameterGroups& groups = getModel()->getGroups();
+    watchGroup(groups.dhw);
+    watchGroup(groups.cylinder);
+    watch({&groups.idSolar.solarInfo});
+}
+
+void DHWPresenter::deactivate()
+{
+    unwatch();
+}
+
+bool DHWPresenter::hasDataChanged()
+{
+    const bool valueChanged = filterChanged();
+    const bool deviceChanged = getModel()->getDeviceManager().takeChanged();
+    return valueChanged || deviceChanged;
+}
+
+bool DHWPresenter::isAvailable(uint32_t deviceFlag)
+{
+    return getModel()->getDeviceManager().isPresent(deviceFlag);
+}
+
+bool DHWPresenter::isActualValid()
+{
+    return getModel()->getGroups().dhw.commonInfo.getValue().bytes[DHW_TEMPERATURE_STATUS] == 0;
+}
