@@ -96,6 +96,7 @@ public:
     HelpViewMode& getHelpMode() { return helpMode; }
     // Null in a screen test that gave no popup system.
     const PopupContainer* getPopupContainer() const { return popupContainer ? &*popupContainer : nullptr; }
+    PopupContainer* getPopupContainer() { return popupContainer ? &*popupContainer : nullptr; }
 
 protected:
     void onBottomBarButtonClicked(int index) { currentViewMode->onBottomBarButton(index); }

@@ -32,7 +32,7 @@ protected:
 TEST_F(ShellFrame, FeedbackDrawsItsFrameAndItsButtonGoesBack)
 {
     pagemanager::Page& previous = app.pages().mainMenuPage;
-    pagemanager::Page& shownPage = app.pages().languagePage;
+    pagemanager::Page& shownPage = app.pages().wizardReportSettingsPage;
     app.open(app.pages().mainPage, true);
     app.open(previous);
     app.open(shownPage);
@@ -138,7 +138,7 @@ TEST(ShellPopups, APopupLiesOverTheBarsAndTheContentOfAnInterimScreen)
         manager.close(id); // whatever the seeded values raised
     }
     shell.open(shell.pages().mainPage, true);
-    pagemanager::Page& page = shell.pages().languagePage;
+    pagemanager::Page& page = shell.pages().wizardReportSettingsPage;
     ASSERT_TRUE(InterimPages::isInterim(page.getId()));
     shell.open(page);
     shell.bed.ticks(1);

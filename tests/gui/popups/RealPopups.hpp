@@ -4,6 +4,7 @@
 #include "gui/screens/heating/ScreenDriving.hpp"
 
 #include "gui/app/FrontendApplication.hpp"
+#include "gui/common/GenericView.hpp"
 #include "gui/popups/PopupContainer.hpp"
 #include "gui/popups/PopupData.hpp"
 #include "gui/popups/PopupFactory.hpp"
@@ -89,6 +90,14 @@ protected:
     void cover(IPopupFactory* factory = nullptr)
     {
         quillon::Container& root = app.app.getCurrentScreen()->getRootContainer();
+        // The screen frame's own container would take the popups first: the overlay stands in
+        // for it, so the test can hand it a factory of its own.
+        if (GenericView* view = app.screen<GenericView>()) {
+            if (PopupContainer* own = view->getPopupContainer()) {
+                own->setEnabled(false);
+                own->update();
+            }
+        }
         if (overlay != nullptr) {
             root.remove(*overlay); // no child of a screen already gone: left alone then
         }
