@@ -19,6 +19,12 @@
 #include "gui/screens/energy/EnergyCockpitView.hpp"
 #include "gui/screens/energy/EnergyBalancePresenter.hpp"
 #include "gui/screens/energy/EnergyBalanceView.hpp"
+#include "gui/screens/energy/InputGasMeterReadingPresenter.hpp"
+#include "gui/screens/energy/InputGasMeterReadingView.hpp"
+#include "gui/screens/energy/GasConsumptionDetectionImprovPresenter.hpp"
+#include "gui/screens/energy/GasConsumptionDetectionImprovView.hpp"
+#include "gui/screens/energy/InputGasQualityPresenter.hpp"
+#include "gui/screens/energy/InputGasQualityView.hpp"
 #include "gui/screens/favourites/FavouritesMainView.hpp"
 #include "gui/screens/favourites/FavouritesManagePresenter.hpp"
 #include "gui/screens/favourites/FavouritesManageView.hpp"
@@ -71,6 +77,14 @@
 #include "gui/screens/setpoint/HeatingReducedRoomTempView.hpp"
 #include "gui/screens/setpoint/HeatingRoomTempPresenter.hpp"
 #include "gui/screens/setpoint/HeatingRoomTempView.hpp"
+#include "gui/screens/settings/SettingsLockPanelPasswordPresenter.hpp"
+#include "gui/screens/settings/SettingsLockPanelPasswordView.hpp"
+#include "gui/screens/settings/ServiceLevelPasswordPresenter.hpp"
+#include "gui/screens/settings/ServiceLevelPasswordView.hpp"
+#include "gui/screens/settings/Level2PasswordPresenter.hpp"
+#include "gui/screens/settings/Level2PasswordView.hpp"
+#include "gui/screens/settings/ResetPasswordsPresenter.hpp"
+#include "gui/screens/settings/ResetPasswordsView.hpp"
 #include "gui/screens/startup/StartupView.hpp"
 #include "gui/screens/timeprogram/DHWCirculationTimeProgramCopyPresenter.hpp"
 #include "gui/screens/timeprogram/DHWCirculationTimeProgramCopyView.hpp"
@@ -165,6 +179,13 @@ public:
         LANInfoPresenter,
         ResetDataPresenter,
         SolarPresenter,
+        InputGasQualityPresenter,
+        InputGasMeterReadingPresenter,
+        GasConsumptionDetectionImprovPresenter,
+        SettingsLockPanelPasswordPresenter,
+        ServiceLevelPasswordPresenter,
+        Level2PasswordPresenter,
+        ResetPasswordsPresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
         StartupView,
@@ -214,6 +235,13 @@ public:
         LANInfoView,
         ResetDataView,
         SolarView,
+        InputGasQualityView,
+        InputGasMeterReadingView,
+        GasConsumptionDetectionImprovView,
+        SettingsLockPanelPasswordView,
+        ServiceLevelPasswordView,
+        Level2PasswordView,
+        ResetPasswordsView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

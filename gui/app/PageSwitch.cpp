@@ -21,6 +21,12 @@
 #include "gui/screens/energy/EnergyCockpitView.hpp"
 #include "gui/screens/energy/EnergyBalancePresenter.hpp"
 #include "gui/screens/energy/EnergyBalanceView.hpp"
+#include "gui/screens/energy/InputGasMeterReadingPresenter.hpp"
+#include "gui/screens/energy/InputGasMeterReadingView.hpp"
+#include "gui/screens/energy/GasConsumptionDetectionImprovPresenter.hpp"
+#include "gui/screens/energy/GasConsumptionDetectionImprovView.hpp"
+#include "gui/screens/energy/InputGasQualityPresenter.hpp"
+#include "gui/screens/energy/InputGasQualityView.hpp"
 #include "gui/screens/favourites/FavouritesMainView.hpp"
 #include "gui/screens/favourites/FavouritesManagePresenter.hpp"
 #include "gui/screens/favourites/FavouritesManageView.hpp"
@@ -73,6 +79,14 @@
 #include "gui/screens/setpoint/HeatingReducedRoomTempView.hpp"
 #include "gui/screens/setpoint/HeatingRoomTempPresenter.hpp"
 #include "gui/screens/setpoint/HeatingRoomTempView.hpp"
+#include "gui/screens/settings/SettingsLockPanelPasswordPresenter.hpp"
+#include "gui/screens/settings/SettingsLockPanelPasswordView.hpp"
+#include "gui/screens/settings/ServiceLevelPasswordPresenter.hpp"
+#include "gui/screens/settings/ServiceLevelPasswordView.hpp"
+#include "gui/screens/settings/Level2PasswordPresenter.hpp"
+#include "gui/screens/settings/Level2PasswordView.hpp"
+#include "gui/screens/settings/ResetPasswordsPresenter.hpp"
+#include "gui/screens/settings/ResetPasswordsView.hpp"
 #include "gui/screens/startup/StartupView.hpp"
 #include "gui/screens/timeprogram/DHWCirculationTimeProgramCopyPresenter.hpp"
 #include "gui/screens/timeprogram/DHWCirculationTimeProgramCopyView.hpp"
@@ -191,6 +205,13 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     case 48: buildScreen<LANInfoView, LANInfoPresenter>(screen, presenter, heap, transition, model); break;
     case 49: buildScreen<ResetDataView, ResetDataPresenter>(screen, presenter, heap, transition, model); break;
     case 50: buildScreen<SolarView, SolarPresenter>(screen, presenter, heap, transition, model); break;
+    case 7: buildScreen<InputGasQualityView, InputGasQualityPresenter>(screen, presenter, heap, transition, model); break;
+    case 56: buildScreen<SettingsLockPanelPasswordView, SettingsLockPanelPasswordPresenter>(screen, presenter, heap, transition, model); break;
+    case 55: buildScreen<ServiceLevelPasswordView, ServiceLevelPasswordPresenter>(screen, presenter, heap, transition, model); break;
+    case 53: buildScreen<Level2PasswordView, Level2PasswordPresenter>(screen, presenter, heap, transition, model); break;
+    case 54: buildScreen<ResetPasswordsView, ResetPasswordsPresenter>(screen, presenter, heap, transition, model); break;
+    case 6: buildScreen<InputGasMeterReadingView, InputGasMeterReadingPresenter>(screen, presenter, heap, transition, model); break;
+    case 4: buildScreen<GasConsumptionDetectionImprovView, GasConsumptionDetectionImprovPresenter>(screen, presenter, heap, transition, model); break;
     default:
         buildInterimScreen(id, screen, presenter, heap, transition, model);
         return;
