@@ -147,3 +147,24 @@ TEST_F(GasInput, PanelPasswordChecksOldThenStoresNew)
     settings.opPass.set(reinterpret_cast<const quillon::WideChar*>(before.c_str()));
 }
 } // namespace
+namespace
+{
+TEST_F(GasInput, NoReadingShowsTheQuestion)
+{
+    for (std::uint32_t index = 229; index <= 234; ++index) {
+        app.bed.deviceSends(index, 0u);
+    }
+    GasConsumptionDetectionImprovView& question =
+        openFromMenu<GasConsumptionDetectionImprovView>(pages().gasDetectionImprovPage);
+    app.bed.ticks(2);
+    ASSERT_EQ(app.screen<GasConsumptionDetectionImprovView>(), &question);
+    EXPECT_EQ(groups().general.gasMeter230.getValue(), 0u);
+    EXPECT_NE(question.getPanel().getParent(), nullptr);
+    clickOn(question.getYesButton());
+    app.bed.ticks(1);
+    InputGasMeterReadingView* view = app.screen<InputGasMeterReadingView>();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(str(view->getRowLabel(0).getText()).substr(0, 5), u"1.   ");
+    EXPECT_EQ(str(view->getEntryField().getText()), u"0");
+}
+} // namespace
