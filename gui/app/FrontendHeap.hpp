@@ -25,6 +25,12 @@
 #include "gui/screens/cylinder/CylinderMinMaxView.hpp"
 #include "gui/screens/cylinder/CylinderStratificationPresenter.hpp"
 #include "gui/screens/cylinder/CylinderStratificationView.hpp"
+#include "gui/screens/energy/InputGasMeterReadingPresenter.hpp"
+#include "gui/screens/energy/InputGasMeterReadingView.hpp"
+#include "gui/screens/energy/GasConsumptionDetectionImprovPresenter.hpp"
+#include "gui/screens/energy/GasConsumptionDetectionImprovView.hpp"
+#include "gui/screens/energy/InputGasQualityPresenter.hpp"
+#include "gui/screens/energy/InputGasQualityView.hpp"
 #include "gui/screens/favourites/FavouritesMainView.hpp"
 #include "gui/screens/favourites/FavouritesManagePresenter.hpp"
 #include "gui/screens/favourites/FavouritesManageView.hpp"
@@ -111,6 +117,14 @@
 #include "gui/screens/settings/SettingsLanguageView.hpp"
 #include "gui/screens/settings/SettingsTimePresenter.hpp"
 #include "gui/screens/settings/SettingsTimeView.hpp"
+#include "gui/screens/settings/SettingsLockPanelPasswordPresenter.hpp"
+#include "gui/screens/settings/SettingsLockPanelPasswordView.hpp"
+#include "gui/screens/settings/ServiceLevelPasswordPresenter.hpp"
+#include "gui/screens/settings/ServiceLevelPasswordView.hpp"
+#include "gui/screens/settings/Level2PasswordPresenter.hpp"
+#include "gui/screens/settings/Level2PasswordView.hpp"
+#include "gui/screens/settings/ResetPasswordsPresenter.hpp"
+#include "gui/screens/settings/ResetPasswordsView.hpp"
 #include "gui/screens/startup/StartupView.hpp"
 #include "gui/screens/timeprogram/DHWCirculationTimeProgramCopyPresenter.hpp"
 #include "gui/screens/timeprogram/DHWCirculationTimeProgramCopyView.hpp"
@@ -225,6 +239,13 @@ public:
         CylinderMinMaxPresenter,
         CylinderHistoryPresenter,
         CylinderStratificationPresenter,
+        InputGasQualityPresenter,
+        InputGasMeterReadingPresenter,
+        GasConsumptionDetectionImprovPresenter,
+        SettingsLockPanelPasswordPresenter,
+        ServiceLevelPasswordPresenter,
+        Level2PasswordPresenter,
+        ResetPasswordsPresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
         StartupView,
@@ -294,6 +315,13 @@ public:
         CylinderMinMaxView,
         CylinderHistoryView,
         CylinderStratificationView,
+        InputGasQualityView,
+        InputGasMeterReadingView,
+        GasConsumptionDetectionImprovView,
+        SettingsLockPanelPasswordView,
+        ServiceLevelPasswordView,
+        Level2PasswordView,
+        ResetPasswordsView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

@@ -104,13 +104,6 @@ const char* const STEMS[InterimPages::PAGE_COUNT] = {
 
 // The pages still shown by the interim screen; none may remain once all screens are built.
 const uint16_t INTERIM[] = {
-    4, // GasConsumptionDetectionImprov
-    6, // InputGasMeterReading
-    7, // InputGasQuality
-    53, // Level2Password
-    54, // ResetPasswords
-    55, // ServiceLevelPassword
-    56, // SettingsLockPanelPassword
     57, // Filling
     58, // SolarPumpCalibration
     59, // SolarPumpStatus

@@ -27,6 +27,12 @@
 #include "gui/screens/cylinder/CylinderMinMaxView.hpp"
 #include "gui/screens/cylinder/CylinderStratificationPresenter.hpp"
 #include "gui/screens/cylinder/CylinderStratificationView.hpp"
+#include "gui/screens/energy/InputGasMeterReadingPresenter.hpp"
+#include "gui/screens/energy/InputGasMeterReadingView.hpp"
+#include "gui/screens/energy/GasConsumptionDetectionImprovPresenter.hpp"
+#include "gui/screens/energy/GasConsumptionDetectionImprovView.hpp"
+#include "gui/screens/energy/InputGasQualityPresenter.hpp"
+#include "gui/screens/energy/InputGasQualityView.hpp"
 #include "gui/screens/favourites/FavouritesMainView.hpp"
 #include "gui/screens/favourites/FavouritesManagePresenter.hpp"
 #include "gui/screens/favourites/FavouritesManageView.hpp"
@@ -113,6 +119,14 @@
 #include "gui/screens/settings/SettingsLanguageView.hpp"
 #include "gui/screens/settings/SettingsTimePresenter.hpp"
 #include "gui/screens/settings/SettingsTimeView.hpp"
+#include "gui/screens/settings/SettingsLockPanelPasswordPresenter.hpp"
+#include "gui/screens/settings/SettingsLockPanelPasswordView.hpp"
+#include "gui/screens/settings/ServiceLevelPasswordPresenter.hpp"
+#include "gui/screens/settings/ServiceLevelPasswordView.hpp"
+#include "gui/screens/settings/Level2PasswordPresenter.hpp"
+#include "gui/screens/settings/Level2PasswordView.hpp"
+#include "gui/screens/settings/ResetPasswordsPresenter.hpp"
+#include "gui/screens/settings/ResetPasswordsView.hpp"
 #include "gui/screens/startup/StartupView.hpp"
 #include "gui/screens/timeprogram/DHWCirculationTimeProgramCopyPresenter.hpp"
 #include "gui/screens/timeprogram/DHWCirculationTimeProgramCopyView.hpp"
@@ -251,6 +265,13 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     case 82: buildScreen<WizardReportMenuView, WizardReportMenuPresenter>(screen, presenter, heap, transition, model); break;
     case 83: buildScreen<WizardReportResultView, WizardReportResultPresenter>(screen, presenter, heap, transition, model); break;
     case 89: buildScreen<WizzardInitView, WizzardInitPresenter>(screen, presenter, heap, transition, model); break;
+    case 7: buildScreen<InputGasQualityView, InputGasQualityPresenter>(screen, presenter, heap, transition, model); break;
+    case 56: buildScreen<SettingsLockPanelPasswordView, SettingsLockPanelPasswordPresenter>(screen, presenter, heap, transition, model); break;
+    case 55: buildScreen<ServiceLevelPasswordView, ServiceLevelPasswordPresenter>(screen, presenter, heap, transition, model); break;
+    case 53: buildScreen<Level2PasswordView, Level2PasswordPresenter>(screen, presenter, heap, transition, model); break;
+    case 54: buildScreen<ResetPasswordsView, ResetPasswordsPresenter>(screen, presenter, heap, transition, model); break;
+    case 6: buildScreen<InputGasMeterReadingView, InputGasMeterReadingPresenter>(screen, presenter, heap, transition, model); break;
+    case 4: buildScreen<GasConsumptionDetectionImprovView, GasConsumptionDetectionImprovPresenter>(screen, presenter, heap, transition, model); break;
     default:
         buildInterimScreen(id, screen, presenter, heap, transition, model);
         return;

@@ -1,0 +1,23 @@
+#include "gui/screens/settings/BasePasswordPresenter.hpp"
+
+#include "model/DataModelManager.hpp"
+
+BasePasswordPresenter::BasePasswordPresenter(IView& view)
+    : BasePresenter(view), storage(&model::DataModelManager::getInstance())
+{
+}
+
+bool BasePasswordPresenter::setPassword(uint8_t selector, const quillon::WideChar* text)
+{
+    model::SettingsGroup& settings = model::DataModelManager::getInstance().getGroups().settings;
+    switch (selector) {
+    case SERVICE:
+        return settings.servPass.set(text);
+    case MENU:
+        return settings.menuPass.set(text);
+    case OPERATOR:
+        return settings.opPass.set(text);
+    default:
+        return false;
+    }
+}
