@@ -121,7 +121,6 @@ const uint16_t INTERIM[] = {
     59, // SolarPumpStatus
     60, // Venting
     61, // ServiceExit
-    62, // LanCardRescueUpdate
     63, // SettingHeatingFactoryDefaultsSelection
     64, // SettingsBrightnessNormal
     65, // SettingsBrightnessStandby
@@ -130,13 +129,7 @@ const uint16_t INTERIM[] = {
     68, // SettingsDate
     69, // SettingsHeatingCircuitName
     70, // SettingsHeatingFactoryDefaults
-    71, // SettingsLanConnectionTest
     72, // SettingsLanguage
-    73, // SettingsLanParameterEdit
-    74, // SettingsLanStaticConfig
-    75, // SettingsLanType
-    76, // SettingsLockPanelEnable
-    77, // SettingsLockPanel
     78, // SettingsTime
     81, // TestOperation
     82, // WizardReportMenu
