@@ -11,6 +11,8 @@ struct LanConfigState
     static constexpr uint32_t DHCP_TEST = 20;
     static constexpr uint32_t STATIC_TEST = 30; // also: the list loads the module's values
     static constexpr uint32_t EDITED = 40;      // the list shows the held edits
+    // The rows' labels, also the editor's titles.
+    static constexpr uint16_t ROW_TEXTS[ROW_COUNT] = {997, 1132, 1120, 1061, 1077};
 
     uint32_t state;
     uint32_t addresses[ROW_COUNT];

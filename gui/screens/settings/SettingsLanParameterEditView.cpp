@@ -6,7 +6,6 @@
 
 namespace
 {
-const quillon::TextId ROW_TITLES[LanConfigState::ROW_COUNT] = {997, 1132, 1120, 1061, 1077};
 const uint8_t COMPLETE_POINTS = 3;
 const uint8_t COMPLETE_DIGITS = 12;
 } // namespace
@@ -19,7 +18,7 @@ SettingsLanParameterEditView::SettingsLanParameterEditView()
 quillon::TextId SettingsLanParameterEditView::getTitleText()
 {
     const LanConfigState& held = presenter->config();
-    return ROW_TITLES[held.isEditRow() ? held.state : 0];
+    return LanConfigState::ROW_TEXTS[held.isEditRow() ? held.state : 0];
 }
 
 void SettingsLanParameterEditView::setupContent(guicontrols::Content& area)

@@ -5,11 +5,6 @@
 #include "gui/screens/main/RunningApplication.hpp"
 #include "helpers/Conversions.hpp"
 
-namespace
-{
-const quillon::TextId ROW_LABELS[LanConfigState::ROW_COUNT] = {997, 1132, 1120, 1061, 1077};
-} // namespace
-
 SettingsLanStaticConfigView::SettingsLanStaticConfigView()
     : BaseView<SettingsLanStaticConfigPresenter>(&Functors::getInstance().plain),
       addressTexts(),
@@ -26,7 +21,7 @@ void SettingsLanStaticConfigView::setupContent(guicontrols::Content& area)
     for (uint32_t row = 0; row < LanConfigState::ROW_COUNT; ++row) {
         quillon::WideChar* text = addressTexts[row];
         text[helpers::ipAddressToText(presenter->getAddress(row), text)] = 0;
-        rows[row].setText(quillon::TypedText(ROW_LABELS[row]));
+        rows[row].setText(quillon::TypedText(LanConfigState::ROW_TEXTS[row]));
         rows[row].setValueText(text);
         rows[row].setAction(rowCallback);
         list.addItem(rows[row]);
