@@ -89,6 +89,20 @@
 #include "gui/screens/wizard/WizardReportResultView.hpp"
 #include "gui/screens/wizard/WizzardInitPresenter.hpp"
 #include "gui/screens/wizard/WizzardInitView.hpp"
+#include "gui/screens/settings/SettingsLanTypePresenter.hpp"
+#include "gui/screens/settings/SettingsLanTypeView.hpp"
+#include "gui/screens/settings/SettingsLanStaticConfigPresenter.hpp"
+#include "gui/screens/settings/SettingsLanStaticConfigView.hpp"
+#include "gui/screens/settings/SettingsLanParameterEditPresenter.hpp"
+#include "gui/screens/settings/SettingsLanParameterEditView.hpp"
+#include "gui/screens/settings/SettingsLanConnectionTestPresenter.hpp"
+#include "gui/screens/settings/SettingsLanConnectionTestView.hpp"
+#include "gui/screens/settings/SettingsLockPanelPresenter.hpp"
+#include "gui/screens/settings/SettingsLockPanelView.hpp"
+#include "gui/screens/settings/SettingsLockPanelEnablePresenter.hpp"
+#include "gui/screens/settings/SettingsLockPanelEnableView.hpp"
+#include "gui/screens/service/LanCardRescueUpdatePresenter.hpp"
+#include "gui/screens/service/LanCardRescueUpdateView.hpp"
 #include "gui/screens/setpoint/DHWBaseSetpointTempPresenter.hpp"
 #include "gui/screens/setpoint/DHWBaseSetpointTempView.hpp"
 #include "gui/screens/setpoint/HeatingComfortTempPresenter.hpp"
@@ -246,6 +260,13 @@ public:
         ServiceLevelPasswordPresenter,
         Level2PasswordPresenter,
         ResetPasswordsPresenter,
+        SettingsLanTypePresenter,
+        SettingsLanStaticConfigPresenter,
+        SettingsLanParameterEditPresenter,
+        SettingsLanConnectionTestPresenter,
+        SettingsLockPanelPresenter,
+        SettingsLockPanelEnablePresenter,
+        LanCardRescueUpdatePresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
         StartupView,
@@ -322,6 +343,13 @@ public:
         ServiceLevelPasswordView,
         Level2PasswordView,
         ResetPasswordsView,
+        SettingsLanTypeView,
+        SettingsLanStaticConfigView,
+        SettingsLanParameterEditView,
+        SettingsLanConnectionTestView,
+        SettingsLockPanelView,
+        SettingsLockPanelEnableView,
+        LanCardRescueUpdateView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

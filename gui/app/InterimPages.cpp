@@ -108,13 +108,6 @@ const uint16_t INTERIM[] = {
     58, // SolarPumpCalibration
     59, // SolarPumpStatus
     60, // Venting
-    62, // LanCardRescueUpdate
-    71, // SettingsLanConnectionTest
-    73, // SettingsLanParameterEdit
-    74, // SettingsLanStaticConfig
-    75, // SettingsLanType
-    76, // SettingsLockPanelEnable
-    77, // SettingsLockPanel
     84, // WizardReportSettings
     85, // WizzardAbsorberSurface
     86, // WizzardCylinderType

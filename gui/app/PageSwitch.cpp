@@ -91,6 +91,20 @@
 #include "gui/screens/wizard/WizardReportResultView.hpp"
 #include "gui/screens/wizard/WizzardInitPresenter.hpp"
 #include "gui/screens/wizard/WizzardInitView.hpp"
+#include "gui/screens/settings/SettingsLanTypePresenter.hpp"
+#include "gui/screens/settings/SettingsLanTypeView.hpp"
+#include "gui/screens/settings/SettingsLanStaticConfigPresenter.hpp"
+#include "gui/screens/settings/SettingsLanStaticConfigView.hpp"
+#include "gui/screens/settings/SettingsLanParameterEditPresenter.hpp"
+#include "gui/screens/settings/SettingsLanParameterEditView.hpp"
+#include "gui/screens/settings/SettingsLanConnectionTestPresenter.hpp"
+#include "gui/screens/settings/SettingsLanConnectionTestView.hpp"
+#include "gui/screens/settings/SettingsLockPanelPresenter.hpp"
+#include "gui/screens/settings/SettingsLockPanelView.hpp"
+#include "gui/screens/settings/SettingsLockPanelEnablePresenter.hpp"
+#include "gui/screens/settings/SettingsLockPanelEnableView.hpp"
+#include "gui/screens/service/LanCardRescueUpdatePresenter.hpp"
+#include "gui/screens/service/LanCardRescueUpdateView.hpp"
 #include "gui/screens/setpoint/DHWBaseSetpointTempPresenter.hpp"
 #include "gui/screens/setpoint/DHWBaseSetpointTempView.hpp"
 #include "gui/screens/setpoint/HeatingComfortTempPresenter.hpp"
@@ -272,6 +286,13 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     case 54: buildScreen<ResetPasswordsView, ResetPasswordsPresenter>(screen, presenter, heap, transition, model); break;
     case 6: buildScreen<InputGasMeterReadingView, InputGasMeterReadingPresenter>(screen, presenter, heap, transition, model); break;
     case 4: buildScreen<GasConsumptionDetectionImprovView, GasConsumptionDetectionImprovPresenter>(screen, presenter, heap, transition, model); break;
+    case 75: buildScreen<SettingsLanTypeView, SettingsLanTypePresenter>(screen, presenter, heap, transition, model); break;
+    case 74: buildScreen<SettingsLanStaticConfigView, SettingsLanStaticConfigPresenter>(screen, presenter, heap, transition, model); break;
+    case 73: buildScreen<SettingsLanParameterEditView, SettingsLanParameterEditPresenter>(screen, presenter, heap, transition, model); break;
+    case 71: buildScreen<SettingsLanConnectionTestView, SettingsLanConnectionTestPresenter>(screen, presenter, heap, transition, model); break;
+    case 77: buildScreen<SettingsLockPanelView, SettingsLockPanelPresenter>(screen, presenter, heap, transition, model); break;
+    case 76: buildScreen<SettingsLockPanelEnableView, SettingsLockPanelEnablePresenter>(screen, presenter, heap, transition, model); break;
+    case 62: buildScreen<LanCardRescueUpdateView, LanCardRescueUpdatePresenter>(screen, presenter, heap, transition, model); break;
     default:
         buildInterimScreen(id, screen, presenter, heap, transition, model);
         return;
