@@ -72,48 +72,55 @@ Point answerOf(const GenericView& view, bool yes)
     return centreOf(yes ? question->getYesButton() : question->getNoButton());
 }
 
+void touch(test::AppTestBed& shell, Point at, uint32_t ticks)
+{
+    shell.bed.click(int16_t(at.x), int16_t(at.y));
+    shell.bed.ticks(ticks);
+}
+
+// The screen the road must be on now, drawn into the picture; null when it is not there.
+template <class V>
+V* reached(test::AppTestBed& shell, Picture& picture)
+{
+    V* view = shell.screen<V>();
+    EXPECT_NE(view, nullptr);
+    if (view != nullptr) {
+        picture = pictureOf(shell);
+    }
+    return view;
+}
+
 // From the start step on: the two questions, the report, its results and back, "Finish".
 void headlessReport(test::AppTestBed& shell, WizzardInitView& start, Road& road)
 {
     road.continueButton = centreOf(start.getBottomBar().getButton(WizzardInitView::CONTINUE_BUTTON));
-    shell.bed.click(int16_t(road.continueButton.x), int16_t(road.continueButton.y));
-    shell.bed.ticks(2);
+    touch(shell, road.continueButton, 2);
     road.securityWarning = pictureOf(shell);
     road.securityYes = answerOf(start, true);
-    shell.bed.click(int16_t(road.securityYes.x), int16_t(road.securityYes.y));
-    shell.bed.ticks(2);
+    touch(shell, road.securityYes, 2);
     road.settingsQuestion = pictureOf(shell);
     road.settingsNo = answerOf(start, false);
-    shell.bed.click(int16_t(road.settingsNo.x), int16_t(road.settingsNo.y));
-    shell.bed.ticks(3);
-    WizardReportMenuView* report = shell.screen<WizardReportMenuView>();
-    EXPECT_NE(report, nullptr);
+    touch(shell, road.settingsNo, 3);
+    WizardReportMenuView* report = reached<WizardReportMenuView>(shell, road.report);
     if (report == nullptr) {
         return;
     }
-    road.report = pictureOf(shell);
     road.resultsTile = centreOf(report->getTile(0));
-    shell.bed.click(int16_t(road.resultsTile.x), int16_t(road.resultsTile.y));
-    shell.bed.ticks(3);
-    WizardReportResultView* results = shell.screen<WizardReportResultView>();
-    EXPECT_NE(results, nullptr);
+    touch(shell, road.resultsTile, 3);
+    WizardReportResultView* results = reached<WizardReportResultView>(shell, road.results);
     if (results == nullptr) {
         return;
     }
-    road.results = pictureOf(shell);
     road.backButton = centreOf(results->getBottomBar().getButton(GenericView::BACK_BUTTON));
-    shell.bed.click(int16_t(road.backButton.x), int16_t(road.backButton.y));
-    shell.bed.ticks(3);
-    report = shell.screen<WizardReportMenuView>();
-    EXPECT_NE(report, nullptr);
+    touch(shell, road.backButton, 3);
+    Picture reportAgain;
+    report = reached<WizardReportMenuView>(shell, reportAgain);
     if (report == nullptr) {
         return;
     }
     road.finishButton = centreOf(report->getBottomBar().getButton(WizardReportMenuView::FINISH_BUTTON));
-    shell.bed.click(int16_t(road.finishButton.x), int16_t(road.finishButton.y));
-    shell.bed.ticks(3);
-    EXPECT_NE(shell.screen<MainView>(), nullptr);
-    road.home = pictureOf(shell);
+    touch(shell, road.finishButton, 3);
+    reached<MainView>(shell, road.home);
 }
 
 Road headlessRoad()
