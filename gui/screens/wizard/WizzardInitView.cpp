@@ -100,6 +100,8 @@ void WizzardInitView::askSecurityQuestion()
     if (popups != nullptr) {
         popups->show(SECURITY_POPUP, POPUP_LEVEL);
     }
+    // On the touch itself, not a frame later.
+    updatePopupContainer();
 }
 
 void WizzardInitView::refresh()
