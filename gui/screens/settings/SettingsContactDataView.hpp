@@ -14,7 +14,7 @@
 class SettingsContactDataView : public SettingsAcceptView<SettingsContactDataPresenter>
 {
 public:
-    static const uint8_t NO_ROW = 5;
+    static constexpr uint8_t NO_ROW = 5;
     // Characters of a contact text; the settings hold them with the terminator.
     static const uint8_t MAX_CHARACTERS = 26;
 
