@@ -21,8 +21,8 @@ size_t frameBufferPixels()
 } // namespace
 
 CountingLCD::CountingLCD(LCD& renderer_, TestHAL& hal_)
-    : renderer(renderer_), hal(hal_), probeDark(frameBufferPixels()), probeLight(frameBufferPixels()),
-      counts(frameBufferPixels(), 0)
+    : renderer(renderer_), hal(hal_), probeDark(frameBufferPixels(), DARK), probeLight(frameBufferPixels(), LIGHT),
+      darkRow(HAL::FB_WIDTH, DARK), lightRow(HAL::FB_WIDTH, LIGHT), counts(frameBufferPixels(), 0)
 {
 }
 
@@ -38,30 +38,30 @@ void CountingLCD::counted(Draw draw)
         draw(nullptr);
         return;
     }
-    std::fill(probeDark.begin(), probeDark.end(), DARK);
-    std::fill(probeLight.begin(), probeLight.end(), LIGHT);
+    // The probes hold their colours between primitives: only rows a primitive wrote are
+    // scanned pixel by pixel and painted back.
     hal.redirectDrawing(probeDark.data());
     draw(probeDark.data());
     hal.redirectDrawing(probeLight.data());
     draw(probeLight.data());
     hal.redirectDrawing(nullptr);
     draw(nullptr);
-    // Four pixels at a time: most of the frame is untouched by any one primitive.
-    const size_t pixels = counts.size();
-    for (size_t i = 0; i < pixels; i += 4) {
-        uint64_t dark = 0;
-        uint64_t light = 0;
-        const size_t n = pixels - i < 4 ? pixels - i : 4;
-        std::memcpy(&dark, &probeDark[i], n * 2);
-        std::memcpy(&light, &probeLight[i], n * 2);
-        if (dark == 0 && light == (n == 4 ? ~uint64_t(0) : (uint64_t(1) << (16 * n)) - 1)) {
+    const size_t width = HAL::FB_WIDTH;
+    const size_t rowBytes = width * sizeof(uint16_t);
+    for (size_t row = 0; row < static_cast<size_t>(HAL::FB_HEIGHT); row++) {
+        uint16_t* dark = &probeDark[row * width];
+        uint16_t* light = &probeLight[row * width];
+        if (std::memcmp(dark, darkRow.data(), rowBytes) == 0 && std::memcmp(light, lightRow.data(), rowBytes) == 0) {
             continue;
         }
-        for (size_t j = i; j < i + n; j++) {
-            if (probeDark[j] != DARK || probeLight[j] != LIGHT) {
-                counts[j]++;
+        uint32_t* count = &counts[row * width];
+        for (size_t x = 0; x < width; x++) {
+            if (dark[x] != DARK || light[x] != LIGHT) {
+                count[x]++;
             }
         }
+        std::memcpy(dark, darkRow.data(), rowBytes);
+        std::memcpy(light, lightRow.data(), rowBytes);
     }
 }
 

@@ -47,6 +47,8 @@ private:
     TestHAL& hal;
     std::vector<uint16_t> probeDark;
     std::vector<uint16_t> probeLight;
+    std::vector<uint16_t> darkRow;
+    std::vector<uint16_t> lightRow;
     std::vector<uint32_t> counts;
     bool counting = true;
 };
