@@ -2,8 +2,6 @@
 
 #include <quillon/LanguageTable.hpp>
 
-#include "gui/app/InterimPages.hpp"
-#include "gui/app/InterimView.hpp"
 #include "gui/screens/auth/AuthView.hpp"
 #include "OnePopup.hpp"
 
@@ -32,12 +30,11 @@ protected:
 TEST_F(ShellFrame, FeedbackDrawsItsFrameAndItsButtonGoesBack)
 {
     pagemanager::Page& previous = app.pages().mainMenuPage;
-    pagemanager::Page& shownPage = app.pages().wizardReportSettingsPage;
+    pagemanager::Page& shownPage = app.pages().informationMenuPage;
     app.open(app.pages().mainPage, true);
     app.open(previous);
     app.open(shownPage);
-    ASSERT_TRUE(InterimPages::isInterim(shownPage.getId()));
-    GenericView* view = app.screen<InterimView>();
+    GenericView* view = app.screen<GenericView>();
     ASSERT_NE(view, nullptr);
     ASSERT_EQ(app.app.getShownPageId(), shownPage.getId());
     app.bed.ticks(1);
@@ -129,7 +126,7 @@ bool dimmedFrom(quillon::Color dimmed, quillon::Color before)
     return dimmed != before;
 }
 
-TEST(ShellPopups, APopupLiesOverTheBarsAndTheContentOfAnInterimScreen)
+TEST(ShellPopups, APopupLiesOverTheBarsAndTheContentOfAScreen)
 {
     frametest::OnePopup popups; // outlives the application's screens
     test::AppTestBed shell;
@@ -138,12 +135,11 @@ TEST(ShellPopups, APopupLiesOverTheBarsAndTheContentOfAnInterimScreen)
         manager.close(id); // whatever the seeded values raised
     }
     shell.open(shell.pages().mainPage, true);
-    pagemanager::Page& page = shell.pages().wizardReportSettingsPage;
-    ASSERT_TRUE(InterimPages::isInterim(page.getId()));
+    pagemanager::Page& page = shell.pages().informationMenuPage;
     shell.open(page);
     shell.bed.ticks(1);
-    ASSERT_NE(shell.screen<InterimView>(), nullptr);
-    // The top bar's line and the bottom bar beside the popup; the content, black here, lies
+    ASSERT_NE(shell.screen<GenericView>(), nullptr);
+    // The top bar's line and the bottom bar beside the popup; the content lies
     // under the popup's middle.
     struct Probe
     {
