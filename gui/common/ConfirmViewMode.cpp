@@ -36,6 +36,7 @@ void ConfirmViewMode::setupContent(guicontrols::Content& area)
     ModeLayout::placeFrame(area, confirmFrame);
     ModeLayout::placeLine(area, questionField, ModeLayout::MARGIN,
                           static_cast<int16_t>(area.getHeight() - 2 * ModeLayout::MARGIN), ModeLayout::MIDDLE);
+    ModeLayout::fitBodyFont(questionField);
     area.add(confirmFrame);
     area.add(questionField);
 }

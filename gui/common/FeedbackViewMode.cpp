@@ -80,6 +80,7 @@ void FeedbackViewMode::setupContent(guicontrols::Content& area)
     // The offsets move the two texts apart vertically.
     ModeLayout::placeLine(area, messageField, ModeLayout::MARGIN, static_cast<int16_t>(inner - messageOffset),
                           ModeLayout::MIDDLE);
+    ModeLayout::fitBodyFont(messageField);
     ModeLayout::placeLine(area, secondTextField, ModeLayout::MARGIN, static_cast<int16_t>(inner + secondTextOffset),
                           ModeLayout::MIDDLE);
     area.add(feedbackFrame);

@@ -3,6 +3,7 @@
 
 #include "guicontrols/Content.hpp"
 #include "guicontrols/Frame.hpp"
+#include "guicontrols/LiteralText.hpp"
 #include "guicontrols/TextField.hpp"
 #include "guicontrols/TopBar.hpp"
 
@@ -17,6 +18,7 @@ namespace ModeLayout
 {
 const quillon::FontId TITLE_FONT = 3;
 const quillon::FontId BODY_FONT = 2;
+const quillon::FontId SMALL_BODY_FONT = 0;
 const int16_t MARGIN = 20;
 const uint32_t MIDDLE = 1; // vertical alignment
 const quillon::BitmapId FRAME_STYLE = 65;
@@ -61,6 +63,16 @@ inline void placeLine(const guicontrols::Content& area, guicontrols::TextField& 
     line.setPosition(MARGIN, y, static_cast<int16_t>(area.getWidth() - 2 * MARGIN), height);
     line.setAlignment(quillon::CENTER);
     line.setVerticalAlignment(verticalAlignment);
+}
+
+// A placed body text whose widest line would overrun its field takes the smaller body font
+// rather than losing its ends.
+inline void fitBodyFont(guicontrols::TextField& line)
+{
+    const quillon::WideChar* text = line.getText();
+    if (guicontrols::LiteralText::getWidth(font(BODY_FONT), text) > line.getWidth()) {
+        line.setText(text, font(SMALL_BODY_FONT));
+    }
 }
 } // namespace ModeLayout
 

@@ -49,9 +49,10 @@ void LanCardRescueUpdateView::placeWaiting(guicontrols::Content& area, quillon::
     busyIcon.setRotating(true);
     busyIcon.setXY(static_cast<int16_t>((area.getWidth() - busyIcon.getWidth()) / 2),
                    busyAtBottom ? bottom : static_cast<int16_t>(bottom - GAP));
+    // Under the busy icon rather than across it: the icon is taller than the gap.
     const quillon::TypedText font(SMALL_FONT_TEXT);
-    ModeLayout::placeLine(area, waiting, busyAtBottom ? bottom : static_cast<int16_t>(bottom + GAP),
-                          static_cast<int16_t>(font.getFont()->getFontHeight() + 4), TOP);
+    ModeLayout::placeLine(area, waiting, static_cast<int16_t>(busyIcon.getY() + busyIcon.getHeight()),
+                          static_cast<int16_t>(font.getFont()->getFullHeight()), TOP);
     waiting.setText(quillon::TypedText(PLEASE_WAIT).getText(), font.getFont());
     area.add(message);
     area.add(busyIcon);
@@ -67,13 +68,13 @@ void LanCardRescueUpdateView::placeOutcome(guicontrols::Content& area, quillon::
     int16_t y = static_cast<int16_t>(IMAGE_Y + shown.getHeight() + GAP);
     if (withNote) {
         const quillon::TypedText font(SMALL_FONT_TEXT);
-        ModeLayout::placeLine(area, waiting, y, static_cast<int16_t>(font.getFont()->getFontHeight() + 4), TOP);
+        ModeLayout::placeLine(area, waiting, y, static_cast<int16_t>(font.getFont()->getFullHeight()), TOP);
         waiting.setText(quillon::TypedText(NOTE_TEXT).getText(), font.getFont());
         area.add(waiting);
         y = static_cast<int16_t>(y + waiting.getHeight());
     }
     message.setTextId(quillon::TypedText(text));
-    const int16_t height = withNote ? static_cast<int16_t>(2 * (message.getTypedText().getFont()->getFontHeight() + 4))
+    const int16_t height = withNote ? static_cast<int16_t>(2 * message.getTypedText().getFont()->getFullHeight())
                                     : static_cast<int16_t>(area.getHeight() - ModeLayout::MARGIN - y);
     ModeLayout::placeLine(area, message, y, height, TOP);
     area.add(message);

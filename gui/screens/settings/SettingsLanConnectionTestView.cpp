@@ -65,4 +65,6 @@ void SettingsLanConnectionTestView::evaluate()
         popups->close(POPUP_LAN_ERROR);
         popups->show(POPUP_LAN_ERROR, POPUP_LEVEL);
     }
+    updatePopupContainer(); // on this frame, not the container's next tick
+
 }
