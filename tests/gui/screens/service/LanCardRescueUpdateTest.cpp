@@ -72,12 +72,55 @@ TEST_F(RescueUpdate, AModuleLeftAtZeroEndsInTheFailureAfter10And30Seconds)
 
 TEST_F(RescueUpdate, UpToDateAndFailedAreActedOnAtTheNextRefresh)
 {
+    struct Case
+    {
+        std::uint8_t reported;
+        std::uint32_t state;
+        quillon::TextId message;
+    };
+    const Case cases[] = {{254, LanCardRescueUpdateView::UP_TO_DATE, 1591}, {255, LanCardRescueUpdateView::FAILED, 1590}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reported);
+        app.bed.deviceSends(UPDATE_STATE, std::uint8_t{0});
+        app.open(app.pages().lanRescueUpdatePage);
+        view = app.screen<LanCardRescueUpdateView>();
+        ASSERT_NE(view, nullptr);
+        answerYes();
+        LinkLog::writes().clear();
+        app.bed.deviceSends(UPDATE_STATE, c.reported);
+        app.bed.ticks(2);
+        EXPECT_EQ(view->getState(), c.state);
+        EXPECT_EQ(shown(view->getMessage().getText()), textOf(c.message));
+        ASSERT_EQ(LinkLog::writtenAddresses(), std::vector<std::uint16_t>{0xD0DA});
+        EXPECT_EQ(LinkLog::writes().back().bytes, std::vector<std::uint8_t>{0});
+        EXPECT_TRUE(view->getBottomBar().getButton(5).isTouchable());
+        press(app, 5);
+        app.bed.ticks(1);
+        EXPECT_EQ(currentPageId(app), 51);
+    }
+}
+
+// A module that takes the start but still reports a running download 240 s later has failed.
+TEST_F(RescueUpdate, ADownloadStillRunningAfter240SecondsFails)
+{
     ASSERT_NE(view, nullptr);
     answerYes();
-    app.bed.deviceSends(UPDATE_STATE, std::uint8_t{254});
-    app.bed.ticks(2);
-    EXPECT_EQ(view->getState(), LanCardRescueUpdateView::UP_TO_DATE);
-    EXPECT_EQ(shown(view->getMessage().getText()), textOf(1591));
+    app.bed.deviceSends(UPDATE_STATE, std::uint8_t{7});
+    int frames = 0;
+    while (view->getState() == LanCardRescueUpdateView::STARTING && frames < 700) {
+        app.bed.ticks(1);
+        ++frames;
+    }
+    ASSERT_EQ(view->getState(), LanCardRescueUpdateView::DOWNLOADING);
+    EXPECT_EQ(shown(view->getMessage().getText()), textOf(1587));
+    LinkLog::writes().clear();
+    // 240 000 ms at 16 ms a frame; the frame that restarted the timer counts as its first.
+    app.bed.ticks(14999);
+    EXPECT_EQ(view->getState(), LanCardRescueUpdateView::DOWNLOADING);
+    app.bed.ticks(1);
+    EXPECT_EQ(view->getState(), LanCardRescueUpdateView::FAILED);
+    EXPECT_EQ(shown(view->getMessage().getText()), textOf(1590));
+    ASSERT_EQ(LinkLog::writtenAddresses(), std::vector<std::uint16_t>{0xD0DA});
     EXPECT_EQ(LinkLog::writes().back().bytes, std::vector<std::uint8_t>{0});
 }
 

@@ -116,16 +116,25 @@ inline void typeAddress(test::AppTestBed& app, const char* text)
     app.bed.ticks(1);
 }
 
-// A password on the full keyboard: letters on the first page, anything else on the symbols
-// page (the mode key switches there and back).
+// A password on the full keyboard: letters on the first page, capitals there with shift
+// held on and off again, anything else on the symbols page (the mode key switches there and
+// back).
 inline void typePassword(test::AppTestBed& app, const std::u16string& text)
 {
     const std::u16string letters = shown(quillon::TypedText(43).getText());
+    const std::u16string capitals = shown(quillon::TypedText(40).getText());
     const std::u16string symbols = shown(quillon::TypedText(41).getText());
     for (char16_t c : text) {
         std::size_t i = letters.find(c);
         if (i != std::u16string::npos) {
             tapGrid(app, i);
+            continue;
+        }
+        i = capitals.find(c);
+        if (i != std::u16string::npos) {
+            tapKey(app, 4, 20); // shift
+            tapGrid(app, i);
+            tapKey(app, 4, 20);
             continue;
         }
         i = symbols.find(c);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "gui/popups/LANErrorPopup.hpp"
+#include "gui/popups/PopupContainer.hpp"
 #include "gui/popups/PopupId.hpp"
 #include "gui/screens/settings/SettingsLanConnectionTestView.hpp"
 
@@ -106,5 +108,39 @@ TEST_F(LanConnectionTest, ErrorsRaiseTheLanErrorPopupAtEveryEvaluation)
             EXPECT_TRUE(lanErrorShown()); // back while the error stands
         }
         LinkLog::reads().clear();
+    }
+}
+
+// The error popup over the test's own frame from the evaluation's frame on, saying why; its
+// "Confirm" leaves the test for the screen that opened it.
+TEST_F(LanConnectionTest, TheLanErrorSaysWhyAndItsConfirmLeavesTheTest)
+{
+    struct Case
+    {
+        std::uint32_t mode;
+        std::uint32_t error;
+        quillon::TextId message;
+    };
+    const Case cases[] = {{LanConfigState::STATIC_TEST, 8, 888}, {LanConfigState::DHCP_TEST, 4, 896}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.error);
+        app.open(app.pages().mainPage, true);
+        app.app.getPopupSystem().getManager().close(POPUP_LAN_ERROR);
+        app.open(app.pages().lanTypePage);
+        LinkLog::reads().clear();
+        SettingsLanConnectionTestView* view = openToFirstRead(c.mode);
+        ASSERT_NE(view, nullptr);
+        app.bed.deviceSends(MODULE_ERROR, c.error);
+        app.bed.ticks(1250 - 281);
+        ASSERT_NE(view->getPopupContainer(), nullptr);
+        Popup* shownPopup = view->getPopupContainer()->getCurrentPopup();
+        ASSERT_NE(shownPopup, nullptr);
+        ASSERT_EQ(shownPopup->getId(), POPUP_LAN_ERROR);
+        const LANErrorPopup& error = static_cast<const LANErrorPopup&>(*shownPopup);
+        EXPECT_EQ(shown(error.getMessage().getText()), textOf(c.message));
+        test::tap(app, error.getButton());
+        app.bed.ticks(1);
+        EXPECT_EQ(currentPageId(app), 75);
+        EXPECT_FALSE(lanErrorShown());
     }
 }

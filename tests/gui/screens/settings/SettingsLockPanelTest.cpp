@@ -1,6 +1,13 @@
 #include "LanDriving.hpp"
+#include <algorithm>
 
 #include "gui/pagemanager/PageManager.hpp"
+#include "gui/popups/PanelLockedPopup.hpp"
+#include "gui/popups/PopupContainer.hpp"
+#include "gui/popups/PopupId.hpp"
+#include "gui/popups/PopupSystem.hpp"
+#include "gui/screens/main/MainView.hpp"
+#include "gui/screens/menu/MenuView.hpp"
 #include "gui/screens/auth/AuthView.hpp"
 #include "gui/screens/settings/SettingsLockPanelEnableView.hpp"
 #include "gui/screens/settings/SettingsLockPanelView.hpp"
@@ -36,6 +43,20 @@ protected:
     }
 
     std::uint16_t level() { return app.pageManager().getAccessControl().getLevel(); }
+    PopupManager& popups() { return app.app.getPopupSystem().getManager(); }
+
+    // The main menu's tile texts as it shows them now.
+    std::vector<std::u16string> mainMenu()
+    {
+        app.open(app.pages().mainMenuPage);
+        std::vector<std::u16string> texts;
+        if (MenuView* menu = app.screen<MenuView>()) {
+            for (std::uint32_t i = 0; i < menu->getTileCount(); ++i) {
+                texts.push_back(shown(menu->getTile(i).getText()));
+            }
+        }
+        return texts;
+    }
 
     test::AppTestBed app;
     LinkLog log;
@@ -111,4 +132,67 @@ TEST_F(LockPanel, UnlockedWithoutALockModeAValidPasswordDoesNothing)
     EXPECT_TRUE(LinkLog::writes().empty());
     EXPECT_EQ(currentPageId(app), 76);
     EXPECT_EQ(level(), 5);
+}
+
+// Locked everything: the main menu keeps only what needs no unlocked panel, a touch on the
+// home screen's setpoint area raises the locked popup, whose "Unlock" leads to the password
+// page; the user password in capitals unlocks and the menu is whole again.
+TEST_F(LockPanel, ALockedHomeTouchLeadsToUnlockingAndThePasswordCountsInAnyCase)
+{
+    lockWith(1, u"gravel.fin");
+    app.bed.deviceSends(LOCK_STATE, std::uint8_t{2});
+    EXPECT_EQ(mainMenu(), (std::vector<std::u16string>{textOf(1064), textOf(991)}));
+
+    app.open(app.pages().mainPage, true);
+    MainView* home = app.screen<MainView>();
+    ASSERT_NE(home, nullptr);
+    app.bed.click(400, 200);
+    app.bed.ticks(1);
+    ASSERT_NE(home->getPopupContainer(), nullptr);
+    Popup* raised = home->getPopupContainer()->getCurrentPopup();
+    ASSERT_NE(raised, nullptr);
+    ASSERT_EQ(raised->getId(), POPUP_PANEL_LOCKED);
+    test::tap(app, static_cast<PanelLockedPopup*>(raised)->getUnlockButton());
+    app.bed.ticks(6);
+    ASSERT_EQ(currentPageId(app), 76);
+
+    LinkLog::writes().clear();
+    typePassword(app, u"GRAVEL.Fin");
+    ASSERT_EQ(shown(app.screen<SettingsLockPanelEnableView>()->getKeyboard().getText()), u"GRAVEL.Fin");
+    press(app, SettingsLockPanelEnableView::ACCEPT_BUTTON);
+    app.bed.ticks(1);
+    ASSERT_EQ(LinkLog::writtenAddresses(), std::vector<std::uint16_t>{0x778F});
+    EXPECT_EQ(LinkLog::writes()[0].bytes, std::vector<std::uint8_t>{0});
+    EXPECT_EQ(level(), 5);
+    EXPECT_EQ(currentPageId(app), 51);
+    app.bed.deviceSends(LOCK_STATE, std::uint8_t{0});
+    const std::vector<std::u16string> menu = mainMenu();
+    EXPECT_NE(std::find(menu.begin(), menu.end(), textOf(911)), menu.end());
+}
+
+// Leaving the password page by home or back also takes the locked popup off, so a popup
+// the user put aside does not stay raised; accept leaves it alone.
+TEST_F(LockPanel, LeavingThePasswordPageClosesTheLockedPopup)
+{
+    struct Case
+    {
+        int button;
+        bool closed;
+    };
+    const Case cases[] = {{GenericView::HOME_BUTTON, true}, {GenericView::BACK_BUTTON, true},
+                          {SettingsLockPanelEnableView::ACCEPT_BUTTON, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button);
+        app.open(app.pages().mainPage, true);
+        app.open(app.pages().lockPanelEnablePage);
+        ASSERT_NE(app.screen<SettingsLockPanelEnableView>(), nullptr);
+        popups().show(POPUP_PANEL_LOCKED, 1);
+        popups().remove(POPUP_PANEL_LOCKED); // put aside: off the screen, its level kept
+        app.bed.ticks(1);
+        ASSERT_TRUE(popups().isActive(POPUP_PANEL_LOCKED));
+        press(app, c.button);
+        app.bed.ticks(1);
+        EXPECT_EQ(popups().isActive(POPUP_PANEL_LOCKED), !c.closed);
+        popups().close(POPUP_PANEL_LOCKED);
+    }
 }
