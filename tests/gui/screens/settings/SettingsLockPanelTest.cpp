@@ -43,6 +43,14 @@ protected:
     }
 
     std::uint16_t level() { return app.pageManager().getAccessControl().getLevel(); }
+    // Unlocked by the user password: the lock state 0 written alone, level 5, home.
+    void expectUnlocked()
+    {
+        ASSERT_EQ(LinkLog::writtenAddresses(), std::vector<std::uint16_t>{0x778F});
+        EXPECT_EQ(LinkLog::writes()[0].bytes, std::vector<std::uint8_t>{0});
+        EXPECT_EQ(level(), 5);
+        EXPECT_EQ(currentPageId(app), 51);
+    }
     PopupManager& popups() { return app.app.getPopupSystem().getManager(); }
 
     // The main menu's tile texts as it shows them now.
@@ -81,10 +89,7 @@ TEST_F(LockPanel, LockEverythingThenUnlockWithTheUserPassword)
     typePassword(app, u"gravel.fin");
     press(app, SettingsLockPanelEnableView::ACCEPT_BUTTON);
     app.bed.ticks(1);
-    ASSERT_EQ(LinkLog::writtenAddresses(), std::vector<std::uint16_t>{0x778F});
-    EXPECT_EQ(LinkLog::writes()[0].bytes, std::vector<std::uint8_t>{0});
-    EXPECT_EQ(level(), 5);
-    EXPECT_EQ(currentPageId(app), 51);
+    expectUnlocked();
 }
 
 TEST_F(LockPanel, OnlyHomeScreenKeepsTheSetpointPagesAndTheMasterUnlocksTo61)
@@ -161,10 +166,7 @@ TEST_F(LockPanel, ALockedHomeTouchLeadsToUnlockingAndThePasswordCountsInAnyCase)
     ASSERT_EQ(shown(app.screen<SettingsLockPanelEnableView>()->getKeyboard().getText()), u"GRAVEL.Fin");
     press(app, SettingsLockPanelEnableView::ACCEPT_BUTTON);
     app.bed.ticks(1);
-    ASSERT_EQ(LinkLog::writtenAddresses(), std::vector<std::uint16_t>{0x778F});
-    EXPECT_EQ(LinkLog::writes()[0].bytes, std::vector<std::uint8_t>{0});
-    EXPECT_EQ(level(), 5);
-    EXPECT_EQ(currentPageId(app), 51);
+    expectUnlocked();
     app.bed.deviceSends(LOCK_STATE, std::uint8_t{0});
     const std::vector<std::u16string> menu = mainMenu();
     EXPECT_NE(std::find(menu.begin(), menu.end(), textOf(911)), menu.end());
