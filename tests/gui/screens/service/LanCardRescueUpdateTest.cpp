@@ -36,6 +36,7 @@ TEST_F(RescueUpdate, AsksFirstAndNoGoesBack)
 {
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->getViewMode(), &view->getConfirmMode());
+    EXPECT_EQ(shown(view->getConfirmMode().getQuestionField().getText()), textOf(1586));
     press(app, 1);
     app.bed.ticks(1);
     EXPECT_EQ(currentPageId(app), 51);
