@@ -25,6 +25,9 @@ const uint16_t DASH_LENGTH = 8;
 const uint8_t TOP_LABEL = 0;
 const uint8_t MIDDLE_LABEL = 2;
 const uint8_t BOTTOM_LABEL = 4;
+const float WIDE_FLOW = 1000.0f;
+// Wide enough for the "100%" label under the last band.
+const int16_t CHART_WIDTH = 560;
 } // namespace
 
 SolarPumpBase::SolarPumpBase(uint8_t pointColour)
@@ -52,7 +55,7 @@ SolarPumpBase::SolarPumpBase(uint8_t pointColour)
                           static_cast<int16_t>(unit.getFont()->getFullHeight()));
 
     chart.setColumnGeometry(75, 3);
-    chart.setPosition(0, 0, 550, 400);
+    chart.setPosition(0, 0, CHART_WIDTH, 400);
     chart.setXLabels(speedLabels, SPEED_LABELS);
     chart.setYLabels(flowLabels, FLOW_LABELS);
 
@@ -73,8 +76,11 @@ void SolarPumpBase::updateMaxFlow(float flow, uint8_t speed)
         maxFlow = flow * (100.0f / speed);
     }
     const uint16_t units = guicontrols::PlotBackground::TEXT_SIZE;
-    helpers::formatWide(flowLabels[TOP_LABEL], units, "%.2f", static_cast<double>(maxFlow));
-    helpers::formatWide(flowLabels[MIDDLE_LABEL], units, "%.2f", static_cast<double>(maxFlow / 2.0f));
+    // Four digits before the point (a flow measured at a speed of a few percent) leave room
+    // for one decimal only in the label's field.
+    const char* format = maxFlow >= WIDE_FLOW ? "%.1f" : "%.2f";
+    helpers::formatWide(flowLabels[TOP_LABEL], units, format, static_cast<double>(maxFlow));
+    helpers::formatWide(flowLabels[MIDDLE_LABEL], units, format, static_cast<double>(maxFlow / 2.0f));
     helpers::formatWide(flowLabels[BOTTOM_LABEL], units, "%d", 0);
 }
 

@@ -15,7 +15,8 @@ namespace
 const quillon::BitmapId ACCEPT_ICON = 210;
 const uint8_t WHITE = 11;
 const uint8_t GREEN = 8;
-const quillon::FontId LABEL_FONT = 2;
+// Font 2 runs the longer labels past the display's edge ("Heures de fonctionnement").
+const quillon::FontId LABEL_FONT = 1;
 const quillon::FontId VALUE_FONT = 3;
 const int16_t LABEL_X = 520;
 const int16_t LABEL_WIDTH = 300;

@@ -109,7 +109,10 @@ void WizzardAbsorberSurfaceView::layout(guicontrols::Content& area)
 
     const int16_t fontHeight = static_cast<int16_t>(quillon::TypedText(MODEL_LABEL).getFont()->getFullHeight());
     const int16_t signY = static_cast<int16_t>(countBox.getY() + countBox.getHeight() / 2 - fontHeight / 2);
-    equalsSign.setPosition(static_cast<int16_t>(countBox.getX() + countBox.getWidth() + 5), signY, 10, fontHeight);
+    // As wide as the sign: ten pixels cut it in the font of the labels.
+    const quillon::Font* font = quillon::TypedText(MODEL_LABEL).getFont();
+    const int16_t signWidth = static_cast<int16_t>(font->getStringWidth(EQUALS) > 10 ? font->getStringWidth(EQUALS) : 10);
+    equalsSign.setPosition(static_cast<int16_t>(countBox.getX() + countBox.getWidth() + 5), signY, signWidth, fontHeight);
     const int16_t resultX = static_cast<int16_t>(equalsSign.getX() + equalsSign.getWidth() + 10);
     result.setPosition(resultX, signY, static_cast<int16_t>(area.getWidth() - resultX), fontHeight);
 
