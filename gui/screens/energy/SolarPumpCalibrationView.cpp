@@ -20,6 +20,8 @@ const uint8_t POINT_COLOUR = 34;
 const uint8_t WHITE = 11;
 const int32_t ENTRY_STYLE = 2;
 const uint32_t CALIBRATION_DONE = 0x0400;
+const int16_t UNIT_X = 700;
+const int16_t UNIT_GAP = 8;
 
 const quillon::WideChar* text(quillon::TextId id)
 {
@@ -47,7 +49,9 @@ SolarPumpCalibrationView::SolarPumpCalibrationView()
     entryUnitLabel.setAlignment(1);
     entryUnitLabel.setVerticalAlignment(1);
     entryUnitLabel.setColor(guicontrols::Palette::entry(WHITE));
-    entryUnitLabel.setPosition(700, 150, unit.getFont()->getStringWidth(unit.getText()),
+    // Beside the entry: at x 700 the box covered the unit's first letter.
+    const int16_t entryRight = static_cast<int16_t>(flowEntry.getX() + flowEntry.getWidth() + UNIT_GAP);
+    entryUnitLabel.setPosition(entryRight > UNIT_X ? entryRight : UNIT_X, 150, unit.getFont()->getStringWidth(unit.getText()),
                                static_cast<int16_t>(unit.getFont()->getFullHeight()));
     // The absorber-surface message stays until its OK.
     feedbackMode.disableAutoClose();

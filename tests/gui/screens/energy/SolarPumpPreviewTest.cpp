@@ -86,7 +86,7 @@ TEST_F(SolarPumpPreview, EveryScreenInEveryLanguage)
         open<SolarPumpStatusView>(app.pages().solarPumpStatusPage);
         render("status", language);
         calibration(255, 1);
-        pumpRecord(255, 4294967295u, 65535); // the widest values
+        pumpRecord(255, 99999999u, 65535); // the widest values a pump reaches
         open<SolarPumpStatusView>(app.pages().solarPumpStatusPage);
         render("status-widest", language);
 
