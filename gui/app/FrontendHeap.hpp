@@ -31,6 +31,10 @@
 #include "gui/screens/energy/GasConsumptionDetectionImprovView.hpp"
 #include "gui/screens/energy/InputGasQualityPresenter.hpp"
 #include "gui/screens/energy/InputGasQualityView.hpp"
+#include "gui/screens/energy/SolarPumpCalibrationPresenter.hpp"
+#include "gui/screens/energy/SolarPumpCalibrationView.hpp"
+#include "gui/screens/energy/SolarPumpStatusPresenter.hpp"
+#include "gui/screens/energy/SolarPumpStatusView.hpp"
 #include "gui/screens/favourites/FavouritesMainView.hpp"
 #include "gui/screens/favourites/FavouritesManagePresenter.hpp"
 #include "gui/screens/favourites/FavouritesManageView.hpp"
@@ -89,6 +93,8 @@
 #include "gui/screens/wizard/WizardReportResultView.hpp"
 #include "gui/screens/wizard/WizzardInitPresenter.hpp"
 #include "gui/screens/wizard/WizzardInitView.hpp"
+#include "gui/screens/wizard/WizzardAbsorberSurfacePresenter.hpp"
+#include "gui/screens/wizard/WizzardAbsorberSurfaceView.hpp"
 #include "gui/screens/settings/SettingsLanTypePresenter.hpp"
 #include "gui/screens/settings/SettingsLanTypeView.hpp"
 #include "gui/screens/settings/SettingsLanStaticConfigPresenter.hpp"
@@ -267,6 +273,9 @@ public:
         SettingsLockPanelPresenter,
         SettingsLockPanelEnablePresenter,
         LanCardRescueUpdatePresenter,
+        SolarPumpStatusPresenter,
+        SolarPumpCalibrationPresenter,
+        WizzardAbsorberSurfacePresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
         StartupView,
@@ -350,6 +359,9 @@ public:
         SettingsLockPanelView,
         SettingsLockPanelEnableView,
         LanCardRescueUpdateView,
+        SolarPumpStatusView,
+        SolarPumpCalibrationView,
+        WizzardAbsorberSurfaceView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

@@ -33,6 +33,10 @@
 #include "gui/screens/energy/GasConsumptionDetectionImprovView.hpp"
 #include "gui/screens/energy/InputGasQualityPresenter.hpp"
 #include "gui/screens/energy/InputGasQualityView.hpp"
+#include "gui/screens/energy/SolarPumpCalibrationPresenter.hpp"
+#include "gui/screens/energy/SolarPumpCalibrationView.hpp"
+#include "gui/screens/energy/SolarPumpStatusPresenter.hpp"
+#include "gui/screens/energy/SolarPumpStatusView.hpp"
 #include "gui/screens/favourites/FavouritesMainView.hpp"
 #include "gui/screens/favourites/FavouritesManagePresenter.hpp"
 #include "gui/screens/favourites/FavouritesManageView.hpp"
@@ -91,6 +95,8 @@
 #include "gui/screens/wizard/WizardReportResultView.hpp"
 #include "gui/screens/wizard/WizzardInitPresenter.hpp"
 #include "gui/screens/wizard/WizzardInitView.hpp"
+#include "gui/screens/wizard/WizzardAbsorberSurfacePresenter.hpp"
+#include "gui/screens/wizard/WizzardAbsorberSurfaceView.hpp"
 #include "gui/screens/settings/SettingsLanTypePresenter.hpp"
 #include "gui/screens/settings/SettingsLanTypeView.hpp"
 #include "gui/screens/settings/SettingsLanStaticConfigPresenter.hpp"
@@ -293,6 +299,9 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     case 77: buildScreen<SettingsLockPanelView, SettingsLockPanelPresenter>(screen, presenter, heap, transition, model); break;
     case 76: buildScreen<SettingsLockPanelEnableView, SettingsLockPanelEnablePresenter>(screen, presenter, heap, transition, model); break;
     case 62: buildScreen<LanCardRescueUpdateView, LanCardRescueUpdatePresenter>(screen, presenter, heap, transition, model); break;
+    case 58: buildScreen<SolarPumpCalibrationView, SolarPumpCalibrationPresenter>(screen, presenter, heap, transition, model); break;
+    case 59: buildScreen<SolarPumpStatusView, SolarPumpStatusPresenter>(screen, presenter, heap, transition, model); break;
+    case 85: buildScreen<WizzardAbsorberSurfaceView, WizzardAbsorberSurfacePresenter>(screen, presenter, heap, transition, model); break;
     default:
         buildInterimScreen(id, screen, presenter, heap, transition, model);
         return;
