@@ -87,6 +87,14 @@
 #include "gui/screens/wizard/WizardReportMenuView.hpp"
 #include "gui/screens/wizard/WizardReportResultPresenter.hpp"
 #include "gui/screens/wizard/WizardReportResultView.hpp"
+#include "gui/screens/wizard/WizardReportSettingsPresenter.hpp"
+#include "gui/screens/wizard/WizardReportSettingsView.hpp"
+#include "gui/screens/wizard/WizzardTuningGasDHWPresenter.hpp"
+#include "gui/screens/wizard/WizzardTuningGasDHWView.hpp"
+#include "gui/screens/wizard/WizzardTuningHCPresenter.hpp"
+#include "gui/screens/wizard/WizzardTuningHCView.hpp"
+#include "gui/screens/wizard/WizzardTuningSolarModulePresenter.hpp"
+#include "gui/screens/wizard/WizzardTuningSolarModuleView.hpp"
 #include "gui/screens/wizard/WizzardInitPresenter.hpp"
 #include "gui/screens/wizard/WizzardInitView.hpp"
 #include "gui/screens/settings/SettingsLanTypePresenter.hpp"
@@ -267,6 +275,10 @@ public:
         SettingsLockPanelPresenter,
         SettingsLockPanelEnablePresenter,
         LanCardRescueUpdatePresenter,
+        WizardReportSettingsPresenter,
+        WizzardTuningGasDHWPresenter,
+        WizzardTuningHCPresenter,
+        WizzardTuningSolarModulePresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
         StartupView,
@@ -350,6 +362,10 @@ public:
         SettingsLockPanelView,
         SettingsLockPanelEnableView,
         LanCardRescueUpdateView,
+        WizardReportSettingsView,
+        WizzardTuningGasDHWView,
+        WizzardTuningHCView,
+        WizzardTuningSolarModuleView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

@@ -108,7 +108,6 @@ const uint16_t INTERIM[] = {
     58, // SolarPumpCalibration
     59, // SolarPumpStatus
     60, // Venting
-    84, // WizardReportSettings
     85, // WizzardAbsorberSurface
     86, // WizzardCylinderType
     87, // WizzardDetectedDevices
@@ -117,9 +116,6 @@ const uint16_t INTERIM[] = {
     91, // WizzardSystemSchemeEdit
     92, // WizzardSystemSchemeMain
     93, // WizzardSystemSchemeRemove
-    94, // WizzardTuningGasDHW
-    95, // WizzardTuningHC
-    96, // WizzardTuningSolarModule
 };
 } // namespace
 
