@@ -1,6 +1,8 @@
 #include "gui/screens/wizard/TuningList.hpp"
 
 #include "guicontrols/Content.hpp"
+#include "guicontrols/LiteralText.hpp"
+
 
 TuningList::TuningList() : lines(), count(0) {}
 
@@ -24,6 +26,7 @@ void TuningList::add(guicontrols::LongButton& line)
     if (count >= MAX_LINES) {
         return;
     }
+    fitFont(line);
     lines[count++] = &line;
     scrollArea.addItem(line);
 }
@@ -37,4 +40,28 @@ void TuningList::add(guicontrols::LongButton& line, guicontrols::ITextContentPro
 void TuningList::end()
 {
     scrollArea.invalidate();
+}
+
+int32_t TuningList::textWidth(const quillon::Font* font, const guicontrols::LongButton& line)
+{
+    int32_t width = guicontrols::LiteralText::getWidth(font, line.getText());
+    const quillon::WideChar* value = line.getValueText();
+    if (value != nullptr && value[0] != 0) {
+        width += VALUE_GAP + guicontrols::LiteralText::getWidth(font, value);
+    }
+    return width;
+}
+
+int32_t TuningList::textRoom(const guicontrols::LongButton& line)
+{
+    return line.getWidth() - 2 * TEXT_MARGIN;
+}
+
+void TuningList::fitFont(guicontrols::LongButton& line)
+{
+    const quillon::Font* font = ApplicationFontProvider().getFont(LINE_FONT);
+    if (textWidth(font, line) > textRoom(line)) {
+        font = ApplicationFontProvider().getFont(CROWDED_LINE_FONT);
+    }
+    line.setFont(font);
 }

@@ -5,6 +5,9 @@
 #include "guicontrols/LongButton.hpp"
 #include "guicontrols/ScrollArea.hpp"
 
+#include <quillon/ApplicationFontProvider.hpp>
+#include <quillon/Font.hpp>
+
 #include <stdint.h>
 
 namespace guicontrols
@@ -30,6 +33,11 @@ public:
     static constexpr int16_t WIDTH_LESS = 50;  // than the content
     static constexpr int16_t HEIGHT_LESS = 20; // than the content
     static constexpr uint16_t GAP = 10;
+    static constexpr quillon::FontId LINE_FONT = 2;
+    // For a line whose label would run into its value: the label is the device's own.
+    static constexpr quillon::FontId CROWDED_LINE_FONT = 0;
+    static constexpr int16_t TEXT_MARGIN = 25; // on both ends of a line
+    static constexpr int16_t VALUE_GAP = 20;   // at least, between label and value
 
     TuningList();
 
@@ -44,7 +52,13 @@ public:
     const guicontrols::LongButton& getLine(uint32_t index) const { return *lines[index]; }
     const guicontrols::ScrollArea& getScrollArea() const { return scrollArea; }
 
+    // Label, gap and value in the font's widths; the label alone without a value.
+    static int32_t textWidth(const quillon::Font* font, const guicontrols::LongButton& line);
+    static int32_t textRoom(const guicontrols::LongButton& line);
+
 private:
+    static void fitFont(guicontrols::LongButton& line);
+
     guicontrols::ScrollArea scrollArea;
     const guicontrols::LongButton* lines[MAX_LINES];
     uint32_t count;

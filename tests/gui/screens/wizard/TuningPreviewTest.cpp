@@ -7,10 +7,8 @@
 #include "gui/screens/wizard/WizzardTuningGasDHWView.hpp"
 #include "gui/screens/wizard/WizzardTuningHCView.hpp"
 #include "gui/screens/wizard/WizzardTuningSolarModuleView.hpp"
-#include "guicontrols/LiteralText.hpp"
 #include "model/devices/DeviceIds.hpp"
 
-#include <quillon/ApplicationFontProvider.hpp>
 #include <quillon/Texts.hpp>
 
 #include <gtest/gtest.h>
@@ -20,24 +18,17 @@
 
 namespace
 {
-const quillon::FontId LONG_BUTTON_FONT = 2;
-const int LONG_BUTTON_TEXT_WIDTH = 658 - 2 * 25; // the texts start 25 px in; as much stays free
-const int VALUE_GAP = 20;
-
-// A long button draws its own texts: its label and its right-aligned value must not meet.
+// A long button draws its own texts: its label and its right-aligned value must not meet in
+// the font the list chose.
 std::vector<std::string> crowdedLines(const TuningList& list)
 {
-    const quillon::Font* font = ApplicationFontProvider().getFont(LONG_BUTTON_FONT);
     std::vector<std::string> crowded;
     for (std::uint32_t n = 0; n < list.getLineCount(); ++n) {
         const guicontrols::LongButton& line = list.getLine(n);
-        int width = guicontrols::LiteralText::getWidth(font, line.getText());
-        if (line.getValueText() != nullptr && line.getValueText()[0] != 0) {
-            width += VALUE_GAP + guicontrols::LiteralText::getWidth(font, line.getValueText());
-        }
-        if (width > LONG_BUTTON_TEXT_WIDTH) {
+        const int width = TuningList::textWidth(line.getFont(), line);
+        if (width > TuningList::textRoom(line)) {
             crowded.push_back(test::utf8(line.getText()) + " | " + test::utf8(line.getValueText()) + ": " +
-                              std::to_string(width) + " px of " + std::to_string(LONG_BUTTON_TEXT_WIDTH));
+                              std::to_string(width) + " px of " + std::to_string(TuningList::textRoom(line)));
         }
     }
     return crowded;
@@ -78,7 +69,7 @@ protected:
     // The list's lower part too, where a long list hides its last lines.
     void renderScrolled(const std::string& name, int language, const guicontrols::ScrollArea& area)
     {
-        for (int step = 0; step < 10 && area.getScrollOffset() < area.getMaxScrollOffset(); ++step) {
+        for (int step = 0; step < 40 && area.getScrollOffset() < area.getMaxScrollOffset(); ++step) {
             clickOn(area.getDownButton());
         }
         render(name + "-end", language, nullptr);
