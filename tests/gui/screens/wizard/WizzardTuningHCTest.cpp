@@ -58,6 +58,10 @@ TEST_F(TuningHC, TheSelectedCircuitGivesTitleAndValues)
         const char16_t* title;
         Lines lines;
     };
+    const Lines firstCircuit = {u"Type of heating circuit",         u"Set heating curve",
+                                u"Minimum supply temperature|25°C", u"Maximum supply temperature|75°C",
+                                u"Set room temperature|20°C",       u"Set reduced room temperature|15°C",
+                                u"Time program heating",            u"Renaming the heating circuit"};
     const Case cases[] = {
         {1,
          u"Start-up Heating circuit 2",
@@ -72,14 +76,10 @@ TEST_F(TuningHC, TheSelectedCircuitGivesTitleAndValues)
         // No selection, or one past the three circuits, is the first circuit: values and title.
         {-1,
          u"Start-up Heating circuit 1",
-         {u"Type of heating circuit", u"Set heating curve", u"Minimum supply temperature|25°C",
-          u"Maximum supply temperature|75°C", u"Set room temperature|20°C", u"Set reduced room temperature|15°C",
-          u"Time program heating", u"Renaming the heating circuit"}},
+         firstCircuit},
         {3,
          u"Start-up Heating circuit 1",
-         {u"Type of heating circuit", u"Set heating curve", u"Minimum supply temperature|25°C",
-          u"Maximum supply temperature|75°C", u"Set room temperature|20°C", u"Set reduced room temperature|15°C",
-          u"Time program heating", u"Renaming the heating circuit"}},
+         firstCircuit},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases);
