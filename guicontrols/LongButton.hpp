@@ -37,6 +37,7 @@ public:
     // xOffset moves the icon from the centre while it stays on the button.
     void setIcon(const quillon::Bitmap& bitmap, int16_t xOffset);
     const quillon::WideChar* getText() const { return mainText; }
+    const quillon::Font* getFont() const { return textFont(); }
     const quillon::WideChar* getValueText() const { return valueText; }
     const quillon::Bitmap& getIcon() const { return icon; }
     int16_t getIconOffset() const { return iconOffset; }

@@ -91,6 +91,14 @@
 #include "gui/screens/wizard/WizardReportMenuView.hpp"
 #include "gui/screens/wizard/WizardReportResultPresenter.hpp"
 #include "gui/screens/wizard/WizardReportResultView.hpp"
+#include "gui/screens/wizard/WizardReportSettingsPresenter.hpp"
+#include "gui/screens/wizard/WizardReportSettingsView.hpp"
+#include "gui/screens/wizard/WizzardTuningGasDHWPresenter.hpp"
+#include "gui/screens/wizard/WizzardTuningGasDHWView.hpp"
+#include "gui/screens/wizard/WizzardTuningHCPresenter.hpp"
+#include "gui/screens/wizard/WizzardTuningHCView.hpp"
+#include "gui/screens/wizard/WizzardTuningSolarModulePresenter.hpp"
+#include "gui/screens/wizard/WizzardTuningSolarModuleView.hpp"
 #include "gui/screens/wizard/WizzardInitPresenter.hpp"
 #include "gui/screens/wizard/WizzardInitView.hpp"
 #include "gui/screens/wizard/WizzardAbsorberSurfacePresenter.hpp"
@@ -276,6 +284,10 @@ public:
         SolarPumpStatusPresenter,
         SolarPumpCalibrationPresenter,
         WizzardAbsorberSurfacePresenter,
+        WizardReportSettingsPresenter,
+        WizzardTuningGasDHWPresenter,
+        WizzardTuningHCPresenter,
+        WizzardTuningSolarModulePresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
         StartupView,
@@ -362,6 +374,10 @@ public:
         SolarPumpStatusView,
         SolarPumpCalibrationView,
         WizzardAbsorberSurfaceView,
+        WizardReportSettingsView,
+        WizzardTuningGasDHWView,
+        WizzardTuningHCView,
+        WizzardTuningSolarModuleView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

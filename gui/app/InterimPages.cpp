@@ -106,7 +106,6 @@ const char* const STEMS[InterimPages::PAGE_COUNT] = {
 const uint16_t INTERIM[] = {
     57, // Filling
     60, // Venting
-    84, // WizardReportSettings
     86, // WizzardCylinderType
     87, // WizzardDetectedDevices
     88, // WizzardHCTypeSelect
@@ -114,9 +113,6 @@ const uint16_t INTERIM[] = {
     91, // WizzardSystemSchemeEdit
     92, // WizzardSystemSchemeMain
     93, // WizzardSystemSchemeRemove
-    94, // WizzardTuningGasDHW
-    95, // WizzardTuningHC
-    96, // WizzardTuningSolarModule
 };
 } // namespace
 

@@ -93,6 +93,14 @@
 #include "gui/screens/wizard/WizardReportMenuView.hpp"
 #include "gui/screens/wizard/WizardReportResultPresenter.hpp"
 #include "gui/screens/wizard/WizardReportResultView.hpp"
+#include "gui/screens/wizard/WizardReportSettingsPresenter.hpp"
+#include "gui/screens/wizard/WizardReportSettingsView.hpp"
+#include "gui/screens/wizard/WizzardTuningGasDHWPresenter.hpp"
+#include "gui/screens/wizard/WizzardTuningGasDHWView.hpp"
+#include "gui/screens/wizard/WizzardTuningHCPresenter.hpp"
+#include "gui/screens/wizard/WizzardTuningHCView.hpp"
+#include "gui/screens/wizard/WizzardTuningSolarModulePresenter.hpp"
+#include "gui/screens/wizard/WizzardTuningSolarModuleView.hpp"
 #include "gui/screens/wizard/WizzardInitPresenter.hpp"
 #include "gui/screens/wizard/WizzardInitView.hpp"
 #include "gui/screens/wizard/WizzardAbsorberSurfacePresenter.hpp"
@@ -284,6 +292,10 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     case 81: buildScreen<TestOperationView, TestOperationPresenter>(screen, presenter, heap, transition, model); break;
     case 82: buildScreen<WizardReportMenuView, WizardReportMenuPresenter>(screen, presenter, heap, transition, model); break;
     case 83: buildScreen<WizardReportResultView, WizardReportResultPresenter>(screen, presenter, heap, transition, model); break;
+    case 84: buildScreen<WizardReportSettingsView, WizardReportSettingsPresenter>(screen, presenter, heap, transition, model); break;
+    case 94: buildScreen<WizzardTuningGasDHWView, WizzardTuningGasDHWPresenter>(screen, presenter, heap, transition, model); break;
+    case 95: buildScreen<WizzardTuningHCView, WizzardTuningHCPresenter>(screen, presenter, heap, transition, model); break;
+    case 96: buildScreen<WizzardTuningSolarModuleView, WizzardTuningSolarModulePresenter>(screen, presenter, heap, transition, model); break;
     case 89: buildScreen<WizzardInitView, WizzardInitPresenter>(screen, presenter, heap, transition, model); break;
     case 7: buildScreen<InputGasQualityView, InputGasQualityPresenter>(screen, presenter, heap, transition, model); break;
     case 56: buildScreen<SettingsLockPanelPasswordView, SettingsLockPanelPasswordPresenter>(screen, presenter, heap, transition, model); break;

@@ -1,0 +1,25 @@
+#ifndef GUI_SCREENS_WIZARD_TUNINGPRESENTER_HPP
+#define GUI_SCREENS_WIZARD_TUNINGPRESENTER_HPP
+
+#include "gui/common/BasePresenter.hpp"
+
+#include <initializer_list>
+#include <stdint.h>
+
+// What the commissioning tuning screens share: their lists follow the watched values and the
+// set of present devices.
+class TuningPresenter : public BasePresenter
+{
+public:
+    explicit TuningPresenter(IView& view) : BasePresenter(view) {}
+    ~TuningPresenter() override {}
+
+    void deactivate() override;
+    // A watched value or the set of present devices changed. Both reports are taken on every
+    // call, so a change of one never hides behind the other.
+    bool hasDataChanged() override;
+    bool isAvailable(uint32_t deviceFlag) const;
+    bool isAnyAvailable(std::initializer_list<uint32_t> deviceFlags) const;
+};
+
+#endif
