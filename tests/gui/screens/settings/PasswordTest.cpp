@@ -5,6 +5,9 @@
 #include "gui/screens/settings/BasePasswordView.hpp"
 #include "model/settings/SettingsGroup.hpp"
 
+#include "gui/screens/heating/ScreenDriving.hpp"
+#include "support/screen/TextFit.hpp"
+
 #include <quillon/TypedText.hpp>
 
 namespace settings_test
@@ -20,7 +23,8 @@ const quillon::WideChar* wide(const char16_t* text)
 // the test's own.
 class PasswordScreens : public SettingsBed
 {
-protected:
+public:
+    using SettingsBed::type; // for the preview's steps
     void SetUp() override
     {
         SettingsBed::SetUp();
@@ -31,10 +35,16 @@ protected:
         settings().masterPass.set(wide(u"MASTER"));
     }
 
-    BasePasswordView& openPanelPassword()
+    // Through the menu item as a user goes, or (in any language) to the page.
+    BasePasswordView& openPanelPassword(bool byMenuItem = true)
     {
         openSettingsMenu();
-        tapMenuItem(u"Change password");
+        if (byMenuItem) {
+            tapMenuItem(u"Change password");
+        } else {
+            app.open(app.pages().lockPanelPasswordPage);
+            app.bed.ticks(1);
+        }
         return screen();
     }
     BasePasswordView& openOwnPage(std::uint16_t id)
@@ -184,6 +194,41 @@ TEST_F(PasswordScreens, ResetAsksAtOnceAndRestoresAllButTheMasterPassword)
     EXPECT_EQ(str(settings().opPass.get()), str(model::SettingsGroup::getDefaultOperatorPassword()));
     EXPECT_EQ(str(settings().masterPass.get()), u"MASTER");
     EXPECT_EQ(shownPage(), app.pages().settingsMenuPage.getId());
+}
+
+// Every step and message of the password screens in every language: the pictures are kept, a
+// text wider than its field fails.
+TEST_F(PasswordScreens, EveryStepInEveryLanguageFitsItsTexts)
+{
+    const char* const languages[] = {"de", "en", "fr", "da", "nl", "pl", "it", "cs", "sk", "sv"};
+    struct State
+    {
+        const char* name;
+        void (*reach)(PasswordScreens&);
+    };
+    const State states[] = {
+        {"old", [](PasswordScreens& t) { t.type(t.openPanelPassword(false).getKeyboard(), u"plov"); }},
+        {"denied", [](PasswordScreens& t) { t.enter(t.openPanelPassword(false), u"wrong"); }},
+        {"new", [](PasswordScreens& t) { t.enter(t.openPanelPassword(false), u"plover"); }},
+        {"question", [](PasswordScreens& t) {
+             BasePasswordView& view = t.openPanelPassword(false);
+             t.enter(view, u"plover");
+             t.enter(view, u"fresh");
+         }},
+        {"reset-question", [](PasswordScreens& t) { t.enter(t.openOwnPage(54), u"master"); }},
+    };
+    for (int language = 0; language < 10; ++language) {
+        for (const State& state : states) {
+            const std::string name = std::string("password-") + state.name + "-" + languages[language];
+            SCOPED_TRACE(name);
+            app.bed.setLanguage(static_cast<quillon::LanguageId>(language));
+            state.reach(*this);
+            app.bed.ticks(2);
+            ASSERT_NE(frame(), nullptr);
+            EXPECT_TRUE(test::writePreview(app, "settings", name));
+            EXPECT_EQ(test::overwideTexts(frame()->getRootContainer()), std::vector<std::string>{});
+        }
+    }
 }
 } // namespace
 } // namespace settings_test
