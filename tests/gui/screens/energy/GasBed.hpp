@@ -3,9 +3,9 @@
 
 #include "EnergyBed.hpp"
 
+#include "support/screen/FixedClock.hpp"
+
 #include "gui/common/GenericView.hpp"
-#include "helpers/DateTime.hpp"
-#include "model/time/TimeManager.hpp"
 
 #include <cstdint>
 
@@ -29,15 +29,11 @@ public:
     GasBed()
     {
         today() = helpers::DateTime(2026, 3, 14, 10, 20, 30);
-        app.bed.model().getTimeManager().useClock(testClock());
+        app.bed.model().getTimeManager().useClock(FixedClock::clock());
     }
     ~GasBed() { app.bed.model().getTimeManager().useClock(model::TimeManager::boardClock()); }
 
-    static helpers::DateTime& today()
-    {
-        static helpers::DateTime now;
-        return now;
-    }
+    static helpers::DateTime& today() { return FixedClock::now(); }
     static std::uint32_t todaySeconds() { return today().getTimestamp(); }
 
     // The stored readings as the device reports them: reading, date and snapshot of each.
@@ -81,21 +77,6 @@ public:
         for (int k = 0; k < times; ++k) {
             tapKey(652, 20);
         }
-    }
-
-private:
-    static const model::TimeManager::Clock& testClock()
-    {
-        static const model::TimeManager::Clock clock = {
-            [](helpers::DateTime& value) {
-                value = today();
-                return true;
-            },
-            [](const helpers::DateTime&) { return false; },
-            []() -> std::uint32_t { return 0; },
-            []() { return false; },
-        };
-        return clock;
     }
 };
 } // namespace test
