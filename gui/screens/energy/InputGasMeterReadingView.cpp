@@ -53,6 +53,7 @@ InputGasMeterReadingView::InputGasMeterReadingView()
         rowValues[row].setColor(colour);
         rowValues[row].setAlignment(quillon::RIGHT);
     }
+    entryField.setColor(colour); // the field's box, its text drawn darker on it
     entryField.setAlignment(guicontrols::TextFieldBuffer::RIGHT);
     entryField.setTouchable(true);
     entryField.setClickCallback(&entryCallback);

@@ -37,6 +37,8 @@ public:
     void onMoveSecondToFirstClicked(const quillon::AbstractButton& button);
     void onChangeSecondClicked(const quillon::AbstractButton& button);
 
+    const quillon::TextArea& getDateHeading() const { return dateHeading; }
+    const quillon::TextArea& getReadingHeading() const { return readingHeading; }
     const guicontrols::TextField& getRowLabel(uint8_t row) const { return rowLabels[row == 0 ? 0 : 1]; }
     const guicontrols::TextField& getRowValue(uint8_t row) const { return rowValues[row == 0 ? 0 : 1]; }
     const quillon::TextArea& getUnit(uint8_t row) const { return units[row == 0 ? 0 : 1]; }

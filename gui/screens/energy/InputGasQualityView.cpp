@@ -21,6 +21,7 @@ const int16_t LABEL_X = 50;
 const int16_t FIELD_X = 300;
 const int16_t FIELD_WIDTH = 200;
 const int16_t FIELD_HEIGHT = 50;
+const int16_t GAP = 10;
 
 // A field beside its label, centred on the label's first line.
 int16_t fieldYBeside(const quillon::TextArea& label)
@@ -59,9 +60,16 @@ void InputGasQualityView::setupContent(guicontrols::Content& area)
 
     const quillon::WideChar* texts[2] = {presenter->formatCalorificValue(), presenter->formatCorrectionFactor()};
     const quillon::TextArea* labels[2] = {&calorificLabel, &correctionLabel};
+    // The fields move right where a label would run under them; the unit still fits beside.
+    int16_t fieldX = FIELD_X;
+    for (const quillon::TextArea* label : labels) {
+        const int16_t end = static_cast<int16_t>(label->getX() + label->getWidth() + 2 * GAP);
+        fieldX = end > fieldX ? end : fieldX;
+    }
     for (uint8_t id = 0; id < 2; ++id) {
         guicontrols::TextFieldBuffer& field = fields[id];
-        field.setPosition(FIELD_X, fieldYBeside(*labels[id]), FIELD_WIDTH, FIELD_HEIGHT);
+        field.setPosition(fieldX, fieldYBeside(*labels[id]), FIELD_WIDTH, FIELD_HEIGHT);
+        field.setColor(colour);
         field.setAlignment(guicontrols::TextFieldBuffer::RIGHT);
         field.setTouchable(true);
         field.setId(id);
@@ -71,7 +79,7 @@ void InputGasQualityView::setupContent(guicontrols::Content& area)
     unitLabel.setTextId(quillon::TypedText(UNIT_TEXT));
     unitLabel.setColor(colour);
     unitLabel.fitToText();
-    unitLabel.setXY(static_cast<int16_t>(FIELD_X + FIELD_WIDTH + 10), static_cast<int16_t>(calorificLabel.getY() + 5));
+    unitLabel.setXY(static_cast<int16_t>(fieldX + FIELD_WIDTH + GAP), static_cast<int16_t>(calorificLabel.getY() + 5));
 
     keyboardMode.setTitle(quillon::TypedText(getTitleText()).getText());
     area.add(calorificLabel);

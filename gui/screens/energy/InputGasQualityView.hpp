@@ -34,6 +34,8 @@ public:
     void onFieldClicked(unsigned char id);
 
     const guicontrols::TextFieldBuffer& getField(uint8_t id) const { return fields[id == 0 ? 0 : 1]; }
+    const quillon::TextArea& getLabel(uint8_t id) const { return id == 0 ? calorificLabel : correctionLabel; }
+    const quillon::TextArea& getUnit() const { return unitLabel; }
     const KeyboardViewMode& getKeyboardMode() const { return keyboardMode; }
     const guicontrols::FloatKeyboard& getKeyboard() const { return keyboard; }
 

@@ -21,3 +21,13 @@ bool BasePasswordPresenter::setPassword(uint8_t selector, const quillon::WideCha
         return false;
     }
 }
+
+bool BasePasswordPresenter::restoreDefault(uint8_t selector, const quillon::WideChar* defaultText)
+{
+    quillon::WideChar text[helpers::PasswordStorage::PASSWORD_UNITS] = {};
+    for (uint16_t i = 0; defaultText != nullptr && i + 1 < helpers::PasswordStorage::PASSWORD_UNITS && defaultText[i] != 0;
+         ++i) {
+        text[i] = defaultText[i];
+    }
+    return setPassword(selector, text);
+}

@@ -25,6 +25,9 @@ public:
 
     // Another selector stores nothing; so does a text longer than 16 characters.
     bool setPassword(uint8_t selector, const quillon::WideChar* text);
+    // The password back to what a fresh store holds: its default, cut to 16 characters as the
+    // setting keeps it (a longer default text would be refused and the old password stay).
+    bool restoreDefault(uint8_t selector, const quillon::WideChar* defaultText);
     helpers::PasswordStorage& getPasswordStorage() { return storage; }
 
 private:

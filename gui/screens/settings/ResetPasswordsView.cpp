@@ -16,8 +16,8 @@ void ResetPasswordsView::onConfirmFinished(uint8_t result, bool* handled)
     if (result != YES) {
         return;
     }
-    presenter->setPassword(BasePasswordPresenter::SERVICE, model::SettingsGroup::getDefaultServicePassword());
-    presenter->setPassword(BasePasswordPresenter::MENU, model::SettingsGroup::getDefaultMenuPassword());
-    presenter->setPassword(BasePasswordPresenter::OPERATOR, model::SettingsGroup::getDefaultOperatorPassword());
+    presenter->restoreDefault(BasePasswordPresenter::SERVICE, model::SettingsGroup::getDefaultServicePassword());
+    presenter->restoreDefault(BasePasswordPresenter::MENU, model::SettingsGroup::getDefaultMenuPassword());
+    presenter->restoreDefault(BasePasswordPresenter::OPERATOR, model::SettingsGroup::getDefaultOperatorPassword());
     BasePasswordView::onConfirmFinished(result, handled);
 }

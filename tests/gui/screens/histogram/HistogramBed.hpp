@@ -3,6 +3,7 @@
 
 #include "support/TextReading.hpp"
 #include "support/screen/AppTestBed.hpp"
+#include "support/screen/FixedClock.hpp"
 
 #include "gui/pagemanager/IntervalSelection.hpp"
 #include "gui/pagemanager/PageManager.hpp"
@@ -26,7 +27,7 @@ public:
     explicit HistogramBed(const helpers::DateTime& now = helpers::DateTime(2026, 3, 31, 12, 0, 0))
     {
         clockNow() = now;
-        app.bed.model().getTimeManager().useClock(testClock());
+        app.bed.model().getTimeManager().useClock(FixedClock::clock());
         app.bed.setLanguage(quillon::LANGUAGE_ENGLISH); // the start-up took the panel's setting
     }
     ~HistogramBed() { app.bed.model().getTimeManager().useClock(model::TimeManager::boardClock()); }
@@ -74,28 +75,9 @@ public:
         }
     }
 
-    static helpers::DateTime& clockNow()
-    {
-        static helpers::DateTime now;
-        return now;
-    }
+    static helpers::DateTime& clockNow() { return FixedClock::now(); }
 
     AppTestBed app;
-
-private:
-    static const model::TimeManager::Clock& testClock()
-    {
-        static const model::TimeManager::Clock clock = {
-            [](helpers::DateTime& value) {
-                value = clockNow();
-                return true;
-            },
-            [](const helpers::DateTime&) { return false; },
-            []() -> std::uint32_t { return 0; },
-            []() { return false; },
-        };
-        return clock;
-    }
 };
 } // namespace test
 
