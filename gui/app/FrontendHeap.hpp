@@ -83,6 +83,9 @@
 #include "gui/screens/service/ServiceExitView.hpp"
 #include "gui/screens/service/TestOperationPresenter.hpp"
 #include "gui/screens/service/TestOperationView.hpp"
+#include "gui/screens/service/FillingView.hpp"
+#include "gui/screens/service/VentingView.hpp"
+#include "gui/screens/wizard/WizzardDetectedDevicesView.hpp"
 #include "gui/screens/wizard/WizardReportMenuPresenter.hpp"
 #include "gui/screens/wizard/WizardReportMenuView.hpp"
 #include "gui/screens/wizard/WizardReportResultPresenter.hpp"
@@ -267,6 +270,9 @@ public:
         SettingsLockPanelPresenter,
         SettingsLockPanelEnablePresenter,
         LanCardRescueUpdatePresenter,
+        FillingPresenter,
+        VentingPresenter,
+        WizzardDetectedDevicesPresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
         StartupView,
@@ -350,6 +356,9 @@ public:
         SettingsLockPanelView,
         SettingsLockPanelEnableView,
         LanCardRescueUpdateView,
+        FillingView,
+        VentingView,
+        WizzardDetectedDevicesView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 
