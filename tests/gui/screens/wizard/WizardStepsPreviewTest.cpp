@@ -77,10 +77,12 @@ TEST_F(WizardStepsPreview, EveryScreenFitsItsTextsInAllLanguages)
         ASSERT_NE(detection, nullptr);
         clickBottomButton(detection->getBottomBar(), WizzardDetectedDevicesView::CONTINUE_BUTTON);
         render("detection-list", language);
-        clickOn(detection->getListControl().getDownButton());
-        clickOn(detection->getListControl().getDownButton());
-        clickOn(detection->getListControl().getDownButton());
-        render("detection-list-scrolled", language);
+        for (int page = 0; page < 2; ++page) {
+            for (int step = 0; step < 12; ++step) {
+                clickOn(detection->getListControl().getDownButton());
+            }
+            render("detection-list-scrolled" + std::to_string(page + 1), language);
+        }
 
         app.pageManager().getParam<Params::Commissioning>(nullptr)->mask = 0x0800;
         app.open(app.pages().wizardReportMenuPage, true);
