@@ -1,4 +1,4 @@
-#include "gui/screens/wizard/WizardBed.hpp"
+#include "gui/screens/wizard/WizardPreviewBed.hpp"
 
 #include "support/screen/TextFit.hpp"
 #include "gui/screens/heating/ScreenDriving.hpp"
@@ -16,21 +16,10 @@ namespace
 {
 // Filling and venting (question and notice), the detection's waiting screen and the component
 // list (wizard and report form) in every language, kept as pictures, no text wider than its field.
-class WizardStepsPreview : public ::testing::Test, public screens::WizardBed
+class WizardStepsPreview : public ::testing::Test, public screens::WizardPreviewBed
 {
 protected:
     WizardStepsPreview() { app.bed.frame().setCounting(false); }
-
-    void render(const std::string& name, int language)
-    {
-        app.bed.ticks(2);
-        quillon::Screen* screen = app.app.getCurrentScreen();
-        ASSERT_NE(screen, nullptr) << name;
-        EXPECT_TRUE(test::writePreview(app, "wizard", name + "-" + std::to_string(language)));
-        for (const std::string& line : test::overwideTexts(screen->getRootContainer())) {
-            ADD_FAILURE() << name << " in language " << language << ": " << line;
-        }
-    }
 
     void answerYes()
     {
