@@ -87,6 +87,9 @@
 #include "gui/screens/service/ServiceExitView.hpp"
 #include "gui/screens/service/TestOperationPresenter.hpp"
 #include "gui/screens/service/TestOperationView.hpp"
+#include "gui/screens/service/FillingView.hpp"
+#include "gui/screens/service/VentingView.hpp"
+#include "gui/screens/wizard/WizzardDetectedDevicesView.hpp"
 #include "gui/screens/wizard/WizardReportMenuPresenter.hpp"
 #include "gui/screens/wizard/WizardReportMenuView.hpp"
 #include "gui/screens/wizard/WizardReportResultPresenter.hpp"
@@ -288,6 +291,9 @@ public:
         WizzardTuningGasDHWPresenter,
         WizzardTuningHCPresenter,
         WizzardTuningSolarModulePresenter,
+        FillingPresenter,
+        VentingPresenter,
+        WizzardDetectedDevicesPresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
         StartupView,
@@ -378,6 +384,9 @@ public:
         WizzardTuningGasDHWView,
         WizzardTuningHCView,
         WizzardTuningSolarModuleView,
+        FillingView,
+        VentingView,
+        WizzardDetectedDevicesView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

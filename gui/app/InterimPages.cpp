@@ -104,10 +104,7 @@ const char* const STEMS[InterimPages::PAGE_COUNT] = {
 
 // The pages still shown by the interim screen; none may remain once all screens are built.
 const uint16_t INTERIM[] = {
-    57, // Filling
-    60, // Venting
     86, // WizzardCylinderType
-    87, // WizzardDetectedDevices
     88, // WizzardHCTypeSelect
     90, // WizzardSystemSchemeAdd
     91, // WizzardSystemSchemeEdit

@@ -89,6 +89,9 @@
 #include "gui/screens/service/ServiceExitView.hpp"
 #include "gui/screens/service/TestOperationPresenter.hpp"
 #include "gui/screens/service/TestOperationView.hpp"
+#include "gui/screens/service/FillingView.hpp"
+#include "gui/screens/service/VentingView.hpp"
+#include "gui/screens/wizard/WizzardDetectedDevicesView.hpp"
 #include "gui/screens/wizard/WizardReportMenuPresenter.hpp"
 #include "gui/screens/wizard/WizardReportMenuView.hpp"
 #include "gui/screens/wizard/WizardReportResultPresenter.hpp"
@@ -289,6 +292,9 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     case 72: buildScreen<SettingsLanguageView, SettingsLanguagePresenter>(screen, presenter, heap, transition, model); break;
     case 78: buildScreen<SettingsTimeView, SettingsTimePresenter>(screen, presenter, heap, transition, model); break;
     case 61: buildScreen<ServiceExitView, ServiceExitPresenter>(screen, presenter, heap, transition, model); break;
+    case 57: buildScreen<FillingView, FillingPresenter>(screen, presenter, heap, transition, model); break;
+    case 60: buildScreen<VentingView, VentingPresenter>(screen, presenter, heap, transition, model); break;
+    case 87: buildScreen<WizzardDetectedDevicesView, WizzardDetectedDevicesPresenter>(screen, presenter, heap, transition, model); break;
     case 81: buildScreen<TestOperationView, TestOperationPresenter>(screen, presenter, heap, transition, model); break;
     case 82: buildScreen<WizardReportMenuView, WizardReportMenuPresenter>(screen, presenter, heap, transition, model); break;
     case 83: buildScreen<WizardReportResultView, WizardReportResultPresenter>(screen, presenter, heap, transition, model); break;

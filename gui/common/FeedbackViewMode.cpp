@@ -38,6 +38,8 @@ void FeedbackViewMode::setup(const quillon::WideChar* title, const quillon::Wide
                              const quillon::WideChar* secondText, const quillon::WideChar* argument1,
                              const quillon::WideChar* argument2, const quillon::WideChar* topRightText)
 {
+    // A new message waits its full time, also after one that ended on its button.
+    feedbackElapsedMs = 0;
     titleField.setText(ModeLayout::orEmpty(title), ModeLayout::font(ModeLayout::TITLE_FONT));
     secondTextField.setText(ModeLayout::orEmpty(secondText), ModeLayout::font(ModeLayout::BODY_FONT));
     const quillon::WideChar* shown = ModeLayout::orEmpty(message);

@@ -43,6 +43,7 @@ public:
 
     const guicontrols::Frame& getFrame() const { return feedbackFrame; }
     const guicontrols::TextField& getMessageField() const { return messageField; }
+    const guicontrols::TextField& getTitleField() const { return titleField; }
     const guicontrols::TextField& getTopRightField() const { return topRightField; }
     const guicontrols::RotatingIcon& getBusyIcon() const { return busyIcon; }
 

@@ -1,4 +1,4 @@
-#include "gui/screens/wizard/WizardBed.hpp"
+#include "gui/screens/wizard/WizardPreviewBed.hpp"
 
 #include "support/screen/TextFit.hpp"
 #include "gui/screens/heating/ScreenDriving.hpp"
@@ -17,19 +17,8 @@ namespace
 {
 // The service start-up, the test operation (start, flow test, flow sufficient), the start step (list and code keyboard), the report menu and the
 // results in every language, kept as pictures, with no text wider than its field.
-class WizardPreview : public ::testing::Test, public screens::WizardBed
+class WizardPreview : public ::testing::Test, public screens::WizardPreviewBed
 {
-protected:
-    void render(const std::string& name, int language)
-    {
-        app.bed.ticks(2);
-        quillon::Screen* screen = app.app.getCurrentScreen();
-        ASSERT_NE(screen, nullptr) << name;
-        EXPECT_TRUE(test::writePreview(app, "wizard", name + "-" + std::to_string(language)));
-        for (const std::string& line : test::overwideTexts(screen->getRootContainer())) {
-            ADD_FAILURE() << name << " in language " << language << ": " << line;
-        }
-    }
 };
 
 TEST_F(WizardPreview, EveryScreenFitsItsTextsInAllLanguages)
