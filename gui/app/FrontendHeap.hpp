@@ -89,6 +89,18 @@
 #include "gui/screens/wizard/WizardReportResultView.hpp"
 #include "gui/screens/wizard/WizzardInitPresenter.hpp"
 #include "gui/screens/wizard/WizzardInitView.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeMainPresenter.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeMainView.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeEditPresenter.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeEditView.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeAddPresenter.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeAddView.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeRemovePresenter.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeRemoveView.hpp"
+#include "gui/screens/wizard/WizzardCylinderTypePresenter.hpp"
+#include "gui/screens/wizard/WizzardCylinderTypeView.hpp"
+#include "gui/screens/wizard/WizzardHCTypeSelectPresenter.hpp"
+#include "gui/screens/wizard/WizzardHCTypeSelectView.hpp"
 #include "gui/screens/settings/SettingsLanTypePresenter.hpp"
 #include "gui/screens/settings/SettingsLanTypeView.hpp"
 #include "gui/screens/settings/SettingsLanStaticConfigPresenter.hpp"
@@ -267,6 +279,12 @@ public:
         SettingsLockPanelPresenter,
         SettingsLockPanelEnablePresenter,
         LanCardRescueUpdatePresenter,
+        WizzardSystemSchemeMainPresenter,
+        WizzardSystemSchemeEditPresenter,
+        WizzardSystemSchemeAddPresenter,
+        WizzardSystemSchemeRemovePresenter,
+        WizzardCylinderTypePresenter,
+        WizzardHCTypeSelectPresenter,
         InterimPresenter>::type Presenters;
     typedef TypesOf<
         StartupView,
@@ -350,6 +368,12 @@ public:
         SettingsLockPanelView,
         SettingsLockPanelEnableView,
         LanCardRescueUpdateView,
+        WizzardSystemSchemeMainView,
+        WizzardSystemSchemeEditView,
+        WizzardSystemSchemeAddView,
+        WizzardSystemSchemeRemoveView,
+        WizzardCylinderTypeView,
+        WizzardHCTypeSelectView,
         InterimView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 

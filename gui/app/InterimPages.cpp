@@ -110,13 +110,7 @@ const uint16_t INTERIM[] = {
     60, // Venting
     84, // WizardReportSettings
     85, // WizzardAbsorberSurface
-    86, // WizzardCylinderType
     87, // WizzardDetectedDevices
-    88, // WizzardHCTypeSelect
-    90, // WizzardSystemSchemeAdd
-    91, // WizzardSystemSchemeEdit
-    92, // WizzardSystemSchemeMain
-    93, // WizzardSystemSchemeRemove
     94, // WizzardTuningGasDHW
     95, // WizzardTuningHC
     96, // WizzardTuningSolarModule

@@ -91,6 +91,18 @@
 #include "gui/screens/wizard/WizardReportResultView.hpp"
 #include "gui/screens/wizard/WizzardInitPresenter.hpp"
 #include "gui/screens/wizard/WizzardInitView.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeMainPresenter.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeMainView.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeEditPresenter.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeEditView.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeAddPresenter.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeAddView.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeRemovePresenter.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeRemoveView.hpp"
+#include "gui/screens/wizard/WizzardCylinderTypePresenter.hpp"
+#include "gui/screens/wizard/WizzardCylinderTypeView.hpp"
+#include "gui/screens/wizard/WizzardHCTypeSelectPresenter.hpp"
+#include "gui/screens/wizard/WizzardHCTypeSelectView.hpp"
 #include "gui/screens/settings/SettingsLanTypePresenter.hpp"
 #include "gui/screens/settings/SettingsLanTypeView.hpp"
 #include "gui/screens/settings/SettingsLanStaticConfigPresenter.hpp"
@@ -279,6 +291,12 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     case 82: buildScreen<WizardReportMenuView, WizardReportMenuPresenter>(screen, presenter, heap, transition, model); break;
     case 83: buildScreen<WizardReportResultView, WizardReportResultPresenter>(screen, presenter, heap, transition, model); break;
     case 89: buildScreen<WizzardInitView, WizzardInitPresenter>(screen, presenter, heap, transition, model); break;
+    case 92: buildScreen<WizzardSystemSchemeMainView, WizzardSystemSchemeMainPresenter>(screen, presenter, heap, transition, model); break;
+    case 91: buildScreen<WizzardSystemSchemeEditView, WizzardSystemSchemeEditPresenter>(screen, presenter, heap, transition, model); break;
+    case 90: buildScreen<WizzardSystemSchemeAddView, WizzardSystemSchemeAddPresenter>(screen, presenter, heap, transition, model); break;
+    case 93: buildScreen<WizzardSystemSchemeRemoveView, WizzardSystemSchemeRemovePresenter>(screen, presenter, heap, transition, model); break;
+    case 86: buildScreen<WizzardCylinderTypeView, WizzardCylinderTypePresenter>(screen, presenter, heap, transition, model); break;
+    case 88: buildScreen<WizzardHCTypeSelectView, WizzardHCTypeSelectPresenter>(screen, presenter, heap, transition, model); break;
     case 7: buildScreen<InputGasQualityView, InputGasQualityPresenter>(screen, presenter, heap, transition, model); break;
     case 56: buildScreen<SettingsLockPanelPasswordView, SettingsLockPanelPasswordPresenter>(screen, presenter, heap, transition, model); break;
     case 55: buildScreen<ServiceLevelPasswordView, ServiceLevelPasswordPresenter>(screen, presenter, heap, transition, model); break;
