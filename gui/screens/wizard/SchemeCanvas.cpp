@@ -71,6 +71,19 @@ bool SchemeCanvas::updateScrollButtons(guicontrols::BottomBar& bar, bool solar)
     return scrollShown;
 }
 
+bool SchemeCanvas::onScrollButton(guicontrols::Content& area, int index)
+{
+    if (index == LEFT_BUTTON) {
+        scrollTo(area, 0);
+        return true;
+    }
+    if (index == RIGHT_BUTTON) {
+        scrollTo(area, RIGHT_END_X);
+        return true;
+    }
+    return false;
+}
+
 void SchemeCanvas::scrollTo(guicontrols::Content& area, int16_t x)
 {
     scheme.setX(x);

@@ -39,14 +39,15 @@ public:
     // them, update only when they change, and then redraws the bar.
     bool setScrollButtons(guicontrols::BottomBar& bar, bool solar);
     bool updateScrollButtons(guicontrols::BottomBar& bar, bool solar);
-    // 0 or RIGHT_END_X.
-    void scrollTo(guicontrols::Content& area, int16_t x);
+    // Buttons 0 and 4 move the scheme to its left and right end; false for any other button.
+    bool onScrollButton(guicontrols::Content& area, int index);
 
     guicontrols::SystemScheme& getScheme() { return scheme; }
     const guicontrols::SystemScheme& getScheme() const { return scheme; }
 
 private:
     bool isTooWide(bool solar) const;
+    void scrollTo(guicontrols::Content& area, int16_t x);
 
     guicontrols::SystemScheme scheme;
     bool shown;

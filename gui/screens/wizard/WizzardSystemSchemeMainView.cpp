@@ -126,14 +126,10 @@ void WizzardSystemSchemeMainView::onBottomBarButton(int index)
             pageManager->goTo(&pages->wizardSchemeEditPage, false);
         }
         break;
-    case SchemeCanvas::LEFT_BUTTON:
-        canvas.scrollTo(content, 0);
-        break;
-    case SchemeCanvas::RIGHT_BUTTON:
-        canvas.scrollTo(content, SchemeCanvas::RIGHT_END_X);
-        break;
     default:
-        GenericView::onBottomBarButton(index);
+        if (!canvas.onScrollButton(content, index)) {
+            GenericView::onBottomBarButton(index);
+        }
         break;
     }
 }

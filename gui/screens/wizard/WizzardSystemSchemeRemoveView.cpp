@@ -106,14 +106,10 @@ void WizzardSystemSchemeRemoveView::onBottomBarButton(int index)
     case OK_BUTTON:
         confirm();
         break;
-    case SchemeCanvas::LEFT_BUTTON:
-        canvas.scrollTo(content, 0);
-        break;
-    case SchemeCanvas::RIGHT_BUTTON:
-        canvas.scrollTo(content, SchemeCanvas::RIGHT_END_X);
-        break;
     default:
-        GenericView::onBottomBarButton(index);
+        if (!canvas.onScrollButton(content, index)) {
+            GenericView::onBottomBarButton(index);
+        }
         break;
     }
 }
