@@ -1,6 +1,5 @@
 #include "gui/app/FrontendApplication.hpp"
 
-#include "gui/app/InterimPages.hpp"
 #include "gui/app/PageSwitch.hpp"
 #include "gui/common/BasePresenter.hpp"
 #include "gui/common/ShellContext.hpp"
@@ -118,7 +117,7 @@ void FrontendApplication::runPendingPageSwitch()
 void FrontendApplication::switchToPendingPage()
 {
     createScreenForPage(pageToShow, currentScreen, currentPresenter, frontendHeap, currentTransition, appModel);
-    if (pageToShow < InterimPages::PAGE_COUNT) {
+    if (pageToShow < PAGE_COUNT) {
         shownPageId = static_cast<uint16_t>(pageToShow);
     }
 }

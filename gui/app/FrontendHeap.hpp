@@ -2,8 +2,6 @@
 #define GUI_APP_FRONTENDHEAP_HPP
 
 #include "gui/app/FrontendApplication.hpp"
-#include "gui/app/InterimPresenter.hpp"
-#include "gui/app/InterimView.hpp"
 #include "gui/screens/auth/AuthView.hpp"
 #include "gui/screens/contact/ContactDataShowPresenter.hpp"
 #include "gui/screens/contact/ContactDataShowView.hpp"
@@ -106,6 +104,18 @@
 #include "gui/screens/wizard/WizzardInitView.hpp"
 #include "gui/screens/wizard/WizzardAbsorberSurfacePresenter.hpp"
 #include "gui/screens/wizard/WizzardAbsorberSurfaceView.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeMainPresenter.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeMainView.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeEditPresenter.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeEditView.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeAddPresenter.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeAddView.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeRemovePresenter.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeRemoveView.hpp"
+#include "gui/screens/wizard/WizzardCylinderTypePresenter.hpp"
+#include "gui/screens/wizard/WizzardCylinderTypeView.hpp"
+#include "gui/screens/wizard/WizzardHCTypeSelectPresenter.hpp"
+#include "gui/screens/wizard/WizzardHCTypeSelectView.hpp"
 #include "gui/screens/settings/SettingsLanTypePresenter.hpp"
 #include "gui/screens/settings/SettingsLanTypeView.hpp"
 #include "gui/screens/settings/SettingsLanStaticConfigPresenter.hpp"
@@ -201,7 +211,7 @@ class FrontendHeap : public quillon::MVPHeap
     };
 
 public:
-    // One line per built screen's class (above the interim one, which stays last).
+    // One line per screen class.
     typedef TypesOf<
         StartupPresenter,
         AuthPresenter,
@@ -294,7 +304,12 @@ public:
         FillingPresenter,
         VentingPresenter,
         WizzardDetectedDevicesPresenter,
-        InterimPresenter>::type Presenters;
+        WizzardSystemSchemeMainPresenter,
+        WizzardSystemSchemeEditPresenter,
+        WizzardSystemSchemeAddPresenter,
+        WizzardSystemSchemeRemovePresenter,
+        WizzardCylinderTypePresenter,
+        WizzardHCTypeSelectPresenter>::type Presenters;
     typedef TypesOf<
         StartupView,
         AuthView,
@@ -387,7 +402,12 @@ public:
         FillingView,
         VentingView,
         WizzardDetectedDevicesView,
-        InterimView>::type Views;
+        WizzardSystemSchemeMainView,
+        WizzardSystemSchemeEditView,
+        WizzardSystemSchemeAddView,
+        WizzardSystemSchemeRemoveView,
+        WizzardCylinderTypeView,
+        WizzardHCTypeSelectView>::type Views;
     typedef quillon::meta::TypeList<quillon::NoTransition, quillon::meta::Nil> Transitions;
 
     // The one heap of the GUI task, built on first use; it then goes to the start page.

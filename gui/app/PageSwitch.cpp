@@ -3,9 +3,6 @@
 #include "gui/app/BuildScreen.hpp"
 #include "gui/app/FrontendApplication.hpp"
 #include "gui/app/FrontendHeap.hpp"
-#include "gui/app/InterimPages.hpp"
-#include "gui/app/InterimPresenter.hpp"
-#include "gui/app/InterimView.hpp"
 #include "gui/screens/auth/AuthView.hpp"
 #include "gui/screens/contact/ContactDataShowPresenter.hpp"
 #include "gui/screens/contact/ContactDataShowView.hpp"
@@ -108,6 +105,18 @@
 #include "gui/screens/wizard/WizzardInitView.hpp"
 #include "gui/screens/wizard/WizzardAbsorberSurfacePresenter.hpp"
 #include "gui/screens/wizard/WizzardAbsorberSurfaceView.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeMainPresenter.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeMainView.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeEditPresenter.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeEditView.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeAddPresenter.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeAddView.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeRemovePresenter.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeRemoveView.hpp"
+#include "gui/screens/wizard/WizzardCylinderTypePresenter.hpp"
+#include "gui/screens/wizard/WizzardCylinderTypeView.hpp"
+#include "gui/screens/wizard/WizzardHCTypeSelectPresenter.hpp"
+#include "gui/screens/wizard/WizzardHCTypeSelectView.hpp"
 #include "gui/screens/settings/SettingsLanTypePresenter.hpp"
 #include "gui/screens/settings/SettingsLanTypeView.hpp"
 #include "gui/screens/settings/SettingsLanStaticConfigPresenter.hpp"
@@ -183,28 +192,13 @@
 #include "gui/screens/timeprogram/HeatingTimeProgramOverviewView.hpp"
 #include "model/DataModelManager.hpp"
 
-namespace
-{
-void buildInterimScreen(uint16_t pageId, quillon::Screen*& screen, quillon::Presenter*& presenter,
-                        FrontendHeap& heap, quillon::Transition*& transition, model::DataModelManager& model)
-{
-    InterimView& view = buildScreen<InterimView, InterimPresenter>(screen, presenter, heap, transition, model);
-    view.setPageId(pageId);
-    startNewScreen(*screen, *presenter, *transition);
-}
-} // namespace
-
 void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Presenter*& presenter,
                          FrontendHeap& heap, quillon::Transition*& transition, model::DataModelManager& model)
 {
-    if (pageId >= InterimPages::PAGE_COUNT) {
+    if (pageId >= PAGE_COUNT) {
         return;
     }
     const uint16_t id = static_cast<uint16_t>(pageId);
-    if (InterimPages::isInterim(id)) {
-        buildInterimScreen(id, screen, presenter, heap, transition, model);
-        return;
-    }
     // One line per built screen: its page id, its view and its presenter.
     switch (id) {
     case 0: buildScreen<BoilerDetailsMainView, BoilerDetailsMainPresenter>(screen, presenter, heap, transition, model); break;
@@ -303,6 +297,12 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     case 95: buildScreen<WizzardTuningHCView, WizzardTuningHCPresenter>(screen, presenter, heap, transition, model); break;
     case 96: buildScreen<WizzardTuningSolarModuleView, WizzardTuningSolarModulePresenter>(screen, presenter, heap, transition, model); break;
     case 89: buildScreen<WizzardInitView, WizzardInitPresenter>(screen, presenter, heap, transition, model); break;
+    case 92: buildScreen<WizzardSystemSchemeMainView, WizzardSystemSchemeMainPresenter>(screen, presenter, heap, transition, model); break;
+    case 91: buildScreen<WizzardSystemSchemeEditView, WizzardSystemSchemeEditPresenter>(screen, presenter, heap, transition, model); break;
+    case 90: buildScreen<WizzardSystemSchemeAddView, WizzardSystemSchemeAddPresenter>(screen, presenter, heap, transition, model); break;
+    case 93: buildScreen<WizzardSystemSchemeRemoveView, WizzardSystemSchemeRemovePresenter>(screen, presenter, heap, transition, model); break;
+    case 86: buildScreen<WizzardCylinderTypeView, WizzardCylinderTypePresenter>(screen, presenter, heap, transition, model); break;
+    case 88: buildScreen<WizzardHCTypeSelectView, WizzardHCTypeSelectPresenter>(screen, presenter, heap, transition, model); break;
     case 7: buildScreen<InputGasQualityView, InputGasQualityPresenter>(screen, presenter, heap, transition, model); break;
     case 56: buildScreen<SettingsLockPanelPasswordView, SettingsLockPanelPasswordPresenter>(screen, presenter, heap, transition, model); break;
     case 55: buildScreen<ServiceLevelPasswordView, ServiceLevelPasswordPresenter>(screen, presenter, heap, transition, model); break;
@@ -321,8 +321,7 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
     case 59: buildScreen<SolarPumpStatusView, SolarPumpStatusPresenter>(screen, presenter, heap, transition, model); break;
     case 85: buildScreen<WizzardAbsorberSurfaceView, WizzardAbsorberSurfacePresenter>(screen, presenter, heap, transition, model); break;
     default:
-        buildInterimScreen(id, screen, presenter, heap, transition, model);
-        return;
+        return; // every id below PAGE_COUNT has its case
     }
     startNewScreen(*screen, *presenter, *transition);
 }

@@ -8,6 +8,9 @@
 #include <stdint.h>
 
 class FrontendHeap;
+
+// Page ids run from 0 to PAGE_COUNT - 1.
+constexpr uint16_t PAGE_COUNT = 97;
 namespace model
 {
 class DataModelManager;

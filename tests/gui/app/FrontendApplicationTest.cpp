@@ -1,6 +1,5 @@
 #include "gui/app/FrontendHeap.hpp"
-#include "gui/app/InterimPages.hpp"
-#include "gui/app/InterimView.hpp"
+#include "gui/app/PageSwitch.hpp"
 #include "gui/common/GuiTimer.hpp"
 #include "gui/screens/main/MainView.hpp"
 #include "gui/screens/settings/SettingsLanguageView.hpp"
@@ -17,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <typeinfo>
 
 namespace
 {
@@ -40,7 +40,6 @@ protected:
     }
     ~Frontend() override { bed.frame().hal().setListener(nullptr); }
 
-    InterimView* interimView() { return dynamic_cast<InterimView*>(app.getCurrentScreen()); }
     bool homeShown() { return dynamic_cast<MainView*>(app.getCurrentScreen()) != nullptr; }
 
     test::ScreenTestBed bed;
@@ -78,16 +77,123 @@ TEST_F(Frontend, TheLastShowPageBeforeAFrameIsBuiltOnce)
     EXPECT_EQ(app.getShownPageId(), 72);
 }
 
-TEST_F(Frontend, EveryPageIdBuildsItsScreen)
+// The stem of each page id's own classes: id 72 builds a SettingsLanguageView and its
+// SettingsLanguagePresenter.
+const char* const VIEW_STEMS[PAGE_COUNT] = {
+    "BoilerDetailsMain", // 0
+    "ElectricEnergyConsumptionDetails", // 1
+    "ElectricEnergyConsumptionOverview", // 2
+    "GasConsumptionDetails", // 3
+    "GasConsumptionDetectionImprov", // 4
+    "GasConsumptionOverview", // 5
+    "InputGasMeterReading", // 6
+    "InputGasQuality", // 7
+    "BufferLoadOneTimeCharge", // 8
+    "BufferLoad", // 9
+    "Auth", // 10
+    "CPSelection", // 11
+    "HCSelection", // 12
+    "IntervalSelectionMenu", // 13
+    "Menu", // 14
+    "TileSelector", // 15
+    "DHWBaseSetpointTemp", // 16
+    "DHWCirculationTimeProgramCopy", // 17
+    "DHWCirculationTimeProgramEdit", // 18
+    "DHWCirculationTimeProgramOverview", // 19
+    "DHWCirculationTimeProgramTypeSelection", // 20
+    "DHWSelection", // 21
+    "DHWTimeProgramCopy", // 22
+    "DHWTimeProgramEdit", // 23
+    "DHWTimeProgramOverview", // 24
+    "DHWTimeProgramTypeSelection", // 25
+    "EnergyBalanceNote", // 26
+    "EnergyBalance", // 27
+    "EnergyCockpit", // 28
+    "FavouritesMain", // 29
+    "FavouritesManage", // 30
+    "HeatingComfortTemp", // 31
+    "HeatingCurve", // 32
+    "HeatingHolidayProgram", // 33
+    "HeatingMenu", // 34
+    "HeatingOperatingProgram", // 35
+    "HeatingReducedRoomTemp", // 36
+    "HeatingRoomTemp", // 37
+    "HeatingTimeProgramCopy", // 38
+    "HeatingTimeProgramEdit", // 39
+    "HeatingTimeProgramOverview", // 40
+    "ContactDataShow", // 41
+    "CylinderHistory", // 42
+    "CylinderMinMax", // 43
+    "CylinderStratification", // 44
+    "DHW", // 45
+    "General", // 46
+    "HCx", // 47
+    "LANInfo", // 48
+    "ResetData", // 49
+    "Solar", // 50
+    "Main", // 51
+    "Startup", // 52
+    "Level2Password", // 53
+    "ResetPasswords", // 54
+    "ServiceLevelPassword", // 55
+    "SettingsLockPanelPassword", // 56
+    "Filling", // 57
+    "SolarPumpCalibration", // 58
+    "SolarPumpStatus", // 59
+    "Venting", // 60
+    "ServiceExit", // 61
+    "LanCardRescueUpdate", // 62
+    "SettingHeatingFactoryDefaultsSelection", // 63
+    "SettingsBrightnessNormal", // 64
+    "SettingsBrightnessStandby", // 65
+    "SettingsBuzzer", // 66
+    "SettingsContactData", // 67
+    "SettingsDate", // 68
+    "SettingsHeatingCircuitName", // 69
+    "SettingsHeatingFactoryDefaults", // 70
+    "SettingsLanConnectionTest", // 71
+    "SettingsLanguage", // 72
+    "SettingsLanParameterEdit", // 73
+    "SettingsLanStaticConfig", // 74
+    "SettingsLanType", // 75
+    "SettingsLockPanelEnable", // 76
+    "SettingsLockPanel", // 77
+    "SettingsTime", // 78
+    "SolarDetails", // 79
+    "SolarOverview", // 80
+    "TestOperation", // 81
+    "WizardReportMenu", // 82
+    "WizardReportResult", // 83
+    "WizardReportSettings", // 84
+    "WizzardAbsorberSurface", // 85
+    "WizzardCylinderType", // 86
+    "WizzardDetectedDevices", // 87
+    "WizzardHCTypeSelect", // 88
+    "WizzardInit", // 89
+    "WizzardSystemSchemeAdd", // 90
+    "WizzardSystemSchemeEdit", // 91
+    "WizzardSystemSchemeMain", // 92
+    "WizzardSystemSchemeRemove", // 93
+    "WizzardTuningGasDHW", // 94
+    "WizzardTuningHC", // 95
+    "WizzardTuningSolarModule", // 96
+};
+
+TEST_F(Frontend, EveryPageIdBuildsItsOwnViewAndPresenter)
 {
-    for (uint16_t id = 0; id < InterimPages::PAGE_COUNT; ++id) {
+    for (uint16_t id = 0; id < PAGE_COUNT; ++id) {
         SCOPED_TRACE(id);
         app.showPage(id);
         bed.ticks(1);
-        ASSERT_NE(app.getCurrentScreen(), nullptr);
-        InterimView* view = interimView();
-        // An interim id builds the interim screen, every other id its own.
-        EXPECT_EQ(view != nullptr && view->getPageId() == id, InterimPages::isInterim(id));
+        quillon::Screen* screen = app.getCurrentScreen();
+        ASSERT_NE(screen, nullptr);
+        EXPECT_EQ(app.getShownPageId(), id);
+        const std::string viewName = typeid(*screen).name();
+        EXPECT_NE(viewName.find(std::string(VIEW_STEMS[id]) + "View"), std::string::npos) << viewName;
+        quillon::Presenter* presenter = app.getCurrentPresenter();
+        ASSERT_NE(presenter, nullptr);
+        const std::string presenterName = typeid(*presenter).name();
+        EXPECT_NE(presenterName.find(std::string(VIEW_STEMS[id]) + "Presenter"), std::string::npos) << presenterName;
     }
 }
 
@@ -216,29 +322,6 @@ TEST_F(Frontend, BoilerLanguageRebuildsTheScreenButNotTheStartupOrAPendingPasswo
     bed.ticks(1);
     EXPECT_EQ(quillon::LanguageTable::getLanguage(), 2); // the texts still switch
     EXPECT_FALSE(app.isPageSwitchPending());
-}
-
-TEST_F(Frontend, InterimScreenPreviewShowsTitleHomeAndBack)
-{
-    pagemanager::Page root(51, 1, -1, true);
-    pagemanager::Page menu(14, 1, -1, false);
-    pagemanager::Page language(72, 1, -1, false);
-    pagemanager::PageManager& pages = app.getPageManager();
-    pages.goTo(&root, false);
-    pages.goTo(&menu, false);
-    pages.setParam(Params::HomeIcon{208});
-    pages.goTo(&language, false);
-    bed.ticks(2);
-    const guicontrols::BottomBar& bar = dynamic_cast<GenericView&>(*app.getCurrentScreen()).getBottomBar();
-    EXPECT_EQ(bar.getButton(0).getIcon().getId(), 208);
-    EXPECT_EQ(bar.getButton(1).getIcon().getId(), 204);
-    std::vector<quillon::Color> pixels;
-    for (int16_t y = 0; y < 480; ++y) {
-        for (int16_t x = 0; x < 800; ++x) {
-            pixels.push_back(bed.frame().at(x, y));
-        }
-    }
-    EXPECT_TRUE(guicontrols::test::writeGalleryBmp("interim-screen", 800, 480, pixels));
 }
 
 TEST_F(Frontend, ClicksOfAnyKindWakeTheDisplayADragDoesNot)
