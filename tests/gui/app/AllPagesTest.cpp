@@ -1,6 +1,6 @@
 #include "gui/app/FrontendHeap.hpp"
 #include "gui/app/InterimPages.hpp"
-#include "support/screen/AppTestBed.hpp"
+#include "support/screen/RoadWalk.hpp"
 
 #include <quillon/common/Meta.hpp>
 
@@ -10,6 +10,18 @@ namespace
 {
 const uint16_t FULL_ACCESS = 61;
 const uint32_t FRAMES_PER_PAGE = 300;
+
+// A road of the table that ends on a page object of the id; null when none does.
+const roads::Road* roadTo(uint16_t id)
+{
+    for (uint32_t i = 0; i < roads::tableSize(); ++i) {
+        const roads::Road& road = roads::table()[i];
+        if (road.pageId == id && road.why == nullptr) {
+            return &road;
+        }
+    }
+    return nullptr;
+}
 
 // The first page object of the tree that shows the id; null for ids only the page switch knows.
 pagemanager::Page* pageObjectOf(Pages& pages, uint16_t id)
@@ -22,18 +34,20 @@ pagemanager::Page* pageObjectOf(Pages& pages, uint16_t id)
     return nullptr;
 }
 
-// Every page id through the page switch at the highest access level: entered as the tree
-// enters it (the page's own data stored), forced to the id when the page redirects, drawn
-// and run for a few seconds of frames.
+// Every page id through the page switch at the highest access level: reached along its road,
+// so it finds the parameters the touches on the way store; without a road entered as the tree
+// enters it, or forced to the id. Then drawn and run for a few seconds of frames.
 TEST(AllPages, EveryPageIdBuildsDrawsAndRunsAtTheHighestLevel)
 {
-    test::AppTestBed shell;
-    shell.bed.frame().setCounting(false);
     for (uint16_t id = 0; id < InterimPages::PAGE_COUNT; ++id) {
         SCOPED_TRACE(testing::Message() << "page id " << id << " (" << InterimPages::stemOf(id) << ")");
+        test::AppTestBed shell;
+        shell.bed.frame().setCounting(false);
         shell.pageManager().setAccessLevel(FULL_ACCESS);
-        pagemanager::Page* page = pageObjectOf(shell.pages(), id);
-        if (page != nullptr) {
+        const roads::Road* road = roadTo(id);
+        if (road != nullptr) {
+            roads::walk(shell, road->touches, road->touchCount);
+        } else if (pagemanager::Page* page = pageObjectOf(shell.pages(), id)) {
             shell.open(*page);
         }
         if (shell.app.getShownPageId() != id) {

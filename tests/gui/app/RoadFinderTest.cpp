@@ -16,8 +16,8 @@
 namespace
 {
 const int GRID = 10;
-const uint32_t MAX_DEPTH = 8;
-const uint32_t STATES_PER_PAGE = 3;
+const uint32_t MAX_DEPTH = 10;
+const uint32_t STATES_PER_PAGE = 6;
 
 int pageIndexOf(test::AppTestBed& shell)
 {
@@ -61,7 +61,8 @@ std::vector<roads::Point> touchTargets(test::AppTestBed& shell)
             roads::Point centre{int16_t(area.x + area.width / 2), int16_t(area.y + area.height / 2)};
             quillon::Drawable* atCentre = nullptr;
             screen->getRootContainer().findTouchableAt(centre.x, centre.y, &atCentre);
-            targets.push_back(atCentre == hit ? centre : roads::Point{int16_t(x), int16_t(y)});
+            const bool onDisplay = centre.x >= 0 && centre.x < 800 && centre.y >= 0 && centre.y < 480;
+            targets.push_back(atCentre == hit && onDisplay ? centre : roads::Point{int16_t(x), int16_t(y)});
         }
     }
     return targets;
