@@ -101,8 +101,8 @@ const Road ROADS[] = {
     {"startupPage", 52, "the splash of every start; every road begins after it", nullptr, 0},
     {"mainPage", 51, nullptr, nullptr, 0}, // the page after the splash
     {"mainMenuPage", 14, nullptr, MAIN_MENU_PAGE, sizeof(MAIN_MENU_PAGE) / sizeof(Point)},
-    {"wizardInitPage", 89, nullptr, WIZARD_INIT_PAGE, sizeof(WIZARD_INIT_PAGE) / sizeof(Point)},
-    {"wizardDetectedDevicesPage", 87, nullptr, WIZARD_DETECTED_DEVICES_PAGE, sizeof(WIZARD_DETECTED_DEVICES_PAGE) / sizeof(Point)},
+    {"wizardInitPage", 89, nullptr, WIZARD_INIT_PAGE, sizeof(WIZARD_INIT_PAGE) / sizeof(Point), false},
+    {"wizardDetectedDevicesPage", 87, nullptr, WIZARD_DETECTED_DEVICES_PAGE, sizeof(WIZARD_DETECTED_DEVICES_PAGE) / sizeof(Point), false},
     {"wizardAbsorberSurfacePage", 85, "not settled: a step after the detected devices, which is still an interim view", nullptr, 0},
     {"wizardSchemeMainPage", 92, "not settled: a step after the detected devices, which is still an interim view", nullptr, 0},
     {"wizardSchemeEditPage", 91, "not settled: a step after the detected devices, which is still an interim view", nullptr, 0},
@@ -114,9 +114,9 @@ const Road ROADS[] = {
     {"wizardTuningSolarModulePage", 96, "not settled: a step after the detected devices, which is still an interim view", nullptr, 0},
     {"wizardCylinderTypePage", 86, "not settled: a step after the detected devices, which is still an interim view", nullptr, 0},
     {"tileSelectorPage", 15, "not settled: the wizard opens it after a gas type typed on the start step, which the walk did not get through", nullptr, 0},
-    {"wizardReportMenuPage", 82, nullptr, WIZARD_REPORT_MENU_PAGE, sizeof(WIZARD_REPORT_MENU_PAGE) / sizeof(Point)},
-    {"wizardReportResultPage", 83, nullptr, WIZARD_REPORT_RESULT_PAGE, sizeof(WIZARD_REPORT_RESULT_PAGE) / sizeof(Point)},
-    {"wizardReportSettingsPage", 84, nullptr, WIZARD_REPORT_SETTINGS_PAGE, sizeof(WIZARD_REPORT_SETTINGS_PAGE) / sizeof(Point)},
+    {"wizardReportMenuPage", 82, nullptr, WIZARD_REPORT_MENU_PAGE, sizeof(WIZARD_REPORT_MENU_PAGE) / sizeof(Point), false},
+    {"wizardReportResultPage", 83, nullptr, WIZARD_REPORT_RESULT_PAGE, sizeof(WIZARD_REPORT_RESULT_PAGE) / sizeof(Point), false},
+    {"wizardReportSettingsPage", 84, nullptr, WIZARD_REPORT_SETTINGS_PAGE, sizeof(WIZARD_REPORT_SETTINGS_PAGE) / sizeof(Point), false},
     {"heatingSelectionPage", 12, nullptr, HEATING_SELECTION_PAGE, sizeof(HEATING_SELECTION_PAGE) / sizeof(Point)},
     {"heatingMenuPage", 34, nullptr, HEATING_MENU_PAGE, sizeof(HEATING_MENU_PAGE) / sizeof(Point)},
     {"heatingComfortTempPage", 31, nullptr, HEATING_COMFORT_TEMP_PAGE, sizeof(HEATING_COMFORT_TEMP_PAGE) / sizeof(Point)},
@@ -143,29 +143,29 @@ const Road ROADS[] = {
     {"favouritesMainPage", 29, nullptr, FAVOURITES_MAIN_PAGE, sizeof(FAVOURITES_MAIN_PAGE) / sizeof(Point)},
     {"favouritesManagePage", 30, nullptr, FAVOURITES_MANAGE_PAGE, sizeof(FAVOURITES_MANAGE_PAGE) / sizeof(Point)},
     {"bufferLoadPage", 9, nullptr, BUFFER_LOAD_PAGE, sizeof(BUFFER_LOAD_PAGE) / sizeof(Point)},
-    {"bufferLoadOneTimeChargePage", 8, nullptr, BUFFER_LOAD_ONE_TIME_CHARGE_PAGE, sizeof(BUFFER_LOAD_ONE_TIME_CHARGE_PAGE) / sizeof(Point)},
+    {"bufferLoadOneTimeChargePage", 8, nullptr, BUFFER_LOAD_ONE_TIME_CHARGE_PAGE, sizeof(BUFFER_LOAD_ONE_TIME_CHARGE_PAGE) / sizeof(Point), false},
     {"energyBalanceIntervalPage", 13, nullptr, ENERGY_BALANCE_INTERVAL_PAGE, sizeof(ENERGY_BALANCE_INTERVAL_PAGE) / sizeof(Point)},
     {"energyBalancePage", 27, nullptr, ENERGY_BALANCE_PAGE, sizeof(ENERGY_BALANCE_PAGE) / sizeof(Point)},
-    {"energyBalanceNotePage", 26, nullptr, ENERGY_BALANCE_NOTE_PAGE, sizeof(ENERGY_BALANCE_NOTE_PAGE) / sizeof(Point)},
+    {"energyBalanceNotePage", 26, nullptr, ENERGY_BALANCE_NOTE_PAGE, sizeof(ENERGY_BALANCE_NOTE_PAGE) / sizeof(Point), false},
     {"energyCockpitPage", 28, nullptr, ENERGY_COCKPIT_PAGE, sizeof(ENERGY_COCKPIT_PAGE) / sizeof(Point)},
     {"boilerDetailsPage", 0, nullptr, BOILER_DETAILS_PAGE, sizeof(BOILER_DETAILS_PAGE) / sizeof(Point)},
     {"electricityIntervalPage", 13, nullptr, ELECTRICITY_INTERVAL_PAGE, sizeof(ELECTRICITY_INTERVAL_PAGE) / sizeof(Point)},
     {"gasIntervalPage", 13, nullptr, GAS_INTERVAL_PAGE, sizeof(GAS_INTERVAL_PAGE) / sizeof(Point)},
-    {"gasDetectionImprovPage", 4, nullptr, GAS_DETECTION_IMPROV_PAGE, sizeof(GAS_DETECTION_IMPROV_PAGE) / sizeof(Point)},
+    {"gasDetectionImprovPage", 4, nullptr, GAS_DETECTION_IMPROV_PAGE, sizeof(GAS_DETECTION_IMPROV_PAGE) / sizeof(Point), false},
     {"gasOverviewPage", 5, nullptr, GAS_OVERVIEW_PAGE, sizeof(GAS_OVERVIEW_PAGE) / sizeof(Point)},
     {"gasDetailsPage", 3, nullptr, GAS_DETAILS_PAGE, sizeof(GAS_DETAILS_PAGE) / sizeof(Point)},
-    {"gasNotePage", 26, nullptr, GAS_NOTE_PAGE, sizeof(GAS_NOTE_PAGE) / sizeof(Point)},
+    {"gasNotePage", 26, nullptr, GAS_NOTE_PAGE, sizeof(GAS_NOTE_PAGE) / sizeof(Point), false},
     {"gasMeterReadingPage", 6, nullptr, GAS_METER_READING_PAGE, sizeof(GAS_METER_READING_PAGE) / sizeof(Point)},
     {"gasQualityPage", 7, nullptr, GAS_QUALITY_PAGE, sizeof(GAS_QUALITY_PAGE) / sizeof(Point)},
     {"electricityOverviewPage", 2, nullptr, ELECTRICITY_OVERVIEW_PAGE, sizeof(ELECTRICITY_OVERVIEW_PAGE) / sizeof(Point)},
     {"electricityDetailsPage", 1, nullptr, ELECTRICITY_DETAILS_PAGE, sizeof(ELECTRICITY_DETAILS_PAGE) / sizeof(Point)},
-    {"electricityNotePage", 26, nullptr, ELECTRICITY_NOTE_PAGE, sizeof(ELECTRICITY_NOTE_PAGE) / sizeof(Point)},
+    {"electricityNotePage", 26, nullptr, ELECTRICITY_NOTE_PAGE, sizeof(ELECTRICITY_NOTE_PAGE) / sizeof(Point), false},
     {"solarYieldIntervalPage", 13, nullptr, SOLAR_YIELD_INTERVAL_PAGE, sizeof(SOLAR_YIELD_INTERVAL_PAGE) / sizeof(Point)},
     {"solarOverviewPage", 80, nullptr, SOLAR_OVERVIEW_PAGE, sizeof(SOLAR_OVERVIEW_PAGE) / sizeof(Point)},
     {"solarDetailsPage", 79, nullptr, SOLAR_DETAILS_PAGE, sizeof(SOLAR_DETAILS_PAGE) / sizeof(Point)},
     {"testOperationPage", 81, nullptr, TEST_OPERATION_PAGE, sizeof(TEST_OPERATION_PAGE) / sizeof(Point)},
     {"testOperationPage2", 81, "no road: no menu entry or screen leads to this second entry of the test operation", nullptr, 0},
-    {"serviceExitPage", 61, nullptr, SERVICE_EXIT_PAGE, sizeof(SERVICE_EXIT_PAGE) / sizeof(Point)},
+    {"serviceExitPage", 61, nullptr, SERVICE_EXIT_PAGE, sizeof(SERVICE_EXIT_PAGE) / sizeof(Point), false},
     {"settingsMenuPage", 14, nullptr, SETTINGS_MENU_PAGE, sizeof(SETTINGS_MENU_PAGE) / sizeof(Point)},
     {"languagePage", 72, nullptr, LANGUAGE_PAGE, sizeof(LANGUAGE_PAGE) / sizeof(Point)},
     {"screenMenuPage", 14, nullptr, SCREEN_MENU_PAGE, sizeof(SCREEN_MENU_PAGE) / sizeof(Point)},
@@ -185,9 +185,9 @@ const Road ROADS[] = {
     {"circuitNameSelectionPage", 12, nullptr, CIRCUIT_NAME_SELECTION_PAGE, sizeof(CIRCUIT_NAME_SELECTION_PAGE) / sizeof(Point)},
     {"circuitNamePage", 69, nullptr, CIRCUIT_NAME_PAGE, sizeof(CIRCUIT_NAME_PAGE) / sizeof(Point)},
     {"factoryDefaultsSelectionPage", 63, nullptr, FACTORY_DEFAULTS_SELECTION_PAGE, sizeof(FACTORY_DEFAULTS_SELECTION_PAGE) / sizeof(Point)},
-    {"factoryDefaultsPage", 70, nullptr, FACTORY_DEFAULTS_PAGE, sizeof(FACTORY_DEFAULTS_PAGE) / sizeof(Point)},
+    {"factoryDefaultsPage", 70, nullptr, FACTORY_DEFAULTS_PAGE, sizeof(FACTORY_DEFAULTS_PAGE) / sizeof(Point), false},
     {"contactDataPage", 67, nullptr, CONTACT_DATA_PAGE, sizeof(CONTACT_DATA_PAGE) / sizeof(Point)},
-    {"lanRescueUpdatePage", 62, nullptr, LAN_RESCUE_UPDATE_PAGE, sizeof(LAN_RESCUE_UPDATE_PAGE) / sizeof(Point)},
+    {"lanRescueUpdatePage", 62, nullptr, LAN_RESCUE_UPDATE_PAGE, sizeof(LAN_RESCUE_UPDATE_PAGE) / sizeof(Point), false},
     {"informationMenuPage", 14, nullptr, INFORMATION_MENU_PAGE, sizeof(INFORMATION_MENU_PAGE) / sizeof(Point)},
     {"generalInfoPage", 46, nullptr, GENERAL_INFO_PAGE, sizeof(GENERAL_INFO_PAGE) / sizeof(Point)},
     {"circuit1InfoPage", 47, nullptr, CIRCUIT1_INFO_PAGE, sizeof(CIRCUIT1_INFO_PAGE) / sizeof(Point)},
@@ -204,11 +204,43 @@ const Road ROADS[] = {
     {"stratificationPage", 44, nullptr, STRATIFICATION_PAGE, sizeof(STRATIFICATION_PAGE) / sizeof(Point)},
     {"cylinderMinMaxPage", 43, "not settled: the information lists' min/max entry, not found by the walk (the all-pages test builds it)", nullptr, 0},
     {"ventingPage", 60, "opened only by the venting popup, which the seeded device does not raise (the all-pages test builds it)", nullptr, 0},
-    {"fillingPage", 57, nullptr, FILLING_PAGE, sizeof(FILLING_PAGE) / sizeof(Point)},
+    {"fillingPage", 57, nullptr, FILLING_PAGE, sizeof(FILLING_PAGE) / sizeof(Point), false},
     {"solarPumpCalibrationPage", 58, "no road: no menu entry or screen leads there", nullptr, 0},
     {"solarPumpStatusPage", 59, "not settled: behind the service password from the solar information, with no solar module in the seeds", nullptr, 0},
 };
+
+const char* const LANGUAGE_NAMES[LANGUAGE_COUNT] = {"german", "english", "french", "danish", "dutch",
+                                                    "polish", "italian", "czech", "slovak", "swedish"};
+// Main menu, settings, language; six flag tiles on the first page, four on the second.
+const Point TO_LANGUAGE_SCREEN[] = {{55, 34}, {400, 316}, {160, 166}};
+const Point NEXT_FLAGS = {603, 445};
+const Point FLAG_TILES[LANGUAGE_COUNT] = {{160, 166}, {400, 166}, {640, 166}, {160, 316}, {400, 316},
+                                          {640, 316}, {150, 166}, {390, 166}, {630, 166}, {150, 316}};
+const Point ACCEPT = {735, 445};
 } // namespace
+
+uint32_t languageTouches(uint16_t language, Point* touches)
+{
+    if (language >= LANGUAGE_COUNT) {
+        return 0;
+    }
+    uint32_t count = 0;
+    for (const Point& touch : TO_LANGUAGE_SCREEN) {
+        touches[count++] = touch;
+    }
+    if (language >= 6) {
+        touches[count++] = NEXT_FLAGS;
+    }
+    touches[count++] = FLAG_TILES[language];
+    touches[count++] = ACCEPT;
+    touches[count++] = HOME_TOUCH;
+    return count;
+}
+
+const char* languageName(uint16_t language)
+{
+    return language < LANGUAGE_COUNT ? LANGUAGE_NAMES[language] : nullptr;
+}
 
 const Road* table()
 {

@@ -28,7 +28,19 @@ struct Road
     const char* why;      // why no touches lead there; null when they do
     const Point* touches; // from the page the splash leads to
     uint32_t touchCount;
+    // The bottom bar's home button leads home from the road's end (else a tour starts afresh).
+    bool homeReturns = true;
 };
+
+// The home button of the bottom bar.
+const Point HOME_TOUCH = {65, 445};
+const uint16_t LANGUAGE_COUNT = 10;
+// The touches from the home page that switch the panel to the language on the language
+// screen and come home again; at most MAX_LANGUAGE_TOUCHES.
+const uint32_t MAX_LANGUAGE_TOUCHES = 7;
+uint32_t languageTouches(uint16_t language, Point* touches);
+// "english" for 1; null above the last language.
+const char* languageName(uint16_t language);
 
 // All page objects, in the tree's order.
 const Road* table();
