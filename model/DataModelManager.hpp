@@ -51,6 +51,8 @@ public:
     // Every registration of it; the last registered takes the freed place.
     void removeFilter(IPropertyFilter* filter);
     uint32_t getFilterCount() const { return filterCount; }
+    // The registered filter at the position, below getFilterCount().
+    IPropertyFilter* getFilter(uint32_t position) const { return filters[position]; }
     void activateFilter(IPropertyFilter* filter) { filter->activateAll(); }
     void deactivateFilter(IPropertyFilter* filter) { filter->deactivateAll(); }
 

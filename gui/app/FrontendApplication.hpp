@@ -58,6 +58,8 @@ public:
     void registerTimer(gui::GuiTimer* timer) { guiTimers.registerTimer(timer); }
     void unregisterTimer(gui::GuiTimer* timer) { guiTimers.unregisterTimer(timer); }
     void clearTimers() { guiTimers.clearTimers(); }
+    uint16_t getGuiTimerCount() const { return guiTimers.size(); }
+    uint16_t getTimerWidgetCount() const { return timerWidgets.size(); }
 
     void runPendingPageSwitch();
     void switchToPendingPage();

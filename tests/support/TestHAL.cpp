@@ -10,10 +10,13 @@ namespace test
 {
 TestHAL::TestHAL(DMA_Interface& dma, LCD& lcd, TouchController* touchController, Buffering buffering,
                  uint16_t width, uint16_t height)
-    : HAL(dma, lcd, touchController, width, height), memory(static_cast<size_t>(width) * height * 3, 0)
+    : HAL(dma, lcd, touchController, width, height),
+      memory(static_cast<size_t>(width) * height * 3 + 2 * GUARD_PIXELS, 0)
 {
-    setFrameBufferStartAddress(memory.data(), 16, buffering == Buffering::Double, true);
-    shown = memory.data();
+    std::fill(memory.begin(), memory.begin() + GUARD_PIXELS, GUARD_PATTERN);
+    std::fill(memory.end() - GUARD_PIXELS, memory.end(), GUARD_PATTERN);
+    setFrameBufferStartAddress(frameBufferBlock(), 16, buffering == Buffering::Double, true);
+    shown = frameBufferBlock();
     initialize();
     lcd.init();
 }
@@ -57,7 +60,15 @@ uint16_t TestHAL::shownPixel(int16_t x, int16_t y)
 
 void TestHAL::fillBuffers(uint16_t color)
 {
-    std::fill(memory.begin(), memory.end(), color);
+    std::fill(memory.begin() + GUARD_PIXELS, memory.end() - GUARD_PIXELS, color);
+}
+
+bool TestHAL::guardBandsIntact() const
+{
+    auto intact = [](std::vector<uint16_t>::const_iterator from) {
+        return std::all_of(from, from + GUARD_PIXELS, [](uint16_t pixel) { return pixel == GUARD_PATTERN; });
+    };
+    return intact(memory.begin()) && intact(memory.end() - GUARD_PIXELS);
 }
 
 bool TestHAL::sampleKey(uint8_t& key)

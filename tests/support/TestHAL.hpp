@@ -42,7 +42,10 @@ public:
     uint16_t pixel(int16_t x, int16_t y);
     uint16_t shownPixel(int16_t x, int16_t y);
     void fillBuffers(uint16_t color);
-    uint16_t* frameBufferBlock() { return memory.data(); }
+    uint16_t* frameBufferBlock() { return memory.data() + GUARD_PIXELS; }
+    // The bands just before and after the buffers still hold their pattern: nothing drew
+    // beyond the display's memory.
+    bool guardBandsIntact() const;
 
     // Every area presented since the last clear, in order.
     const std::vector<Rectangle>& presentedAreas() const { return presented; }
@@ -65,7 +68,10 @@ public:
     uint16_t* acquireFrameBuffer() override;
 
 private:
-    std::vector<uint16_t> memory;
+    static constexpr size_t GUARD_PIXELS = 4096;
+    static constexpr uint16_t GUARD_PATTERN = 0xA55A;
+
+    std::vector<uint16_t> memory; // guard band, buffers, guard band
     uint16_t* shown;
     uint16_t* redirect = nullptr;
     uint8_t pendingKey = 0;

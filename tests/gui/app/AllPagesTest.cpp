@@ -1,0 +1,79 @@
+#include "gui/app/FrontendHeap.hpp"
+#include "gui/app/InterimPages.hpp"
+#include "support/screen/RoadWalk.hpp"
+
+#include <quillon/common/Meta.hpp>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+const uint16_t FULL_ACCESS = 61;
+const uint32_t FRAMES_PER_PAGE = 300;
+
+// A road of the table that ends on a page object of the id; null when none does.
+const roads::Road* roadTo(uint16_t id)
+{
+    for (uint32_t i = 0; i < roads::tableSize(); ++i) {
+        const roads::Road& road = roads::table()[i];
+        if (road.pageId == id && road.why == nullptr) {
+            return &road;
+        }
+    }
+    return nullptr;
+}
+
+// The first page object of the tree that shows the id; null for ids only the page switch knows.
+pagemanager::Page* pageObjectOf(Pages& pages, uint16_t id)
+{
+    for (uint16_t i = 0; i < Pages::PAGE_OBJECT_COUNT; ++i) {
+        if (pages.all()[i]->getId() == id) {
+            return pages.all()[i];
+        }
+    }
+    return nullptr;
+}
+
+// Every page id through the page switch at the highest access level: reached along its road,
+// so it finds the parameters the touches on the way store; without a road entered as the tree
+// enters it, or forced to the id. Then drawn and run for a few seconds of frames.
+TEST(AllPages, EveryPageIdBuildsDrawsAndRunsAtTheHighestLevel)
+{
+    for (uint16_t id = 0; id < InterimPages::PAGE_COUNT; ++id) {
+        SCOPED_TRACE(testing::Message() << "page id " << id << " (" << InterimPages::stemOf(id) << ")");
+        test::AppTestBed shell;
+        shell.bed.frame().setCounting(false);
+        shell.pageManager().setAccessLevel(FULL_ACCESS);
+        const roads::Road* road = roadTo(id);
+        if (road != nullptr) {
+            roads::walk(shell, road->touches, road->touchCount);
+        } else if (pagemanager::Page* page = pageObjectOf(shell.pages(), id)) {
+            shell.open(*page);
+        }
+        if (shell.app.getShownPageId() != id) {
+            shell.app.showPage(id);
+            shell.bed.ticks(1);
+        }
+        ASSERT_EQ(shell.app.getShownPageId(), id);
+        quillon::Screen* screen = shell.app.getCurrentScreen();
+        ASSERT_NE(screen, nullptr);
+        // Built in place in the heap's one view slot, which the largest view fits.
+        EXPECT_EQ(dynamic_cast<void*>(screen), shell.heap.viewPartition.element(0));
+        EXPECT_EQ(static_cast<void*>(shell.app.getCurrentPresenter()), shell.heap.presenterPartition.element(0));
+        shell.app.invalidate();
+        shell.bed.ticks(FRAMES_PER_PAGE);
+        EXPECT_NE(shell.app.getCurrentScreen(), nullptr);
+    }
+}
+
+TEST(AllPages, HeapSlotsHoldTheLargestViewAndPresenter)
+{
+    test::AppTestBed shell;
+    const uint32_t largestView = quillon::meta::LargestSize<FrontendHeap::Views>::value;
+    const uint32_t largestPresenter = quillon::meta::LargestSize<FrontendHeap::Presenters>::value;
+    EXPECT_GE(shell.heap.viewPartition.element_size(), largestView);
+    EXPECT_GE(shell.heap.presenterPartition.element_size(), largestPresenter);
+    EXPECT_EQ(shell.heap.viewPartition.capacity(), 1);
+    EXPECT_EQ(shell.heap.presenterPartition.capacity(), 1);
+}
+} // namespace
