@@ -1,5 +1,5 @@
 #include "gui/app/FrontendHeap.hpp"
-#include "gui/app/InterimPages.hpp"
+#include "gui/app/PageSwitch.hpp"
 #include "support/screen/RoadWalk.hpp"
 
 #include <quillon/common/Meta.hpp>
@@ -39,8 +39,8 @@ pagemanager::Page* pageObjectOf(Pages& pages, uint16_t id)
 // enters it, or forced to the id. Then drawn and run for a few seconds of frames.
 TEST(AllPages, EveryPageIdBuildsDrawsAndRunsAtTheHighestLevel)
 {
-    for (uint16_t id = 0; id < InterimPages::PAGE_COUNT; ++id) {
-        SCOPED_TRACE(testing::Message() << "page id " << id << " (" << InterimPages::stemOf(id) << ")");
+    for (uint16_t id = 0; id < PAGE_COUNT; ++id) {
+        SCOPED_TRACE(testing::Message() << "page id " << id);
         test::AppTestBed shell;
         shell.bed.frame().setCounting(false);
         shell.pageManager().setAccessLevel(FULL_ACCESS);

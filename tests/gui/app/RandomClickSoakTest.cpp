@@ -1,4 +1,4 @@
-#include "gui/app/InterimPages.hpp"
+#include "gui/app/PageSwitch.hpp"
 #include "model/dpt/DataPointTable.hpp"
 #include "support/screen/AppTestBed.hpp"
 
@@ -122,7 +122,7 @@ public:
 
     void jumpToRandomPage()
     {
-        const uint16_t id = static_cast<uint16_t>(below(InterimPages::PAGE_COUNT));
+        const uint16_t id = static_cast<uint16_t>(below(PAGE_COUNT));
         std::vector<pagemanager::Page*> candidates;
         for (pagemanager::Page* page : pageObjects) {
             if (page->getId() == id) {
