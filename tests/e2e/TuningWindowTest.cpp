@@ -1,139 +1,170 @@
-#include "e2e/SimulatorWindow.hpp"
+#include "e2e/WizardRoad.hpp"
 
-#include "support/screen/AppTestBed.hpp"
-
-#include "gui/popups/QuestionPopup.hpp"
-#include "gui/screens/menu/MenuView.hpp"
-#include "gui/screens/service/ServiceExitView.hpp"
 #include "gui/screens/wizard/WizardReportMenuView.hpp"
 #include "gui/screens/wizard/WizardReportSettingsView.hpp"
-#include "gui/screens/wizard/WizzardInitView.hpp"
-
-#include <quillon/TypedText.hpp>
-#include <quillon/WideString.hpp>
-
-#include <vector>
+#include "gui/screens/wizard/WizzardHCTypeSelectView.hpp"
+#include "gui/screens/wizard/WizzardSystemSchemeMainView.hpp"
+#include "gui/screens/wizard/WizzardTuningHCView.hpp"
+#include "gui/screens/wizard/WizzardTuningSolarModuleView.hpp"
 
 namespace e2e
 {
 namespace
 {
-// One touch of the road: where, and how long the window needs to follow it.
-struct Step
+// Tiles of the scheme.
+const uint8_t COLLECTOR_TILE = 0;
+const uint8_t SECOND_CIRCUIT_TILE = 7;
+const uint8_t UNDERFLOOR = 1;
+const uint8_t SETTINGS_TILE = 2;
+
+// The tuning road and the line counts the headless lists showed on it.
+struct TuningRoad : Road
 {
-    int x = 0;
-    int y = 0;
-    int settleMilliseconds = 600;
+    uint32_t circuitLines = 0;
+    uint32_t underfloorLines = 0;
+    bool screedShown = false; // after its supply temperatures, scrolled into the window
+    uint32_t collectorLines = 0;
 };
 
-// The road walked headlessly, its touches kept for the window and the settings list drawn.
-struct Road
+// A scheme tile touched, when the scheme shows it within the window.
+bool touchTile(test::AppTestBed& shell, Road& road, uint8_t tile, const char* name)
 {
-    std::vector<Step> steps;
-    Picture settings;
-};
-
-class Walk
-{
-public:
-    explicit Walk(Road& road) : road(road) {}
-
-    void touch(const quillon::Drawable& widget, uint32_t ticks, int settle = 600)
-    {
-        const quillon::Rectangle r = widget.getAbsoluteRect();
-        touchAt(r.x + r.width / 2, r.y + r.height / 2, ticks, settle);
+    const WizzardSystemSchemeMainView* scheme = shell.screen<WizzardSystemSchemeMainView>();
+    const quillon::Drawable* shown = scheme != nullptr ? &scheme->getScheme().getTile(tile) : nullptr;
+    if (shown == nullptr || !scheme->getScheme().contains(*shown) ||
+        shown->getAbsoluteRect().x + shown->getWidth() / 2 >= SCREEN_WIDTH) {
+        road.stoppedAt = std::string("scheme without ") + name;
+        return false;
     }
-    void touchAt(int x, int y, uint32_t ticks, int settle = 600)
-    {
-        road.steps.push_back(Step{x, y, settle});
-        shell.bed.click(int16_t(x), int16_t(y));
-        shell.bed.ticks(ticks);
-    }
-    // The answer of the question the frame shows now, touched.
-    bool answer(const GenericView& view, bool yes)
-    {
-        const PopupContainer* container = view.getPopupContainer();
-        const auto* question =
-            container != nullptr ? static_cast<const QuestionPopup*>(container->getCurrentPopup()) : nullptr;
-        if (question == nullptr) {
-            return false;
-        }
-        touch(yes ? question->getYesButton() : question->getNoButton(), 3);
-        return true;
-    }
-
-    test::AppTestBed shell;
-
-private:
-    Road& road;
-};
-
-const quillon::Drawable* startUpTile(const MenuView& menu)
-{
-    for (uint32_t i = 0; i < 6; ++i) {
-        const quillon::WideChar* text = menu.getTile(i).getText();
-        if (text != nullptr && quillon::WideString::strncmp(text, quillon::TypedText(991).getText(), 60) == 0) {
-            return &menu.getTile(i);
-        }
-    }
-    return nullptr;
+    step(shell, road, centreOf(*shown));
+    return true;
 }
 
-// Menu, "Start-up", OK, the wizard's "Continue", "Yes", "No", the report's "Settings".
-Road headlessRoad()
+template <class V>
+V* reached(test::AppTestBed& shell, Road& road, const char* name)
+{
+    V* view = shell.screen<V>();
+    if (view == nullptr) {
+        road.stoppedAt = name;
+    }
+    return view;
+}
+
+// The scheme's circuit 2 made an underfloor circuit, the collector's list, "Continue" to the
+// report and its "Settings".
+TuningRoad tuningRoad()
+{
+    TuningRoad road;
+    test::AppTestBed shell;
+    if (!toScheme(shell, road) || !touchTile(shell, road, SECOND_CIRCUIT_TILE, "circuit 2")) {
+        return road;
+    }
+    const WizzardTuningHCView* circuit = reached<WizzardTuningHCView>(shell, road, "circuit 2's tuning");
+    if (circuit == nullptr) {
+        return road;
+    }
+    road.circuitLines = circuit->getList().getLineCount();
+    step(shell, road, centreOf(circuit->getLine(WizzardTuningHCView::CIRCUIT_TYPE)));
+    const WizzardHCTypeSelectView* type = reached<WizzardHCTypeSelectView>(shell, road, "circuit type");
+    if (type == nullptr || !type->getContent().contains(type->getTypeButton(UNDERFLOOR))) {
+        road.stoppedAt = "circuit type without underfloor";
+        return road;
+    }
+    step(shell, road, centreOf(type->getTypeButton(UNDERFLOOR)));
+    // The device answers the written type a moment later.
+    Touch ok = bottomButton(*type, WizzardHCTypeSelectView::OK_BUTTON);
+    ok.settle = 1500;
+    step(shell, road, ok);
+    circuit = reached<WizzardTuningHCView>(shell, road, "circuit 2's tuning after the type");
+    if (circuit == nullptr) {
+        return road;
+    }
+    road.underfloorLines = circuit->getList().getLineCount();
+    // Down until the screed drying line shows whole.
+    const guicontrols::LongButton& screed = circuit->getLine(WizzardTuningHCView::SCREED_DRYING);
+    const quillon::Rectangle list = circuit->getList().getScrollArea().getAbsoluteRect();
+    for (int i = 0; i < 10 && screed.getAbsoluteRect().y + screed.getHeight() > list.y + list.height; ++i) {
+        step(shell, road, centreOf(circuit->getList().getScrollArea().getDownButton()));
+    }
+    road.screedShown = circuit->getList().getLineCount() > 4 && &circuit->getList().getLine(4) == &screed &&
+                       screed.getAbsoluteRect().y + screed.getHeight() <= list.y + list.height;
+    step(shell, road, bottomButton(*circuit, GenericView::BACK_BUTTON));
+    if (!touchTile(shell, road, COLLECTOR_TILE, "the collector")) {
+        return road;
+    }
+    const WizzardTuningSolarModuleView* solar = reached<WizzardTuningSolarModuleView>(shell, road, "solar tuning");
+    if (solar == nullptr) {
+        return road;
+    }
+    road.collectorLines = solar->getList().getLineCount();
+    step(shell, road, bottomButton(*solar, GenericView::BACK_BUTTON));
+    const WizzardSystemSchemeMainView* scheme = reached<WizzardSystemSchemeMainView>(shell, road, "scheme again");
+    if (scheme == nullptr) {
+        return road;
+    }
+    step(shell, road, bottomButton(*scheme, WizzardSystemSchemeMainView::CONTINUE_BUTTON));
+    const WizardReportMenuView* report = reached<WizardReportMenuView>(shell, road, "report menu");
+    if (report == nullptr) {
+        return road;
+    }
+    step(shell, road, centreOf(report->getTile(SETTINGS_TILE)));
+    reached<WizardReportSettingsView>(shell, road, "report settings");
+    return road;
+}
+
+// Menu, "Start-up", OK, the wizard's "Continue", "Yes", "No": the report at once; "Settings".
+Road settingsRoad()
 {
     Road road;
-    Walk walk(road);
-    walk.shell.bed.ticks(1 + 250 + 2); // the splash decides
-    walk.touchAt(50, 30, 2);
-    const MenuView* menu = walk.shell.screen<MenuView>();
-    const quillon::Drawable* tile = menu != nullptr ? startUpTile(*menu) : nullptr;
-    if (tile == nullptr) {
-        return Road{};
+    test::AppTestBed shell;
+    if (!toWizard(shell, road)) {
+        return road;
     }
-    walk.touch(*tile, 3);
-    const ServiceExitView* service = walk.shell.screen<ServiceExitView>();
-    if (service == nullptr) {
-        return Road{};
+    for (bool yes : {true, false}) {
+        Touch answer;
+        if (!answerOf(shell.screen<GenericView>(), yes, answer)) {
+            road.stoppedAt = "question";
+            return road;
+        }
+        step(shell, road, answer);
     }
-    walk.touch(service->getBottomBar().getButton(ServiceExitView::OK_BUTTON), 2 + 250 + 3, 6000);
-    const WizzardInitView* start = walk.shell.screen<WizzardInitView>();
-    if (start == nullptr) {
-        return Road{};
-    }
-    walk.touch(start->getBottomBar().getButton(WizzardInitView::CONTINUE_BUTTON), 2);
-    if (!walk.answer(*start, true) || !walk.answer(*start, false)) {
-        return Road{};
-    }
-    const WizardReportMenuView* report = walk.shell.screen<WizardReportMenuView>();
+    const WizardReportMenuView* report = reached<WizardReportMenuView>(shell, road, "report menu");
     if (report == nullptr) {
-        return Road{};
+        return road;
     }
-    walk.touch(report->getTile(2), 3);
-    if (walk.shell.screen<WizardReportSettingsView>() == nullptr) {
-        return Road{};
-    }
-    road.settings = pictureOf(walk.shell);
+    step(shell, road, centreOf(report->getTile(SETTINGS_TILE)));
+    reached<WizardReportSettingsView>(shell, road, "report settings");
     return road;
 }
 } // namespace
 
-// The report's settings list reached by touches from the home screen, in the window as the
-// headless application draws it.
-TEST_F(SimulatorWindow, ReportSettingsFromTheWizardsReport)
+// From the scheme into circuit 2's tuning, its type made underfloor (screed drying joins the
+// list), the collector's tuning, and on to the report's settings: after every touch the window
+// shows what the headless application draws.
+TEST_F(RoadWindow, TuningListsFromTheScheme)
 {
-    const Road road = headlessRoad();
-    ASSERT_EQ(road.settings.width, SCREEN_WIDTH) << "the headless road did not reach the report's settings";
+    const TuningRoad road = tuningRoad();
+    ASSERT_EQ(road.stoppedAt, "") << "the headless road stops there";
+    EXPECT_EQ(road.circuitLines, 8u);
+    EXPECT_EQ(road.underfloorLines, 9u);
+    EXPECT_TRUE(road.screedShown);
+    EXPECT_EQ(road.collectorLines, 6u);
 
     ASSERT_TRUE(startProgram()) << "no window captioned \"Quillon simulator\"";
     waitPastSplash();
-    for (const Step& step : road.steps) {
-        click(step.x, step.y, step.settleMilliseconds);
-    }
-    Picture settings;
-    ASSERT_TRUE(screenshot("img00.bmp", settings)) << "no readable screenshots/img00.bmp";
-    const quillon::Rectangle everything(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
-    EXPECT_EQ(differingPixels(settings, road.settings, everything, true), 0) << "img00.bmp is not the settings list";
+    walk(road, "tuning");
+    EXPECT_TRUE(isRunning(program)) << "the program ended on its own";
+}
+
+// The report's settings list reached straight from the wizard's questions.
+TEST_F(RoadWindow, ReportSettingsFromTheWizardsReport)
+{
+    const Road road = settingsRoad();
+    ASSERT_EQ(road.stoppedAt, "") << "the headless road stops there";
+
+    ASSERT_TRUE(startProgram()) << "no window captioned \"Quillon simulator\"";
+    waitPastSplash();
+    walk(road, "report-settings");
     EXPECT_TRUE(isRunning(program)) << "the program ended on its own";
 }
 } // namespace e2e
