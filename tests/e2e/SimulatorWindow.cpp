@@ -15,6 +15,15 @@ namespace e2e
 namespace
 {
 const uintmax_t BMP_FILE_SIZE = 54 + SCREEN_WIDTH * SCREEN_HEIGHT * 3;
+
+// QUILLON_E2E_SLOWDOWN=n (1..10) stretches every pause for a program that runs slower than
+// usual, as under the sanitizers on a small machine.
+int slowdown()
+{
+    const char* text = std::getenv("QUILLON_E2E_SLOWDOWN");
+    const int factor = text != nullptr ? std::atoi(text) : 1;
+    return factor < 1 ? 1 : (factor > 10 ? 10 : factor);
+}
 }
 
 pid_t spawn(const std::vector<std::string>& arguments, const std::string& display, const fs::path& folder,
@@ -234,7 +243,7 @@ void SimulatorWindow::click(int x, int y, int settleMilliseconds)
 {
     command(display, "xdotool mousemove --window " + window + " " + std::to_string(x) + " " + std::to_string(y) +
                          " click 1");
-    std::this_thread::sleep_for(std::chrono::milliseconds(settleMilliseconds));
+    std::this_thread::sleep_for(std::chrono::milliseconds(settleMilliseconds * slowdown()));
 }
 
 bool SimulatorWindow::screenshot(const char* name, Picture& picture)
@@ -247,6 +256,6 @@ bool SimulatorWindow::screenshot(const char* name, Picture& picture)
 
 void SimulatorWindow::waitPastSplash()
 {
-    std::this_thread::sleep_until(started + std::chrono::milliseconds(7000));
+    std::this_thread::sleep_until(started + std::chrono::milliseconds(7000 * slowdown()));
 }
 } // namespace e2e
