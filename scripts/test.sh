@@ -8,4 +8,5 @@ shift || true
 "$here/scripts/install-deps.sh"
 cmake -S "$here" -B "$build" -G Ninja "$@"
 cmake --build "$build"
-ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+# QUILLON_TEST_EXCLUDE: a regular expression of test names to leave out.
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)" ${QUILLON_TEST_EXCLUDE:+-E "$QUILLON_TEST_EXCLUDE"}
