@@ -1,21 +1,15 @@
 #include "e2e/SimulatorWindow.hpp"
+#include "e2e/WizardRoad.hpp"
 
 #include "support/screen/AppTestBed.hpp"
 #include "support/screen/TextFit.hpp"
 
 #include "gui/common/ConfirmViewMode.hpp"
-#include "gui/popups/PopupContainer.hpp"
-#include "gui/popups/QuestionPopup.hpp"
 #include "gui/screens/energy/SolarPumpCalibrationView.hpp"
-#include "gui/screens/menu/MenuView.hpp"
-#include "gui/screens/service/ServiceExitView.hpp"
 #include "gui/screens/wizard/WizzardAbsorberSurfaceView.hpp"
-#include "gui/screens/wizard/WizzardInitView.hpp"
 #include "gui/screens/wizard/WizzardSystemSchemeMainView.hpp"
 #include "gui/screens/wizard/WizzardTuningSolarModuleView.hpp"
 
-#include <quillon/TypedText.hpp>
-#include <quillon/WideString.hpp>
 
 #include <cstdio>
 #include <string>
@@ -25,38 +19,8 @@ namespace e2e
 {
 namespace
 {
-struct Touch
-{
-    int x = 0, y = 0;
-    uint32_t ticks = 3;
-    int settle = 600;
-};
-
-Touch centreOf(const quillon::Drawable& widget, uint32_t ticks = 3, int settle = 600)
-{
-    const quillon::Rectangle r = widget.getAbsoluteRect();
-    return {r.x + r.width / 2, r.y + r.height / 2, ticks, settle};
-}
-
-Touch bottomButton(const GenericView& view, uint8_t index)
-{
-    return centreOf(view.getBottomBar().getButton(index));
-}
-
-bool yesOf(const GenericView* view, Touch& touch)
-{
-    const PopupContainer* container = view != nullptr ? view->getPopupContainer() : nullptr;
-    const QuestionPopup* question =
-        container != nullptr ? static_cast<const QuestionPopup*>(container->getCurrentPopup()) : nullptr;
-    if (question == nullptr) {
-        return false;
-    }
-    touch = centreOf(question->getYesButton());
-    return true;
-}
-
 // The road drawn headlessly: every touch, and the two screens the window is asked to shoot.
-struct Road
+struct SolarRoad
 {
     std::vector<Touch> touches;
     // After which touch a screenshot is due, and what it must show.
@@ -71,21 +35,21 @@ struct Road
     bool backOnList = false;
 };
 
-void step(test::AppTestBed& shell, Road& road, const Touch& touch)
+void step(test::AppTestBed& shell, SolarRoad& road, const Touch& touch)
 {
     shell.bed.click(int16_t(touch.x), int16_t(touch.y));
     shell.bed.ticks(touch.ticks);
     road.touches.push_back(touch);
 }
 
-void shoot(test::AppTestBed& shell, Road& road)
+void shoot(test::AppTestBed& shell, SolarRoad& road)
 {
     road.shotAfter.push_back(road.touches.size());
     road.pictures.push_back(pictureOf(shell));
 }
 
 // A line the list holds, scrolled into sight with the list's arrows as a user would.
-bool reach(test::AppTestBed& shell, Road& road, const TuningList& list, const quillon::Drawable& line)
+bool reach(test::AppTestBed& shell, SolarRoad& road, const TuningList& list, const quillon::Drawable& line)
 {
     bool held = false;
     for (uint32_t i = 0; i < list.getLineCount(); ++i) {
@@ -106,62 +70,19 @@ bool reach(test::AppTestBed& shell, Road& road, const TuningList& list, const qu
     return false;
 }
 
-// Menu, "Start-up", OK, "Continue", three times "Yes", "Continue" until the scheme.
-bool toScheme(test::AppTestBed& shell, Road& road)
+// Menu, "Start-up", OK, "Continue", three times "Yes", "Continue" until the scheme: the
+// wizard's shared road, its touches taken over.
+bool toScheme(test::AppTestBed& shell, SolarRoad& road)
 {
-    shell.bed.ticks(1 + 250 + 2); // the splash decides
-    step(shell, road, Touch{50, 30});
-    MenuView* menu = shell.screen<MenuView>();
-    if (menu == nullptr) {
-        road.stoppedAt = "main menu";
-        return false;
-    }
-    for (uint32_t i = 0; i < 6; ++i) {
-        const quillon::WideChar* text = menu->getTile(i).getText();
-        if (text != nullptr && quillon::WideString::strncmp(text, quillon::TypedText(991).getText(), 60) == 0) {
-            step(shell, road, centreOf(menu->getTile(i)));
-        }
-    }
-    ServiceExitView* service = shell.screen<ServiceExitView>();
-    if (service == nullptr) {
-        road.stoppedAt = "service start-up";
-        return false;
-    }
-    Touch ok = bottomButton(*service, ServiceExitView::OK_BUTTON);
-    ok.ticks = 2 + 250 + 3;
-    ok.settle = 6000; // the splash's 4 s and some
-    step(shell, road, ok);
-    WizzardInitView* start = shell.screen<WizzardInitView>();
-    if (start == nullptr) {
-        road.stoppedAt = "start step";
-        return false;
-    }
-    step(shell, road, bottomButton(*start, WizzardInitView::CONTINUE_BUTTON));
-    for (int answer = 0; answer < 3; ++answer) {
-        Touch yes;
-        if (!yesOf(shell.screen<GenericView>(), yes)) {
-            road.stoppedAt = "question " + std::to_string(answer + 1);
-            return false;
-        }
-        step(shell, road, yes);
-    }
-    for (int i = 0; i < 2 && shell.screen<WizzardSystemSchemeMainView>() == nullptr; ++i) {
-        GenericView* list = shell.screen<GenericView>();
-        if (list == nullptr || !list->getBottomBar().getButton(5).isTouchable()) {
-            road.stoppedAt = "detection list (no \"Continue\")";
-            return false;
-        }
-        step(shell, road, bottomButton(*list, 5));
-    }
-    if (shell.screen<WizzardSystemSchemeMainView>() == nullptr) {
-        road.stoppedAt = "scheme";
-        return false;
-    }
-    return true;
+    e2e::Road wizard;
+    const bool reached = e2e::toScheme(shell, wizard);
+    road.touches.insert(road.touches.end(), wizard.touches.begin(), wizard.touches.end());
+    road.stoppedAt = wizard.stoppedAt;
+    return reached;
 }
 
 // The collector's tuning list opened from the scheme.
-WizzardTuningSolarModuleView* toSolarList(test::AppTestBed& shell, Road& road)
+WizzardTuningSolarModuleView* toSolarList(test::AppTestBed& shell, SolarRoad& road)
 {
     WizzardSystemSchemeMainView* scheme = shell.screen<WizzardSystemSchemeMainView>();
     const quillon::Drawable& collector = scheme->getScheme().getTile(0);
@@ -178,7 +99,7 @@ WizzardTuningSolarModuleView* toSolarList(test::AppTestBed& shell, Road& road)
     return list;
 }
 
-void absorberSurface(test::AppTestBed& shell, Road& road, WizzardTuningSolarModuleView& list)
+void absorberSurface(test::AppTestBed& shell, SolarRoad& road, WizzardTuningSolarModuleView& list)
 {
     const guicontrols::LongButton& line = list.getLine(WizzardTuningSolarModuleView::ABSORBER_SURFACE);
     if (!reach(shell, road, list.getList(), line)) {
@@ -197,7 +118,7 @@ void absorberSurface(test::AppTestBed& shell, Road& road, WizzardTuningSolarModu
     road.storedSurface = shell.bed.model().getGroups().idSolar.absorberSurface.getValue();
 }
 
-void calibration(test::AppTestBed& shell, Road& road)
+void calibration(test::AppTestBed& shell, SolarRoad& road)
 {
     WizzardTuningSolarModuleView* list = shell.screen<WizzardTuningSolarModuleView>();
     if (list == nullptr) {
@@ -229,9 +150,9 @@ void calibration(test::AppTestBed& shell, Road& road)
     road.backOnList = shell.screen<WizzardTuningSolarModuleView>() != nullptr;
 }
 
-Road headlessRoad()
+SolarRoad headlessRoad()
 {
-    Road road;
+    SolarRoad road;
     test::AppTestBed shell;
     if (!toScheme(shell, road)) {
         return road;
@@ -253,7 +174,7 @@ Road headlessRoad()
 // screens as the headless application draws them.
 TEST_F(SimulatorWindow, SolarPumpCalibratedAfterTheAbsorberSurface)
 {
-    const Road road = headlessRoad();
+    const SolarRoad road = headlessRoad();
     ASSERT_EQ(road.stoppedAt, "") << "the headless road stopped there";
     EXPECT_EQ(road.absorberResult, "4.64 m\xC2\xB2");
     EXPECT_FLOAT_EQ(road.storedSurface, 4.64f);
