@@ -10,7 +10,9 @@
 namespace guicontrols
 {
 // A list line of two texts: a label on the left, a value ending 40 px before the right
-// edge, and a separator line at the bottom while the list asks for one.
+// edge, and a separator line at the bottom while the list asks for one. A label and value
+// that would meet are drawn in the smaller font, and on two rows (label above, value below)
+// when even that is too wide: long values such as circuit types stay readable.
 class BaseTextItem : public IItemProvider
 {
 public:
@@ -35,10 +37,16 @@ public:
     const quillon::Box& getLine() const { return line; }
 
 protected:
+    // Chooses font and rows for the current texts and layout.
+    void fitTexts();
+
     ITextContentProvider* provider;
     TextField text;
     TextField secondText;
     quillon::Box line;
+
+private:
+    bool textsMeet(const quillon::Font* font) const;
 };
 } // namespace guicontrols
 

@@ -12,5 +12,6 @@ void SubTextItem::updateLayout()
     BaseTextItem::updateLayout();
     text.setPosition(static_cast<int16_t>(text.getX() + INDENT), text.getY(),
                      static_cast<int16_t>(text.getWidth() - INDENT), text.getHeight());
+    fitTexts(); // again, for the indented label
 }
 } // namespace guicontrols

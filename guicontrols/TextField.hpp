@@ -35,8 +35,17 @@ public:
     void setText(const quillon::WideChar* text, const quillon::Font* font);
     // One empty line in font id 2.
     void setEmptyText();
+    // Redraws a raw text in another font; no effect on a typed text.
+    void setRawFont(const quillon::Font* font)
+    {
+        if (rawText != nullptr && font != nullptr) {
+            rawFont = font;
+        }
+    }
     void setAlignment(uint32_t alignment) { horizontalAlignment = alignment; }
     void setVerticalAlignment(uint32_t alignment) { verticalAlignment = alignment; }
+    uint32_t getAlignment() const { return horizontalAlignment; }
+    uint32_t getVerticalAlignment() const { return verticalAlignment; }
 
     bool hasText() const { return rawText != nullptr || typedText.hasValidId(); }
     // Lines times the font's full height; asked only of a field that has a text.

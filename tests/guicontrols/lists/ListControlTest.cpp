@@ -8,6 +8,8 @@
 #include "guicontrols/TextImageProvider.hpp"
 #include "guicontrols/TextWithImageItem.hpp"
 
+#include <quillon/ApplicationFontProvider.hpp>
+
 #include <deque>
 
 using namespace guicontrols;
@@ -165,6 +167,65 @@ TEST_F(ListControlTest, TextsComeFromTheProviderOnUpdate)
     sub.setProvider(nullptr);
     sub.update();
     EXPECT_EQ(u16(sub.getTextField().getText()), u"Supply temperature");
+}
+
+// A label and value that would meet take the smaller font, then two rows; the next texts
+// bound to the item are fitted afresh.
+TEST_F(ListControlTest, CrowdedTextsShrinkThenTakeTwoRows)
+{
+    struct Case {
+        const char16_t* label;
+        const char16_t* value;
+        bool sub;
+        quillon::FontId font;
+        bool twoRows;
+    };
+    const Case cases[] = {
+        {u"Supply temperature", u"21°C", false, 2, false},
+        {u"Type of heating circuit", u"Simple mixer circuit", false, 0, false},
+        {u"Type of heating circuit", u"Simple mixer circuit", true, 0, false},
+        {u"Type of heating circuit", u"Underfloor heating circuit", true, 0, true},
+        {u"DHW cylinder connected to the hydraulic separator", u"behind", false, 0, true},
+        {u"Supply temperature", u"", false, 2, false},
+    };
+    ApplicationFontProvider fonts;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << (c.sub ? "sub " : "base ") << (&c - cases));
+        SimpleTextProvider texts(w(c.label), w(c.value), 0);
+        BaseTextItem base(&texts, 0);
+        SubTextItem sub(&texts);
+        BaseTextItem& item = c.sub ? static_cast<BaseTextItem&>(sub) : base;
+        list.add(&item);
+        list.updateItems();
+        show();
+        EXPECT_EQ(item.getTextField().getFont(), fonts.getFont(c.font));
+        EXPECT_EQ(item.getSecondTextField().getFont(), fonts.getFont(c.font));
+        // On two rows the value stands below where a one-row text ends.
+        const Rectangle r = onScreen(item);
+        const quillon::Color ink = item.getTextField().getColor();
+        const Rectangle valueEndBelow(static_cast<int16_t>(r.x + r.width - 140), static_cast<int16_t>(r.y + 43), 100, 13);
+        if (c.twoRows) {
+            EXPECT_EQ(item.getTextField().getVerticalAlignment(), 0u);
+            EXPECT_EQ(item.getSecondTextField().getVerticalAlignment(), 2u);
+            EXPECT_GT(frame.count(ink, valueEndBelow), 0);
+        } else {
+            EXPECT_EQ(item.getTextField().getVerticalAlignment(), 1u);
+            EXPECT_EQ(item.getSecondTextField().getVerticalAlignment(), 1u);
+            EXPECT_EQ(frame.count(ink, valueEndBelow), 0);
+        }
+        list.clear(true); // before the item goes
+    }
+    // A long pair, then a short one on the same item: back to the list font on one row.
+    SimpleTextProvider longTexts(w(u"Type of heating circuit"), w(u"Underfloor heating circuit"), 0);
+    SubTextItem item(&longTexts);
+    list.add(&item);
+    list.updateItems();
+    EXPECT_EQ(item.getTextField().getVerticalAlignment(), 0u);
+    item.setProvider(&label);
+    list.updateItems();
+    EXPECT_EQ(item.getTextField().getFont(), fonts.getFont(2));
+    EXPECT_EQ(item.getSecondTextField().getVerticalAlignment(), 1u);
+    list.clear(true);
 }
 
 TEST_F(ListControlTest, FavouritesCheckFlipsWithoutWritingTheProvider)

@@ -1,5 +1,6 @@
 #include "support/screen/TextFit.hpp"
 
+#include "guicontrols/BaseTextItem.hpp"
 #include "guicontrols/TextField.hpp"
 
 #include <quillon/Callback.hpp>
@@ -27,12 +28,63 @@ std::string describe(const quillon::Drawable& field, const std::string& text, in
            std::to_string(field.getWidth()) + " px at " + std::to_string(where.x) + ", " + std::to_string(where.y);
 }
 
+// Where a field's text is drawn, in its parent's coordinates.
+quillon::Rectangle drawnText(const guicontrols::TextField& field)
+{
+    const quillon::Font* font = field.getFont();
+    const int width = font->getStringWidth(field.getText());
+    const int height = field.getTextHeight();
+    int x = field.getX();
+    if (field.getAlignment() == 1) {
+        x += (field.getWidth() - width) / 2;
+    } else if (field.getAlignment() == 2) {
+        x += field.getWidth() - width;
+    }
+    int y = field.getY();
+    if (field.getVerticalAlignment() == 1) {
+        y += (field.getHeight() - height) / 2;
+    } else if (field.getVerticalAlignment() == 2) {
+        y += field.getHeight() - height;
+    }
+    return quillon::Rectangle(static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<int16_t>(width),
+                              static_cast<int16_t>(height));
+}
+
+bool hasDrawnText(const guicontrols::TextField& field)
+{
+    return field.isVisible() && field.hasText() && field.getFont() != nullptr && field.getText()[0] != 0;
+}
+
+// A list line's label and value, on one row, closer than a space.
+const int LABEL_VALUE_GAP = 10;
+
 struct Walker
 {
+    void checkLine(const guicontrols::BaseTextItem& item)
+    {
+        const guicontrols::TextField& label = item.getTextField();
+        const guicontrols::TextField& value = item.getSecondTextField();
+        if (!hasDrawnText(label) || !hasDrawnText(value)) {
+            return;
+        }
+        const quillon::Rectangle a = drawnText(label);
+        const quillon::Rectangle b = drawnText(value);
+        const bool sameRow = a.y < b.y + b.height && b.y < a.y + a.height;
+        if (sameRow && a.x + a.width + LABEL_VALUE_GAP > b.x && b.x + b.width > a.x) {
+            quillon::Rectangle where(0, 0, item.getWidth(), item.getHeight());
+            item.toScreenCoordinates(where);
+            found.push_back("\"" + test::utf8(label.getText()) + "\" runs into \"" + test::utf8(value.getText()) +
+                            "\" at " + std::to_string(where.x) + ", " + std::to_string(where.y));
+        }
+    }
+
     void visit(quillon::Drawable& d)
     {
         if (!shownOnScreen(d)) {
             return;
+        }
+        if (const guicontrols::BaseTextItem* item = dynamic_cast<const guicontrols::BaseTextItem*>(&d)) {
+            checkLine(*item);
         }
         if (const guicontrols::TextField* field = dynamic_cast<const guicontrols::TextField*>(&d)) {
             const quillon::Font* font = field->getFont();

@@ -9,8 +9,9 @@
 namespace test
 {
 // Every visible text of the tree wider than its own field, one line each: the text (UTF-8),
-// its width and the field's, and where the field lies on the screen. A screen's language
-// preview fails when this is not empty, as the text preview tool marks a translation red.
+// its width and the field's, and where the field lies on the screen; and every list line whose
+// label runs into its value. A screen's language preview fails when this is not empty, as the
+// text preview tool marks a translation red.
 std::vector<std::string> overwideTexts(quillon::Drawable& root);
 // A UTF-16 text as UTF-8, for failure messages.
 std::string utf8(const quillon::WideChar* text);
