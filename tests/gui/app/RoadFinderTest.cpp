@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
 #include <deque>
 #include <map>
 #include <set>
@@ -13,6 +16,8 @@
 // widget of each screen reached; prints them in the road table's form. Run by hand when the
 // tree or the layout changes:
 //     test_gui --gtest_also_run_disabled_tests --gtest_filter='*FindRoads*'
+// QUILLON_ROAD_FROM="x,y[,frames] ..." starts every road with those touches, for pages that lie
+// deeper than the search goes from start-up (the wizard's scheme and what it opens).
 namespace
 {
 const int GRID = 10;
@@ -68,6 +73,27 @@ std::vector<roads::Point> touchTargets(test::AppTestBed& shell)
     return targets;
 }
 
+std::vector<roads::Point> startingTouches()
+{
+    std::vector<roads::Point> touches;
+    const char* from = std::getenv("QUILLON_ROAD_FROM");
+    std::istringstream words(from != nullptr ? from : "");
+    std::string word;
+    while (words >> word) {
+        roads::Point p{0, 0};
+        unsigned frames = roads::TOUCH_FRAMES;
+        int x = 0;
+        int y = 0;
+        if (std::sscanf(word.c_str(), "%d,%d,%u", &x, &y, &frames) >= 2) {
+            p.x = int16_t(x);
+            p.y = int16_t(y);
+            p.frames = frames;
+            touches.push_back(p);
+        }
+    }
+    return touches;
+}
+
 TEST(RoadFinder, DISABLED_FindRoads)
 {
     struct State
@@ -76,7 +102,8 @@ TEST(RoadFinder, DISABLED_FindRoads)
     };
     std::map<int, std::vector<roads::Point>> found;
     std::map<int, std::set<uint64_t>> statesOfPage;
-    std::deque<State> queue{State{}};
+    const std::vector<roads::Point> start = startingTouches();
+    std::deque<State> queue{State{start}};
     while (!queue.empty()) {
         const State state = queue.front();
         queue.pop_front();
@@ -113,12 +140,14 @@ TEST(RoadFinder, DISABLED_FindRoads)
                 found[index] = clicks;
             }
             std::set<uint64_t>& states = statesOfPage[index];
-            if (clicks.size() < MAX_DEPTH && states.size() < STATES_PER_PAGE && states.insert(contentHash(shell)).second) {
+            if (clicks.size() < start.size() + MAX_DEPTH && states.size() < STATES_PER_PAGE && states.insert(contentHash(shell)).second) {
                 queue.push_back(State{clicks});
             }
         }
     }
     for (const auto& road : found) {
+        const roads::Road& row = roads::table()[road.first];
+        std::printf("    // %s (page id %u)\n", row.page, unsigned(row.pageId));
         std::printf("    {%d, {", road.first);
         for (const roads::Point& p : road.second) {
             if (p.frames == roads::TOUCH_FRAMES) {
