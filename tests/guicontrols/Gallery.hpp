@@ -13,8 +13,9 @@ namespace guicontrols
 {
 namespace test
 {
-// Writes RGB565 pixels (width x height, row by row) as a 24-bit BMP under the gallery folder
-// of the build tree; returns false when the file could not be written.
+// Writes RGB565 pixels (width x height, row by row) as a 16-bit BMP with RGB565 masks (the
+// display's own format, lossless and a third smaller than 24 bits) under the gallery folder of
+// the build tree; returns false when the file could not be written.
 inline bool writeGalleryBmp(const std::string& name, int width, int height, const std::vector<quillon::Color>& pixels)
 {
 #ifdef GALLERY_DIR
@@ -32,33 +33,34 @@ inline bool writeGalleryBmp(const std::string& name, int width, int height, cons
     if (file == nullptr) {
         return false;
     }
-    const uint32_t rowBytes = static_cast<uint32_t>((width * 3 + 3) & ~3);
+    const uint32_t headerSize = 14 + 40 + 12; // file header, info header, three colour masks
+    const uint32_t rowBytes = static_cast<uint32_t>((width * 2 + 3) & ~3);
     const uint32_t dataSize = rowBytes * static_cast<uint32_t>(height);
-    uint8_t header[54] = {'B', 'M'};
+    uint8_t header[headerSize] = {'B', 'M'};
     auto put32 = [&header](int offset, uint32_t value) {
         for (int i = 0; i < 4; ++i) {
             header[offset + i] = static_cast<uint8_t>(value >> (8 * i));
         }
     };
-    put32(2, 54 + dataSize);
-    put32(10, 54);
+    put32(2, headerSize + dataSize);
+    put32(10, headerSize);
     put32(14, 40);
     put32(18, static_cast<uint32_t>(width));
     put32(22, static_cast<uint32_t>(height));
     header[26] = 1;
-    header[28] = 24;
+    header[28] = 16;
+    put32(30, 3); // bit fields
     put32(34, dataSize);
+    put32(54, 0xF800);
+    put32(58, 0x07E0);
+    put32(62, 0x001F);
     std::fwrite(header, 1, sizeof(header), file);
     std::vector<uint8_t> row(rowBytes, 0);
     for (int y = height - 1; y >= 0; --y) { // bottom row first
         for (int x = 0; x < width; ++x) {
             const quillon::Color c = pixels[static_cast<size_t>(y) * width + x];
-            const uint8_t r = static_cast<uint8_t>((c >> 11) & 0x1F);
-            const uint8_t g = static_cast<uint8_t>((c >> 5) & 0x3F);
-            const uint8_t b = static_cast<uint8_t>(c & 0x1F);
-            row[x * 3 + 0] = static_cast<uint8_t>((b << 3) | (b >> 2));
-            row[x * 3 + 1] = static_cast<uint8_t>((g << 2) | (g >> 4));
-            row[x * 3 + 2] = static_cast<uint8_t>((r << 3) | (r >> 2));
+            row[x * 2 + 0] = static_cast<uint8_t>(c & 0xFF);
+            row[x * 2 + 1] = static_cast<uint8_t>(c >> 8);
         }
         std::fwrite(row.data(), 1, row.size(), file);
     }

@@ -1,10 +1,14 @@
 #include "gui/app/FrontendHeap.hpp"
 #include "gui/app/PageSwitch.hpp"
 #include "support/screen/RoadWalk.hpp"
+#include "support/screen/TextFit.hpp"
+#include "gui/screens/heating/ScreenDriving.hpp"
 
 #include <quillon/common/Meta.hpp>
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace
 {
@@ -34,26 +38,43 @@ pagemanager::Page* pageObjectOf(Pages& pages, uint16_t id)
     return nullptr;
 }
 
-// Every page id through the page switch at the highest access level: reached along its road,
-// so it finds the parameters the touches on the way store; without a road entered as the tree
-// enters it, or forced to the id. Then drawn and run for a few seconds of frames.
+// The page id at the highest access level: reached along its road, so it finds the parameters
+// the touches on the way store; without a road entered as the tree enters it, or forced to the id.
+void reach(test::AppTestBed& shell, uint16_t id)
+{
+    shell.pageManager().setAccessLevel(FULL_ACCESS);
+    const roads::Road* road = roadTo(id);
+    if (road != nullptr) {
+        roads::walk(shell, road->touches, road->touchCount);
+    } else if (pagemanager::Page* page = pageObjectOf(shell.pages(), id)) {
+        shell.open(*page);
+    }
+    if (shell.app.getShownPageId() != id) {
+        shell.app.showPage(id);
+        shell.bed.ticks(1);
+    }
+}
+
+// The name of the id's pictures: the id and the first page object that shows it.
+std::string pictureName(uint16_t id)
+{
+    std::string name = std::to_string(id / 10) + std::to_string(id % 10);
+    for (uint32_t i = 0; i < roads::tableSize(); ++i) {
+        if (roads::table()[i].pageId == id) {
+            return name + "-" + roads::table()[i].page;
+        }
+    }
+    return name;
+}
+
+// Every page id, then drawn and run for a few seconds of frames.
 TEST(AllPages, EveryPageIdBuildsDrawsAndRunsAtTheHighestLevel)
 {
     for (uint16_t id = 0; id < PAGE_COUNT; ++id) {
         SCOPED_TRACE(testing::Message() << "page id " << id);
         test::AppTestBed shell;
         shell.bed.frame().setCounting(false);
-        shell.pageManager().setAccessLevel(FULL_ACCESS);
-        const roads::Road* road = roadTo(id);
-        if (road != nullptr) {
-            roads::walk(shell, road->touches, road->touchCount);
-        } else if (pagemanager::Page* page = pageObjectOf(shell.pages(), id)) {
-            shell.open(*page);
-        }
-        if (shell.app.getShownPageId() != id) {
-            shell.app.showPage(id);
-            shell.bed.ticks(1);
-        }
+        reach(shell, id);
         ASSERT_EQ(shell.app.getShownPageId(), id);
         quillon::Screen* screen = shell.app.getCurrentScreen();
         ASSERT_NE(screen, nullptr);
@@ -63,6 +84,32 @@ TEST(AllPages, EveryPageIdBuildsDrawsAndRunsAtTheHighestLevel)
         shell.app.invalidate();
         shell.bed.ticks(FRAMES_PER_PAGE);
         EXPECT_NE(shell.app.getCurrentScreen(), nullptr);
+    }
+}
+
+// Every page id in every language as its road leaves it, kept as a picture under
+// screen-previews/all-pages/<language>/, with no text wider than its field.
+TEST(AllPages, EveryPageIdInEveryLanguageFitsItsTexts)
+{
+    for (uint16_t language = 0; language < roads::LANGUAGE_COUNT; ++language) {
+        for (uint16_t id = 0; id < PAGE_COUNT; ++id) {
+            SCOPED_TRACE(testing::Message() << roads::languageName(language) << ", page id " << id);
+            test::AppTestBed shell;
+            shell.bed.frame().setCounting(false);
+            shell.bed.model().getGroups().settings.language.set(language);
+            shell.bed.setLanguage(static_cast<quillon::LanguageId>(language));
+            reach(shell, id);
+            ASSERT_EQ(shell.app.getShownPageId(), id);
+            quillon::Screen* screen = shell.app.getCurrentScreen();
+            ASSERT_NE(screen, nullptr);
+            shell.app.invalidate();
+            shell.bed.ticks(3);
+            EXPECT_TRUE(test::writePreview(shell, std::string("all-pages/") + roads::languageName(language),
+                                           pictureName(id)));
+            for (const std::string& text : test::overwideTexts(screen->getRootContainer())) {
+                ADD_FAILURE() << text;
+            }
+        }
     }
 }
 

@@ -97,7 +97,9 @@ struct Walker
         } else if (const quillon::TextArea* area = dynamic_cast<const quillon::TextArea*>(&d)) {
             if (area->getTypedText().hasValidId()) {
                 const int width = area->getTextWidth();
-                if (width > area->getWidth()) {
+                // A text turned a quarter runs along the field's height.
+                const bool turned = area->getRotation() % 2 == 1;
+                if (width > (turned ? area->getHeight() : area->getWidth())) {
                     found.push_back(describe(d, test::utf8(area->getTypedText().getText()), width));
                 }
             }
