@@ -6,7 +6,8 @@
 # Usage: scripts/tour.sh [build-folder] [language ...]
 #     scripts/tour.sh                        all ten languages into build/tour
 #     scripts/tour.sh build english polish   two of them
-# TOUR_OUT names another output folder.
+# TOUR_OUT names another output folder. The languages run side by side, each with its own
+# virtual X server and program (TOUR_JOBS at a time, all by default): a tour mostly waits.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build}
@@ -24,89 +25,94 @@ else
     mapfile -t languages < <(awk '$1 == "language" { print $3 }' <<< "$table")
 fi
 
-scratch=$(mktemp -d /tmp/quillon-tour.XXXXXX)
-server=""
-pid=""
-window=""
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2> /dev/null || true
-    [ -n "$server" ] && kill "$server" 2> /dev/null || true
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
+# One language's tour in its own X server; slot spreads the servers' display numbers.
+tour_one() (
+    slot=$2
+    scratch=$(mktemp -d /tmp/quillon-tour.XXXXXX)
+    server=""
+    pid=""
+    window=""
+    cleanup() {
+        [ -n "$pid" ] && kill "$pid" 2> /dev/null || true
+        [ -n "$server" ] && kill "$server" 2> /dev/null || true
+        rm -rf "$scratch"
+    }
+    trap cleanup EXIT
 
-# A free display: no socket and no lock file of another server.
-for number in $(seq 171 230); do
-    if [ ! -e "/tmp/.X11-unix/X$number" ] && [ ! -e "/tmp/.X$number-lock" ]; then
-        export DISPLAY=":$number"
-        # -noreset: the server must not restart when SDL closes its probing connection.
-        Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -noreset > "$scratch/xvfb.log" 2>&1 &
-        server=$!
-        for _ in $(seq 100); do
-            xdotool getmouselocation > /dev/null 2>&1 && break
+    # A free display: no socket and no lock file of another server.
+    for number in $(seq $((171 + slot * 6)) 400); do
+        if [ ! -e "/tmp/.X11-unix/X$number" ] && [ ! -e "/tmp/.X$number-lock" ]; then
+            export DISPLAY=":$number"
+            # -noreset: the server must not restart when SDL closes its probing connection.
+            Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -noreset > "$scratch/xvfb.log" 2>&1 &
+            server=$!
+            for _ in $(seq 100); do
+                xdotool getmouselocation > /dev/null 2>&1 && break
+                sleep 0.1
+            done
+            if kill -0 "$server" 2> /dev/null && xdotool getmouselocation > /dev/null 2>&1; then
+                break
+            fi
+            server=""
+        fi
+    done
+    [ -n "$server" ] || { echo "tour: could not start Xvfb" >&2; exit 1; }
+
+    stop_program() {
+        if [ -n "$pid" ]; then
+            kill "$pid" 2> /dev/null || true
+            wait "$pid" 2> /dev/null || true
+            pid=""
+        fi
+    }
+
+    # Starts the program and waits past its splash (about 4 s) to the home page.
+    start_program() {
+        stop_program
+        rm -rf "$scratch/run" && mkdir -p "$scratch/run/screenshots"
+        (cd "$scratch/run" && exec "$program" < /dev/null > console.txt 2>&1) &
+        pid=$!
+        window=""
+        for _ in $(seq 150); do
+            window=$(xdotool search --name '^Quillon simulator$' 2> /dev/null | head -1 || true)
+            [ -n "$window" ] && break
             sleep 0.1
         done
-        if kill -0 "$server" 2> /dev/null && xdotool getmouselocation > /dev/null 2>&1; then
-            break
-        fi
-        server=""
-    fi
-done
-[ -n "$server" ] || { echo "tour: could not start Xvfb" >&2; exit 1; }
+        [ -n "$window" ] || { echo "tour: no program window" >&2; exit 1; }
+        sleep 5.5
+    }
 
-stop_program() {
-    if [ -n "$pid" ]; then
-        kill "$pid" 2> /dev/null || true
-        wait "$pid" 2> /dev/null || true
-        pid=""
-    fi
-}
+    # A touch and the frames it needs (16 ms each), with half as much again for a loaded machine.
+    touch_at() {
+        local x=${1%%,*} rest=${1#*,}
+        local y=${rest%%,*} frames=${rest#*,}
+        xdotool mousemove --window "$window" "$x" "$y" click 1 2> /dev/null
+        sleep "$(awk -v f="$frames" 'BEGIN { printf "%.2f", 0.3 + f * 0.024 }')"
+    }
 
-# Starts the program and waits past its splash (about 4 s) to the home page.
-start_program() {
-    stop_program
-    rm -rf "$scratch/run" && mkdir -p "$scratch/run/screenshots"
-    (cd "$scratch/run" && exec "$program" < /dev/null > console.txt 2>&1) &
-    pid=$!
-    window=""
-    for _ in $(seq 150); do
-        window=$(xdotool search --name '^Quillon simulator$' 2> /dev/null | head -1 || true)
-        [ -n "$window" ] && break
-        sleep 0.1
-    done
-    [ -n "$window" ] || { echo "tour: no program window" >&2; exit 1; }
-    sleep 5.5
-}
-
-# A touch and the frames it needs (16 ms each), with half as much again for a loaded machine.
-touch_at() {
-    local x=${1%%,*} rest=${1#*,}
-    local y=${rest%%,*} frames=${rest#*,}
-    xdotool mousemove --window "$window" "$x" "$y" click 1 2> /dev/null
-    sleep "$(awk -v f="$frames" 'BEGIN { printf "%.2f", 0.3 + f * 0.024 }')"
-}
-
-# F3 writes the screen into screenshots/; the finished image is moved to its name.
-shot() {
-    local target=$1 file=""
-    xdotool key --window "$window" F3 2> /dev/null
-    for _ in $(seq 100); do
-        file=$(ls "$scratch/run/screenshots/"*.bmp 2> /dev/null | head -1 || true)
-        if [ -n "$file" ] && [ "$(stat -c %s "$file")" -ge 1152054 ]; then
+    # F3 writes the screen into screenshots/; the finished image is moved to its name.
+    shot() {
+        local target=$1 file=""
+        xdotool key --window "$window" F3 2> /dev/null
+        for _ in $(seq 100); do
+            file=$(ls "$scratch/run/screenshots/"*.bmp 2> /dev/null | head -1 || true)
+            if [ -n "$file" ] && [ "$(stat -c %s "$file")" -ge 1152054 ]; then
+                sleep 0.1
+                mv "$file" "$target"
+                return 0
+            fi
             sleep 0.1
-            mv "$file" "$target"
-            return 0
-        fi
-        sleep 0.1
-    done
-    echo "tour: no screenshot for $target" >&2
-}
+        done
+        echo "tour: no screenshot for $target" >&2
+        return 1
+    }
 
-for language in "${languages[@]}"; do
+    language=$1
     switch=$(awk -v l="$language" '$1 == "language" && $3 == l { $1 = $2 = $3 = ""; print }' <<< "$table")
     [ -n "$switch" ] || { echo "tour: no language $language" >&2; exit 1; }
     mkdir -p "$out/$language"
     echo "tour: $language" >&2
+    missing=0
     # Each road from a fresh start, as the headless road test walks it: what one road leaves
     # behind (a note acknowledged, a setting changed) would turn the next one elsewhere.
     while read -r kind page id home touches; do
@@ -114,8 +120,29 @@ for language in "${languages[@]}"; do
         start_program
         for t in $switch; do touch_at "$t"; done
         for t in $touches; do touch_at "$t"; done
-        shot "$out/$language/$(printf %02d "$id")-$page.bmp"
+        shot "$out/$language/$(printf %02d "$id")-$page.bmp" || missing=$((missing + 1))
     done <<< "$table"
     stop_program
+    echo "tour: $language done" >&2
+    [ "$missing" = 0 ] || { echo "tour: $language: $missing screenshots missing" >&2; exit 1; }
+)
+
+jobs_max=${TOUR_JOBS:-${#languages[@]}}
+failed=0
+running=0
+slot=0
+for language in "${languages[@]}"; do
+    tour_one "$language" "$slot" &
+    slot=$((slot + 1))
+    running=$((running + 1))
+    if [ "$running" -ge "$jobs_max" ]; then
+        wait -n || failed=1
+        running=$((running - 1))
+    fi
 done
+while [ "$running" -gt 0 ]; do
+    wait -n || failed=1
+    running=$((running - 1))
+done
+[ "$failed" = 0 ] || { echo "tour: a language failed" >&2; exit 1; }
 echo "tour: images in $out" >&2

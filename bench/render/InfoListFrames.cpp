@@ -69,8 +69,47 @@ void GeneralDiagnosisRebuildFrame(benchmark::State& state)
         benchmark::ClobberMemory();
     }
 }
+
+// One step down the longest list of the panel, its press frame and its release frame; at the
+// end the list is opened again from home, outside the timing.
+void GeneralDiagnosisScrollStep(benchmark::State& state)
+{
+    DiagnosisScene& scene = DiagnosisScene::get();
+    if (scene.view == nullptr || scene.view->getListControl().getCount() != 45) {
+        state.SkipWithError("no Diagnosis list of 45 lines");
+        return;
+    }
+    const quillon::Rectangle down = scene.view->getListControl().getDownButton().getAbsoluteRect();
+    const int16_t x = static_cast<int16_t>(down.x + down.width / 2);
+    const int16_t y = static_cast<int16_t>(down.y + down.height / 2);
+    uint32_t steps = 0;
+    for (auto _ : state) {
+        const guicontrols::ListControl& list = scene.view->getListControl();
+        if (list.getScrollOffset() >= list.getMaxScrollOffset()) {
+            state.PauseTiming();
+            scene.app.open(scene.app.pages().mainPage);
+            scene.app.open(scene.page);
+            scene.app.bed.ticks(2);
+            scene.view = scene.app.screen<GeneralView>();
+            if (scene.view == nullptr) {
+                state.SkipWithError("the list did not open again");
+                break;
+            }
+            state.ResumeTiming();
+        }
+        scene.app.pageManager().onUserActivity();
+        scene.app.bed.frame().touch().press(x, y);
+        scene.app.bed.ticks(1);
+        scene.app.bed.frame().touch().release();
+        scene.app.bed.ticks(1);
+        ++steps;
+        benchmark::ClobberMemory();
+    }
+    state.counters["steps"] = steps;
+}
 } // namespace
 
 BENCHMARK(GeneralDiagnosisRebuildFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(GeneralDiagnosisScrollStep)->Unit(benchmark::kMicrosecond);
 
 #endif
