@@ -8,7 +8,7 @@
 # Usage: scripts/perf-simulator.sh [build-folder]   (builds quillon_simulator there first)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$here/build}
+build=$(realpath -m "${1:-$here/build}") # the program is started from a scratch folder
 program=$build/simulator/main/quillon_simulator
 if [ ! -f "$build/build.ninja" ]; then
     cmake -S "$here" -B "$build" -G Ninja >/dev/null
