@@ -15,6 +15,9 @@ const quillon::BitmapId PRESSED = 18;
 const quillon::BitmapId UP_ICON = 186;
 const quillon::BitmapId DOWN_ICON = 95;
 const uint32_t ONE_DAY_BACK = 0xFFFFFFFFu; // -1 in the date's unsigned day count
+// A line of the body font with its descenders: "Tuesday" or "Afrejsedato" in a 30-pixel field
+// lost the tails of their "y", "j" and "g".
+const int16_t LINE_HEIGHT = 33;
 
 // Sunday first, as getWeekday counts.
 const uint16_t WEEKDAY_NAMES[] = {1226, 1215, 1232, 1217, 1236, 1229, 1223};
@@ -27,12 +30,12 @@ HolidayProgramEdit::HolidayProgramEdit()
       dateBuffer()
 {
     // As wide as the weekday: "Departure date" does not fit 200 pixels.
-    title.setPosition(30, 50, 260, 30);
+    title.setPosition(30, 50, 260, LINE_HEIGHT);
     title.setColor(WHITE);
     title.setTextId(DEPARTURE_TITLE);
     add(title);
 
-    weekday.setPosition(30, 80, 260, 30);
+    weekday.setPosition(30, static_cast<int16_t>(title.getY() + LINE_HEIGHT), 260, LINE_HEIGHT);
     weekday.setColor(WHITE);
     add(weekday);
 

@@ -112,10 +112,51 @@ struct Walker
 
     std::vector<std::string> found;
 };
+
+std::string describeHeight(const quillon::Drawable& field, const std::string& text, int textHeight)
+{
+    quillon::Rectangle where = field.getRect();
+    field.toScreenCoordinates(where);
+    return "\"" + text + "\" is " + std::to_string(textHeight) + " px high in a field of " +
+           std::to_string(field.getHeight()) + " px at " + std::to_string(where.x) + ", " + std::to_string(where.y);
+}
+
+struct HeightWalker
+{
+    void visit(quillon::Drawable& d)
+    {
+        if (!shownOnScreen(d)) {
+            return;
+        }
+        if (const guicontrols::TextField* field = dynamic_cast<const guicontrols::TextField*>(&d)) {
+            if (hasDrawnText(*field) && field->getTextHeight() > field->getHeight()) {
+                found.push_back(describeHeight(d, test::utf8(field->getText()), field->getTextHeight()));
+            }
+        } else if (const quillon::TextArea* area = dynamic_cast<const quillon::TextArea*>(&d)) {
+            if (area->getTypedText().hasValidId() && area->getRotation() % 2 == 0 &&
+                area->getTextHeight() > area->getHeight()) {
+                found.push_back(describeHeight(d, test::utf8(area->getTypedText().getText()), area->getTextHeight()));
+            }
+        }
+        if (quillon::Container* container = dynamic_cast<quillon::Container*>(&d)) {
+            quillon::Callback<HeightWalker, quillon::Drawable&> each(this, &HeightWalker::visit);
+            container->forEachChild(each);
+        }
+    }
+
+    std::vector<std::string> found;
+};
 } // namespace
 
 namespace test
 {
+std::vector<std::string> clippedTexts(quillon::Drawable& root)
+{
+    HeightWalker walker;
+    walker.visit(root);
+    return walker.found;
+}
+
 std::vector<std::string> overwideTexts(quillon::Drawable& root)
 {
     Walker walker;

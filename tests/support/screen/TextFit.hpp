@@ -13,6 +13,10 @@ namespace test
 // label runs into its value. A screen's language preview fails when this is not empty, as the
 // text preview tool marks a translation red.
 std::vector<std::string> overwideTexts(quillon::Drawable& root);
+// Every visible text of the tree whose lines, each a full line of its font with the
+// descenders, are taller than its field: the field cuts them at the bottom (or, centred, at
+// both ends). A text turned a quarter is left out.
+std::vector<std::string> clippedTexts(quillon::Drawable& root);
 // A UTF-16 text as UTF-8, for failure messages.
 std::string utf8(const quillon::WideChar* text);
 } // namespace test

@@ -37,6 +37,11 @@ TEST(HeatingPreviews, EveryScreenInEveryLanguageFitsItsTexts)
             ASSERT_NE(view, nullptr);
             EXPECT_EQ(test::overwideTexts(view->getRootContainer()), std::vector<std::string>{});
             EXPECT_EQ(test::TileWords::brokenCaptions(view->getRootContainer()), std::vector<std::string>{});
+            if (auto* holiday = dynamic_cast<HeatingHolidayProgramView*>(view)) {
+                // Captions and weekdays whole, descenders included.
+                EXPECT_EQ(test::clippedTexts(const_cast<guicontrols::HolidayProgramOverview&>(holiday->getEditor())),
+                          std::vector<std::string>{});
+            }
         }
         // The operating program's two notices: an external program, an external connection.
         struct Notice { const char* name; std::uint8_t program; std::uint8_t info; };
