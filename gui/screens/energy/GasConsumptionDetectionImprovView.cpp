@@ -52,10 +52,12 @@ void GasConsumptionDetectionImprovView::setupContent(guicontrols::Content& area)
 {
     ModeLayout::placeFrame(area, panel);
     const int16_t buttonHeight = yesButton.getHeight();
-    question.setPosition(static_cast<int16_t>(panel.getX() + 20), static_cast<int16_t>(panel.getY() + 9),
-                         static_cast<int16_t>(panel.getWidth() - 40),
-                         static_cast<int16_t>(panel.getHeight() - buttonHeight - 34));
     const int16_t buttonY = static_cast<int16_t>(panel.getY() + panel.getHeight() - buttonHeight - 17);
+    // Down to the buttons: six lines of the body font are taller than the panel less the
+    // buttons and 34 pixels, and the last line lost its descenders.
+    const int16_t questionY = static_cast<int16_t>(panel.getY() + 9);
+    question.setPosition(static_cast<int16_t>(panel.getX() + 20), questionY,
+                         static_cast<int16_t>(panel.getWidth() - 40), static_cast<int16_t>(buttonY - questionY));
     yesButton.setXY(static_cast<int16_t>(panel.getX() + panel.getWidth() / 2 - yesButton.getWidth() - 5), buttonY);
     noButton.setXY(static_cast<int16_t>(yesButton.getX() + yesButton.getWidth() + 10), buttonY);
 }

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -83,9 +84,10 @@ void checkOwnTexts(quillon::Screen& screen, std::vector<std::string>& found)
     if (auto* question = dynamic_cast<GasConsumptionDetectionImprovView*>(&screen)) {
         checkButtonLabel(question->getYesButton(), found);
         checkButtonLabel(question->getNoButton(), found);
-        // The question may use the panel from its top inset down to the buttons.
+        // The question may use the panel from its top inset down to the buttons, and its
+        // field must hold all its lines: the field cuts what runs past it.
         const int room = question->getYesButton().getY() - question->getQuestion().getY();
-        checkLines(question->getQuestion(), room, found);
+        checkLines(question->getQuestion(), std::min<int>(room, question->getQuestion().getHeight()), found);
     }
     if (auto* readings = dynamic_cast<InputGasMeterReadingView*>(&screen)) {
         checkButtonLabel(readings->getMoveButton(), found);
