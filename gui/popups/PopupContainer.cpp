@@ -2,6 +2,7 @@
 
 #include "gui/popups/Popup.hpp"
 #include "gui/popups/PopupFactory.hpp"
+#include "gui/popups/PopupLayout.hpp"
 #include "gui/popups/PopupSystem.hpp"
 #include "guicontrols/Frame.hpp"
 #include "guicontrols/Palette.hpp"
@@ -105,6 +106,7 @@ void PopupContainer::showPopup(Popup* popup)
         invalidate(); // what the old popup covered shows the dimmed screen again
     }
     if (!contains(*popup)) {
+        PopupLayout::remeasureLabels(*popup);
         popup->bind(popupSystem.getData());
         popup->setPopupManager(&popupSystem.getManager());
         guicontrols::Frame::center(*this, *popup);

@@ -56,6 +56,21 @@ void setupButton(quillon::ButtonWithLabel& button, quillon::TextId label, Button
     button.setAction(action);
 }
 
+void remeasureLabels(quillon::Container& popup)
+{
+    struct Remeasure
+    {
+        void visit(quillon::Drawable& child)
+        {
+            if (quillon::ButtonWithLabel* button = dynamic_cast<quillon::ButtonWithLabel*>(&child)) {
+                button->setLabelText(button->getLabelText());
+            }
+        }
+    } remeasure;
+    quillon::Callback<Remeasure, quillon::Drawable&> each(&remeasure, &Remeasure::visit);
+    popup.forEachChild(each);
+}
+
 void placeButtonCentred(quillon::ButtonWithLabel& button, int16_t y)
 {
     button.setXY(static_cast<int16_t>((Popup::WIDTH - button.getWidth()) / 2), y);

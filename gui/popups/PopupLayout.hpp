@@ -6,6 +6,7 @@
 #include <quillon/Bitmap.hpp>
 #include <quillon/FontManager.hpp>
 #include <quillon/Callback.hpp>
+#include <quillon/containers/Container.hpp>
 #include <quillon/Texts.hpp>
 #include <quillon/widgets/ButtonWithLabel.hpp>
 #include <quillon/widgets/Image.hpp>
@@ -46,6 +47,9 @@ void fitHeight(guicontrols::TextField& field);
 // Released bitmap 5, pressed 6, label in palette entry 0, the action; placed by the caller.
 void setupButton(quillon::ButtonWithLabel& button, quillon::TextId label, ButtonAction& action);
 void placeButtonCentred(quillon::ButtonWithLabel& button, int16_t y);
+// A button caches its label's height when the label is set, in the language of that moment;
+// a popup is built once, so its labels are measured again each time it is put on screen.
+void remeasureLabels(quillon::Container& popup);
 // The first left of the middle, the second right of it.
 void placeButtonPair(quillon::ButtonWithLabel& first, quillon::ButtonWithLabel& second, int16_t y);
 // The question wrapped into the buffer, then shown raw in the display font at y, lines

@@ -2,6 +2,7 @@
 
 #include "gui/pagemanager/Params.hpp"
 #include "gui/popups/PopupLayout.hpp"
+#include "guicontrols/Palette.hpp"
 
 #include <quillon/TypedText.hpp>
 #include <quillon/WideString.hpp>
@@ -271,6 +272,42 @@ TEST_F(QuestionPopups, AQuestionLongerThanItsLinesEndsInDots)
     EXPECT_EQ(std::count(wrapped.begin(), wrapped.end(), u'\n'), 0);
     EXPECT_EQ(field.getWidth(), 760);
     EXPECT_EQ(field.getHeight(), 60);
+}
+
+// The first row of a button's label ink, counted from the button's top; -1 for none.
+int firstLabelRow(test::AppTestBed& app, const quillon::ButtonWithLabel& button)
+{
+    const quillon::Rectangle r = button.getAbsoluteRect();
+    const quillon::Color ink = guicontrols::Palette::entry(0);
+    for (int16_t y = 0; y < r.height; ++y) {
+        for (int16_t x = 10; x < r.width - 10; ++x) {
+            if (app.bed.frame().at(static_cast<int16_t>(r.x + x), static_cast<int16_t>(r.y + y)) == ink) {
+                return y;
+            }
+        }
+    }
+    return -1;
+}
+
+// A popup is built once: built under "Ja", shown under "Yes", its "Yes" stood higher than its
+// "No", centred by the height of the German label and its "J".
+TEST_F(QuestionPopups, LabelsBuiltInOneLanguageStandOnOneLineInAnother)
+{
+    app.bed.setLanguage(0);
+    FillingVentingPopup& asked = ownPopup<FillingVentingPopup>(POPUP_FILLING_VENTING);
+    for (quillon::LanguageId language : {1, 7}) { // "Yes" / "No", "Ano" / "Ne"
+        SCOPED_TRACE(language);
+        app.bed.setLanguage(language);
+        raise(POPUP_FILLING_VENTING);
+        app.bed.ticks(1);
+        ASSERT_EQ(shown(), &asked);
+        const int yes = firstLabelRow(app, asked.getYesButton());
+        ASSERT_GE(yes, 0);
+        EXPECT_EQ(yes, firstLabelRow(app, asked.getNoButton()));
+        manager().close(POPUP_FILLING_VENTING);
+        app.bed.ticks(1);
+    }
+    app.bed.setLanguage(1);
 }
 
 TEST_F(QuestionPopups, MaximalOutputAndSchemeTimeoutAreNLinesOfTheirFontHigh)
