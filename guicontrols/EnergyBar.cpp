@@ -3,7 +3,9 @@
 #include "guicontrols/Palette.hpp"
 #include "helpers/WideFormat.hpp"
 
+#include <quillon/ApplicationFontProvider.hpp>
 #include <quillon/Bitmap.hpp>
+#include <quillon/TypedText.hpp>
 
 namespace guicontrols
 {
@@ -11,11 +13,14 @@ namespace
 {
 const quillon::BitmapId BAR_BITMAP = 54;
 const quillon::TextId LABEL_TEXT = 27;
-const quillon::TextId VALUE_TEXT = 28;
 const quillon::TextId KWH_TEXT = 30;
 const quillon::TextId MWH_TEXT = 1253;
 const int16_t COLUMN_X = 52;
 const int16_t COLUMN_WIDTH = 20;
+// The bar artwork frames the column from x 48; value and unit are centred left of it, in the
+// smaller font: in the body font "84.0" and "kWh" ran into the frame.
+const int16_t FRAME_X = 48;
+const quillon::FontId VALUE_FONT = 1;
 // Above this, heights are computed on thousands so that height x value fits 32 bits.
 const uint32_t LARGE_TOTAL = 15000000;
 // The value text is written with this limit, although its buffer is larger.
@@ -62,12 +67,14 @@ EnergyBar::EnergyBar()
     label.setColor(white);
 
     helpers::formatWide(valueText, VALUE_LIMIT, "%.1f", 0.0);
-    value.setTextId(quillon::TypedText(VALUE_TEXT));
-    value.setWildcard(valueText);
-    value.setPosition(6, 13, static_cast<int16_t>(getWidth() - 26), 200);
+    const quillon::Font* font = ApplicationFontProvider().getFont(VALUE_FONT);
+    value.setText(valueText, font);
+    value.setAlignment(1);
+    value.setPosition(0, 13, FRAME_X, static_cast<int16_t>(value.getTextHeight()));
     value.setColor(white);
-    unit.setTextId(quillon::TypedText(KWH_TEXT));
-    unit.setPosition(6, static_cast<int16_t>(13 + value.getTextHeight()), value.getWidth(), 200);
+    unit.setText(quillon::TypedText(KWH_TEXT).getText(), font);
+    unit.setAlignment(1);
+    unit.setPosition(0, static_cast<int16_t>(13 + value.getHeight()), FRAME_X, value.getHeight());
     unit.setColor(white);
     value.setVisible(false);
     unit.setVisible(false);
@@ -117,7 +124,7 @@ void EnergyBar::setDisplayDivisor(double divisor)
 void EnergyBar::setUnitMWh(bool on)
 {
     unitMWh = on ? 1 : 0;
-    unit.setTextId(quillon::TypedText(on ? MWH_TEXT : KWH_TEXT));
+    unit.setText(quillon::TypedText(on ? MWH_TEXT : KWH_TEXT).getText(), unit.getFont());
 }
 
 void EnergyBar::setSegmentValue(uint32_t newValue, uint8_t index)
@@ -208,6 +215,7 @@ void EnergyBar::setHighlightedLabel(const quillon::WideChar* text)
 
 void EnergyBar::setValueVisible(bool visible)
 {
+    setUnitMWh(unitMWh != 0); // the unit in the language shown now
     value.setVisible(visible);
     unit.setVisible(visible);
     // Hidden widgets do not invalidate themselves; the bar redraws where they lie.

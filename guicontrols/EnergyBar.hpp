@@ -5,7 +5,8 @@
 #include <quillon/containers/Container.hpp>
 #include <quillon/widgets/Box.hpp>
 #include <quillon/widgets/Image.hpp>
-#include <quillon/widgets/TextArea.hpp>
+#include "guicontrols/TextField.hpp"
+
 #include <quillon/widgets/TextAreaWithOneWildcard.hpp>
 
 #include <stdint.h>
@@ -73,6 +74,8 @@ public:
     // Read by tests and the gallery: the column and segment geometry.
     const quillon::Box& getSegmentBox(uint8_t index) const { return segments[index].box; }
     const quillon::Box& getColumnBox() const { return column.box; }
+    const TextField& getValueField() const { return value; }
+    const TextField& getUnitField() const { return unit; }
 
 private:
     void refresh();
@@ -92,8 +95,9 @@ private:
     quillon::Image image;
     uint32_t unitMWh;
     quillon::TextAreaWithOneWildcard label;
-    quillon::TextAreaWithOneWildcard value;
-    quillon::TextArea unit;
+    // Value and unit stand in the strip left of the column's frame, in a font that fits it.
+    TextField value;
+    TextField unit;
     quillon::WideChar valueText[VALUE_TEXT_SIZE];
     const quillon::WideChar* labelText;
     quillon::GenericCallback<EnergyBar*>* clickCallback;

@@ -157,9 +157,10 @@ void HeatingCurve::placeLabels()
     }
     for (uint8_t i = 0; i < FLOW_LABELS; ++i) {
         writeNumber(yTexts[i], flowAxisValues[i]);
-        moveLabel(yLabels[i], ORIGIN_X - 67,
-                  static_cast<int16_t>(static_cast<int32_t>(ORIGIN_Y - (PLOT_HEIGHT * i) / 4.0) - 13),
-                  AXIS_LABEL_WIDTH, LABEL_BOX_HEIGHT);
+        // Centred on its tick, the top label would start above the diagram and lose its top.
+        const int32_t y = static_cast<int32_t>(ORIGIN_Y - (PLOT_HEIGHT * i) / 4.0) - 13;
+        moveLabel(yLabels[i], ORIGIN_X - 67, static_cast<int16_t>(y < 0 ? 0 : y), AXIS_LABEL_WIDTH,
+                  LABEL_BOX_HEIGHT);
     }
     for (uint8_t i = 0; i < POINTS; ++i) {
         const CurvePoint& point = points[i];

@@ -18,6 +18,13 @@ const int16_t PLOT_X = 110;
 const int16_t PLOT_Y = 50;
 const int16_t PLOT_HEIGHT = 240;
 const quillon::FontId LABEL_FONT = 3;
+// Labels too wide for their place fall back to this font.
+const quillon::FontId CROWDED_LABEL_FONT = 0;
+const int16_t Y_TICK_X = 95;
+const int16_t Y_LABEL_X = -5;
+// Between a y label and its tick, and between two time or date labels.
+const int16_t Y_LABEL_GAP = 4;
+const int16_t X_LABEL_GAP = 10;
 const uint16_t NOW_TEXT = 1002;
 const uint16_t TODAY_TEXT = 985;
 const uint8_t ALL_LABELS = 255;
@@ -41,7 +48,7 @@ void writeTypedText(WideChar* destination, uint16_t id)
 
 PlotBackground::PlotBackground()
     : labelFont(ApplicationFontProvider().getFont(LABEL_FONT)), columnWidth(80), columnGap(5), yIntervals(10),
-      xIntervals(10), xTexts(), yTexts()
+      xIntervals(10), xTexts(), yTexts(), placedXLabels(0)
 {
     yAxisLine.setPosition(105, PLOT_Y, 2, PLOT_HEIGHT);
     yAxisLine.setColor(Palette::entry(11));
@@ -86,6 +93,7 @@ uint8_t PlotBackground::beginXLabels(uint8_t count)
     if (labelFont == nullptr) {
         labelFont = ApplicationFontProvider().getFont(LABEL_FONT);
     }
+    placedXLabels = 0;
     return labels;
 }
 
@@ -97,7 +105,31 @@ void PlotBackground::placeXLabels(uint8_t count)
     for (uint8_t i = 0; i < count; ++i) {
         placeXLabel(i);
     }
+    fitXLabels(count);
     invalidate();
+}
+
+void PlotBackground::fitXLabels(uint8_t count)
+{
+    // Left-aligned one column apart: "06:08" filled its 80 px and ran into "10:08".
+    bool crowded = false;
+    int16_t previousEnd = 0;
+    bool previous = false;
+    for (uint8_t i = 0; i < count && labelFont != nullptr; ++i) {
+        if ((placedXLabels & (1u << i)) == 0) {
+            continue;
+        }
+        const TextField& field = xLabelFields[i];
+        crowded = crowded || (previous && previousEnd + X_LABEL_GAP > field.getX());
+        previousEnd = static_cast<int16_t>(field.getX() + labelFont->getStringWidth(field.getText()));
+        previous = true;
+    }
+    const quillon::Font* font = crowded ? ApplicationFontProvider().getFont(CROWDED_LABEL_FONT) : labelFont;
+    for (uint8_t i = 0; i < count; ++i) {
+        if ((placedXLabels & (1u << i)) != 0) {
+            xLabelFields[i].setRawFont(font);
+        }
+    }
 }
 
 void PlotBackground::placeColumn(uint8_t index)
@@ -118,6 +150,7 @@ void PlotBackground::placeXLabel(uint8_t index)
     field.setPosition(static_cast<int16_t>(105 + index * columnWidth), PLOT_Y + PLOT_HEIGHT,
                       static_cast<int16_t>(12 * advance), static_cast<int16_t>(height + 18));
     addOnce(field);
+    placedXLabels = static_cast<uint16_t>(placedXLabels | (1u << index));
 }
 
 template <class Writer, class Advance>
@@ -176,6 +209,7 @@ void PlotBackground::setDateLabels(helpers::DateTime start, int32_t stepDays, ui
             placeXLabel(i);
         }
     }
+    fitXLabels(labels);
     invalidate();
 }
 
@@ -191,6 +225,7 @@ void PlotBackground::setWeekLabels(helpers::DateTime start, int32_t stepWeeks, u
     for (uint8_t i = showFirst ? 0 : 1; i < labels; ++i) {
         placeXLabel(i);
     }
+    fitXLabels(labels);
     invalidate();
 }
 
@@ -248,7 +283,7 @@ void PlotBackground::placeYTick(uint8_t index)
     }
     quillon::Box& tick = yTicks[index];
     tick.setColor(Palette::entry(11));
-    tick.setPosition(95, static_cast<int16_t>(PLOT_Y + offset), 10, 2);
+    tick.setPosition(Y_TICK_X, static_cast<int16_t>(PLOT_Y + offset), 10, 2);
     addOnce(tick);
 }
 
@@ -258,11 +293,20 @@ void PlotBackground::placeYLabel(uint8_t index)
         return;
     }
     TextField& field = yLabelFields[index];
-    field.setText(yTexts[index], labelFont);
     const int16_t advance = labelFont != nullptr ? static_cast<int16_t>(labelFont->getCharWidth('w')) : 0;
     const int16_t height = labelFont != nullptr ? static_cast<int16_t>(labelFont->getFontHeight()) : 0;
-    field.setPosition(-5, static_cast<int16_t>(tickSpacing() * index - height / 2 + PLOT_Y),
-                      static_cast<int16_t>(5 * advance), height);
+    // Right-aligned, the label ends short of its tick instead of under it; a word too long
+    // for that room ("nederst") takes the smaller font.
+    int16_t width = static_cast<int16_t>(5 * advance);
+    if (width > Y_TICK_X - Y_LABEL_GAP - Y_LABEL_X) {
+        width = Y_TICK_X - Y_LABEL_GAP - Y_LABEL_X;
+    }
+    const quillon::Font* font = labelFont;
+    if (font != nullptr && font->getStringWidth(yTexts[index]) > width + Y_LABEL_X) {
+        font = ApplicationFontProvider().getFont(CROWDED_LABEL_FONT);
+    }
+    field.setText(yTexts[index], font);
+    field.setPosition(Y_LABEL_X, static_cast<int16_t>(tickSpacing() * index - height / 2 + PLOT_Y), width, height);
     addOnce(field);
 }
 

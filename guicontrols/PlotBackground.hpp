@@ -66,6 +66,8 @@ private:
     void placeYLabels(uint8_t count);
     void placeYTick(uint8_t index);
     void placeYLabel(uint8_t index);
+    // Labels that would run together are drawn in the smaller font.
+    void fitXLabels(uint8_t count);
     // Pixels between ticks.
     int16_t tickSpacing() const;
     void addOnce(quillon::Drawable& child);
@@ -87,6 +89,7 @@ private:
     quillon::WideChar yTexts[MAX_LABELS][TEXT_SIZE];
     TextField xLabelFields[MAX_LABELS];
     TextField yLabelFields[MAX_LABELS];
+    uint16_t placedXLabels; // bit i: x label i shows its text
 };
 } // namespace guicontrols
 

@@ -2,6 +2,7 @@
 
 #include "helpers/WideFormat.hpp"
 
+#include <quillon/Font.hpp>
 #include <quillon/WideString.hpp>
 
 #include <initializer_list>
@@ -104,6 +105,18 @@ void SpinBox::setStyle(int32_t newStyle)
     setWidth(background.getWidth());
     setHeight(background.getHeight());
     style = newStyle;
+}
+
+void SpinBox::setTypedText(const quillon::TypedText& text)
+{
+    valueText.setTextId(text);
+    const quillon::Font* normal = VALUE_TEXT.getFont();
+    const quillon::Font* chosen = text.getFont();
+    if (style < 0 || style >= STYLE_COUNT || normal == nullptr || chosen == nullptr) {
+        return;
+    }
+    const int16_t shift = static_cast<int16_t>((normal->getFontHeight() - chosen->getFontHeight()) / 2);
+    valueText.setY(static_cast<int16_t>(upButton.getHeight() + LOOKS[style].textGap + (shift > 0 ? shift : 0)));
 }
 
 void SpinBox::setArrowStyle(int32_t newStyle)

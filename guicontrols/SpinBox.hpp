@@ -52,7 +52,8 @@ public:
 
     // Untouchable, background and buttons at half opacity; the value stays fully drawn.
     void setDisabled(bool disabled);
-    void setTypedText(const quillon::TypedText& text) { valueText.setTextId(text); }
+    // A text in a smaller font than the default is moved down to the middle of the value band.
+    void setTypedText(const quillon::TypedText& text);
 
     int32_t getStyle() const { return style; }
     int32_t getArrowStyle() const { return arrowStyle; }

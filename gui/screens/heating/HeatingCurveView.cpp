@@ -15,7 +15,7 @@ const quillon::TextId TEXT_SLOPE = 1043;
 const quillon::TextId TEXT_SHIFT = 1047;
 const quillon::TextId TEXT_OUTSIDE = 827; // "Outside temperature"
 const quillon::TextId TEXT_SUPPLY = 1155; // "Supply temperature"
-const quillon::TextId TEXT_SLOPE_VALUE = 1255; // "%s", a smaller font
+const quillon::TextId TEXT_SLOPE_VALUE = 22; // "%s", centred, a smaller font
 const uint8_t CAPTION_COLOR = 11;
 const int16_t SLOPE_X = 615;
 const int16_t LEVEL_X = 715;
@@ -51,7 +51,7 @@ void HeatingCurveView::setupContent(guicontrols::Content& area)
     slopeBox.setFloatMaximum(presenter->getSlopeMax());
     slopeBox.setWrapAround(false);
     slopeBox.setFloatValue(presenter->getSlope());
-    // The box's own value font is sized for whole numbers: "1.4" would spill over it.
+    // In the box's own 46-px font "1.4" fills the box from edge to edge.
     slopeBox.setTypedText(quillon::TypedText(TEXT_SLOPE_VALUE));
     area.add(slopeBox);
 

@@ -346,3 +346,36 @@ TEST_F(EnergyHistogramTest, HeadingFormatters)
     EXPECT_EQ(EnergyHistogram::alignUp(10, 4), 12u);
     EXPECT_EQ(EnergyHistogram::alignUp(10, 0), 0u);
 }
+
+// The newest bar's value and unit stand left of the column's frame (from x 48 of the bar): in
+// the body font "84.0" and "kWh" ran into it on every overview.
+TEST_F(WidgetTest, BarValueAndUnitStayLeftOfTheColumnFrame)
+{
+    struct Case
+    {
+        uint32_t raw;
+        bool mwh;
+        std::u16string text;
+    };
+    const Case cases[] = {{84, false, u"84.0"}, {999, false, u"999"}, {99, true, u"99.0"}, {4, false, u"4.0"}};
+    const int16_t frameX = 48;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        EnergyBar bar;
+        bar.setMaximum(1000);
+        bar.setSegmentValue(c.raw, 0);
+        bar.setUnitMWh(c.mwh);
+        ASSERT_EQ(u16(bar.getValueText()), c.text);
+        bar.setValueVisible(false);
+        const std::vector<quillon::Color> without = drawn(bar);
+        bar.setValueVisible(true);
+        const quillon::Rectangle ink = differenceBounds(drawn(bar), without);
+        EXPECT_GT(ink.width, 15);
+        EXPECT_GT(ink.height, 25); // two lines
+        EXPECT_GE(ink.x, 1);
+        EXPECT_LE(ink.right(), frameX - 2);
+        for (const TextField* field : {&bar.getValueField(), &bar.getUnitField()}) {
+            EXPECT_LE(LiteralText::getWidth(field->getFont(), field->getText()), field->getWidth());
+        }
+    }
+}

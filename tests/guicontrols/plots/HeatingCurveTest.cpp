@@ -126,7 +126,8 @@ TEST_F(WidgetTest, HeatingCurvePointLabelsGoAboveNearTheAxis)
     EXPECT_EQ(diagram.getPointLabel(0).getRect(), Rectangle(57, 153 + 7, 70, 26));
     EXPECT_EQ(diagram.getXLabel(5).getRect(), Rectangle(50 + 430 - 30, 201, 60, 26));
     EXPECT_EQ(u16(diagram.getXText(5)), u"-30");
-    EXPECT_EQ(diagram.getYLabel(4).getRect(), Rectangle(-17, 190 - 185 - 13, 60, 26));
+    EXPECT_EQ(diagram.getYLabel(3).getRect(), Rectangle(-17, static_cast<int16_t>(190 - 138.75) - 13, 60, 26));
+    EXPECT_EQ(diagram.getYLabel(4).getRect(), Rectangle(-17, 0, 60, 26)); // not above the diagram
     EXPECT_EQ(u16(diagram.getYText(4)), u"0"); // flow-axis values not set yet
     diagram.setFlowAxisLabels(1);
     EXPECT_EQ(u16(diagram.getYText(4)), u"100");
@@ -181,6 +182,31 @@ TEST_F(HeatingCurveTest, ASlopeChangeLeavesNoTraceOfTheOldLabels)
     frame.frames(1);
     const std::vector<quillon::Color> freshPixels = snapshot(frame);
     EXPECT_EQ(differenceBounds(changed, freshPixels), Rectangle());
+}
+
+// Centred on the top tick, "100" started above the diagram and lost the top of its digits.
+TEST_F(HeatingCurveTest, TheTopAxisLabelIsAsTallAsTheOthers)
+{
+    HeatingCurve diagram;
+    configure(diagram, 20, 1.4f, 0);
+    const std::vector<quillon::Color> pixels = show(diagram);
+    auto inkRows = [&](uint8_t label) {
+        Rectangle r = diagram.getYLabel(label).getRect();
+        diagram.toScreenCoordinates(r);
+        int first = -1;
+        int last = -1;
+        for (int16_t y = static_cast<int16_t>(r.y - 10); y < r.bottom(); ++y) {
+            for (int16_t x = r.x; x < r.right(); ++x) {
+                if (pixels[y * 800 + x] != BACKGROUND && x < diagram.getX() + HeatingCurve::ORIGIN_X - 5) {
+                    first = first < 0 ? y : first;
+                    last = y;
+                }
+            }
+        }
+        return last - first + 1;
+    };
+    EXPECT_GT(inkRows(3), 12);
+    EXPECT_EQ(inkRows(4), inkRows(3)); // "100" and "75": digits of one height
 }
 
 TEST_F(WidgetTest, PixelGraphicsWriteOnlyInsideTheRedrawnPart)

@@ -1,3 +1,4 @@
+#include "guicontrols/LiteralText.hpp"
 #include "guicontrols/Palette.hpp"
 #include "guicontrols/PlotBackground.hpp"
 #include "guicontrols/WidgetFixture.hpp"
@@ -126,4 +127,60 @@ TEST_F(WidgetTest, PlotBackgroundKeepsLabelTextsTerminated)
     EXPECT_EQ(u16(background.getYLabel(0).getText()), std::u16string(14, u'x'));
     background.setXLabels(texts, 2);
     EXPECT_EQ(u16(background.getXLabel(1).getText()), std::u16string(14, u'x'));
+}
+
+// Right-aligned on the tick, "100" ran into it; left-aligned one 80 px column apart, the times
+// of the cylinder charts read "06:0810:08". A word too long for the axis's room shows whole.
+TEST_F(WidgetTest, PlotBackgroundLabelsKeepClearOfTicksAndOfEachOther)
+{
+    PlotBackground background;
+    background.setPosition(0, 0, 800, 400);
+    background.setColumnGeometry(80, 3);
+    background.setTimeLabels(helpers::DateTime(2016, 3, 7, 6, 8, 0), -14400, 7, false);
+    background.setNumericYLabels(0, 25, 5);
+    std::vector<quillon::Color> pixels = drawn(background);
+    auto inkColumns = [&](int16_t x0, int16_t x1, int16_t y0, int16_t y1) {
+        std::vector<bool> ink(static_cast<size_t>(x1 - x0), false);
+        for (int16_t y = y0; y < y1; ++y) {
+            for (int16_t x = x0; x < x1; ++x) {
+                ink[static_cast<size_t>(x - x0)] = ink[static_cast<size_t>(x - x0)] || pixels[y * 800 + x] == Palette::entry(11);
+            }
+        }
+        return ink;
+    };
+    // The y labels: ink only left of the ticks, with a gap (the tick rows hold the tick too).
+    for (uint8_t i = 0; i < 5; ++i) {
+        const Rectangle label = background.getYLabel(i).getRect();
+        const std::vector<bool> ink = inkColumns(0, 95, label.y, label.bottom());
+        int last = -1;
+        for (int x = 0; x < 95; ++x) {
+            last = ink[static_cast<size_t>(x)] ? x : last;
+        }
+        EXPECT_GT(last, 40) << int(i);
+        EXPECT_LE(last, 95 - 3) << int(i);
+    }
+    // The time labels: runs of ink separated by gaps of at least 8 px.
+    const std::vector<bool> ink = inkColumns(100, 800, 290, 340);
+    int runs = 0;
+    int gap = 100;
+    for (bool on : ink) {
+        if (on) {
+            runs += gap >= 8 ? 1 : 0;
+            gap = 0;
+        } else {
+            ++gap;
+        }
+    }
+    EXPECT_EQ(runs, 7); // seven labels apart from one another
+
+    quillon::WideChar words[3][PlotBackground::TEXT_SIZE] = {};
+    const char16_t* sources[] = {u"øverst", u"", u"nederst"};
+    for (int i = 0; i < 3; ++i) {
+        for (int k = 0; sources[i][k] != 0; ++k) {
+            words[i][k] = sources[i][k];
+        }
+    }
+    background.setYLabels(words, 3);
+    const TextField& bottom = background.getYLabel(2);
+    EXPECT_LE(LiteralText::getWidth(bottom.getFont(), bottom.getText()), bottom.getX() + bottom.getWidth());
 }

@@ -193,3 +193,33 @@ TEST(SeedTables, HoldTheirRecords)
     EXPECT_EQ(simSeedTables[1].count, 314);
     EXPECT_EQ(simSeedTables[5].valueSize, 48);
 }
+
+// The stratification chart reads its three series as depths from the cylinder's top: the
+// red/pink boundary (954..) above the pink/purple one (985..) above the purple/blue one
+// (591..). Seeded the other way round, a cold layer showed right under the hottest one.
+TEST(SeedTables, StratificationDepthsGrowFromTheHottestBoundaryDown)
+{
+    const SimSeedTable& table = simSeedTables[5];
+    ASSERT_EQ(table.valueSize, 48);
+    const std::size_t recordSize = SIM_SEED_INDEX_SIZE + table.valueSize;
+    auto find = [&](std::uint32_t index) -> const unsigned char* {
+        for (std::size_t r = 0; r < table.count; ++r) {
+            const unsigned char* record = table.records + r * recordSize;
+            const std::uint32_t at = record[0] | record[1] << 8 | record[2] << 16 | std::uint32_t{record[3]} << 24;
+            if (at == index) {
+                return record + SIM_SEED_INDEX_SIZE;
+            }
+        }
+        return nullptr;
+    };
+    for (std::uint32_t day = 0; day < 31; ++day) {
+        const unsigned char* deepest = find(591 + day);
+        const unsigned char* middle = find(985 + day);
+        const unsigned char* highest = find(954 + day);
+        ASSERT_TRUE(deepest != nullptr && middle != nullptr && highest != nullptr) << "day " << day;
+        for (std::uint32_t slot = 0; slot < 48; ++slot) {
+            EXPECT_GE(deepest[slot], middle[slot]) << "day " << day << " slot " << slot;
+            EXPECT_GE(middle[slot], highest[slot]) << "day " << day << " slot " << slot;
+        }
+    }
+}

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 namespace
 {
 using quillon::test::text;
@@ -131,3 +134,36 @@ TEST_F(HeatingCurveScreen, BackAndHomeWriteNothing)
     }
 }
 } // namespace
+
+// "1.4" in the shift's large font would fill its box from edge to edge: the slope shows in a
+// smaller font, inside its box and at the height of the shift's value.
+TEST_F(HeatingCurveScreen, TheSlopeValueSitsInsideItsBoxLevelWithTheShift)
+{
+    app.bed.deviceSends(95, 3.5f);
+    HeatingCurveView& view = open();
+    auto ink = [&](const guicontrols::SpinBox& box) {
+        quillon::Rectangle r(0, 0, box.getWidth(), box.getHeight());
+        box.toScreenCoordinates(r);
+        const int top = r.y + box.getUpButton().getRect().bottom();
+        const int bottom = r.y + box.getDownButton().getY();
+        int minX = 800, maxX = -1, minY = 480, maxY = -1;
+        for (int y = top; y < bottom; ++y) {
+            for (int x = r.x; x < r.right(); ++x) {
+                if (app.bed.frame().at(static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)) == 0x0000) {
+                    minX = std::min(minX, x - r.x);
+                    maxX = std::max(maxX, x - r.x);
+                    minY = std::min(minY, y);
+                    maxY = std::max(maxY, y);
+                }
+            }
+        }
+        return std::array<int, 4>{minX, maxX, minY, maxY};
+    };
+    const std::array<int, 4> slope = ink(view.getSlopeBox());
+    const std::array<int, 4> shift = ink(view.getLevelBox());
+    ASSERT_GE(slope[1], 0) << "no slope drawn";
+    EXPECT_GE(slope[0], 5);
+    EXPECT_LE(slope[1], view.getSlopeBox().getWidth() - 6);
+    EXPECT_GT(slope[1] - slope[0], 25); // "3.5" whole
+    EXPECT_NEAR((slope[2] + slope[3]) / 2.0, (shift[2] + shift[3]) / 2.0, 3.0);
+}
