@@ -1,7 +1,9 @@
 #include "gui/app/FrontendHeap.hpp"
 #include "gui/app/PageSwitch.hpp"
+#include "gui/common/GenericView.hpp"
 #include "support/screen/RoadWalk.hpp"
 #include "support/screen/TextFit.hpp"
+#include "support/screen/TitleFit.hpp"
 #include "gui/screens/heating/ScreenDriving.hpp"
 
 #include <quillon/common/Meta.hpp>
@@ -88,7 +90,7 @@ TEST(AllPages, EveryPageIdBuildsDrawsAndRunsAtTheHighestLevel)
 }
 
 // Every page id in every language as its road leaves it, kept as a picture under
-// screen-previews/all-pages/<language>/, with no text wider than its field.
+// screen-previews/all-pages/<language>/, with no text wider than its field and no title cut.
 TEST(AllPages, EveryPageIdInEveryLanguageFitsItsTexts)
 {
     for (uint16_t language = 0; language < roads::LANGUAGE_COUNT; ++language) {
@@ -108,6 +110,9 @@ TEST(AllPages, EveryPageIdInEveryLanguageFitsItsTexts)
                                            pictureName(id)));
             for (const std::string& text : test::overwideTexts(screen->getRootContainer())) {
                 ADD_FAILURE() << text;
+            }
+            if (const GenericView* view = dynamic_cast<const GenericView*>(screen)) {
+                EXPECT_EQ(test::cutTitle(view->getTopBar()), "");
             }
         }
     }

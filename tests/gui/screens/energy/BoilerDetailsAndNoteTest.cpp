@@ -142,7 +142,7 @@ TEST_F(Note, ShowsTheNoteWithOkAndCancelOnly)
 {
     EnergyBalanceNoteView& note = fromCockpit({57, 9, 28});
     EXPECT_EQ(str(note.getTopBar().getTitleField().getText()), u"Note on energy balance");
-    EXPECT_EQ(str(note.getNote().getText()).substr(0, 38), u"Please keep in mind that the following");
+    EXPECT_EQ(str(note.getNote().getText()).substr(0, 47), u"Please keep in mind that the consumption values");
     EXPECT_EQ(str(note.getOkButton().getLabelText().getText()), u"OK");
     EXPECT_EQ(str(note.getCancelButton().getLabelText().getText()), u"Cancel");
     EXPECT_FALSE(note.getBottomBar().getButton(0).isTouchable()); // no home
