@@ -532,7 +532,8 @@ def draw_menu_icons():
          '<path d="M8 8 V56 H58" %s/><path d="M14 50 C30 48 42 36 54 14" %s/>' % (stroke(TEXT, 4), stroke(ORANGE, 4)))
     icon(115, "time_program_heating", 64, 64,
          p_clock(x=-6, y=-6, s=0.85) + '<g>%s</g>' % p_radiator(x=30, y=30, s=0.5))
-    icon(116, "program_heating_dhw", 64, 64, p_radiator(x=-6, y=-15, s=0.9) + p_tap(x=20, y=20, s=0.7))
+    # Radiator over tap, both within the round button's ring.
+    icon(116, "program_heating_dhw", 64, 64, p_radiator(x=6.4, y=-10, s=0.8) + p_tap(x=19, y=27, s=0.55))
     add(117, "legend_hot_water", 61, 27,
         '<rect x="2" y="4" width="19" height="19" fill="%s"/>%s' % (ORANGE, p_tap(x=24, y=-6, s=0.55)))
     add(118, "legend_heating", 64, 28,
