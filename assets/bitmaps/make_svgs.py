@@ -95,10 +95,10 @@ def button_pair(released, pressed, name, width, height, radius, opaque=False):
         add(bid, "%s_%s" % (name, state), width, height, face)
 
 
-def check_overlay(bid, name, width, height, radius, mark_size):
+def check_overlay(bid, name, width, height, radius, mark_size, margin=8):
     """Check overlay of a whole button: an orange rim and a mark in the right-hand corner."""
     s = mark_size
-    cx, cy = width - s / 2 - 8, s / 2 + 8
+    cx, cy = width - s / 2 - margin, s / 2 + margin
     body = ('<rect x="1.5" y="1.5" width="%s" height="%s" rx="%s" %s/>'
             % (width - 3, height - 3, radius, stroke(ORANGE, 3)))
     body += '<circle cx="%s" cy="%s" r="%s" fill="%s"/>' % (cx, cy, s / 2, ORANGE)
@@ -314,7 +314,8 @@ def draw_buttons():
     # Collector-type button: one look for both states, the mark overlay shows the choice.
     add(10, "collector_button", 300, 70,
         '<rect x="0.5" y="0.5" width="299" height="69" rx="10" fill="%s" stroke="#5e5e60"/>' % DARK)
-    check_overlay(11, "collector_check", 300, 70, 10, 22)
+    # Small and close to the corner: the button's value text ("2.32 m²") runs up to its right.
+    check_overlay(11, "collector_check", 300, 70, 10, 18, 4)
     button_pair(13, 15, "long_button", 658, 71, 0, opaque=True)
     check_overlay(14, "long_check", 658, 71, 0, 26)
     button_pair(16, 18, "square_button", 71, 71, 10)
@@ -531,7 +532,8 @@ def draw_menu_icons():
          '<path d="M8 8 V56 H58" %s/><path d="M14 50 C30 48 42 36 54 14" %s/>' % (stroke(TEXT, 4), stroke(ORANGE, 4)))
     icon(115, "time_program_heating", 64, 64,
          p_clock(x=-6, y=-6, s=0.85) + '<g>%s</g>' % p_radiator(x=30, y=30, s=0.5))
-    icon(116, "program_heating_dhw", 48, 48, p_radiator(x=2, y=-2, s=0.6) + p_tap(x=24, y=22, s=0.6))
+    # Radiator over tap, both within the round button's ring.
+    icon(116, "program_heating_dhw", 64, 64, p_radiator(x=6.4, y=-10, s=0.8) + p_tap(x=19, y=27, s=0.55))
     add(117, "legend_hot_water", 61, 27,
         '<rect x="2" y="4" width="19" height="19" fill="%s"/>%s' % (ORANGE, p_tap(x=24, y=-6, s=0.55)))
     add(118, "legend_heating", 64, 28,

@@ -80,9 +80,11 @@ void ensureSyntheticFrames()
     syntheticReady = true;
 }
 
+// A charge state: 50 degrees count as full, hotter water stays at 100 %.
 std::uint8_t percentOf500(std::int32_t v)
 {
-    return static_cast<std::uint8_t>(v * 100 / 500);
+    const std::int32_t percent = v * 100 / 500;
+    return static_cast<std::uint8_t>(percent > 100 ? 100 : percent);
 }
 } // namespace
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -217,3 +219,57 @@ TEST(BitmapDatabase, RegistersWithTheFramework)
 }
 
 } // namespace
+
+namespace {
+// The larger side of the biggest connected piece of visible ink (alpha above half): the
+// size a pictogram reads at, whatever small parts lie around it.
+int largestPieceSize(const BitmapRecord& r)
+{
+    std::vector<bool> seen(static_cast<size_t>(r.width * r.height), false);
+    int largest = 0;
+    for (int start = 0; start < r.width * r.height; ++start) {
+        if (seen[start] || alphaAt(r, start % r.width, start / r.width) <= 127) {
+            continue;
+        }
+        int left = r.width, right = -1, top = r.height, bottom = -1;
+        std::vector<int> open{start};
+        seen[start] = true;
+        while (!open.empty()) {
+            const int p = open.back();
+            open.pop_back();
+            const int x = p % r.width, y = p / r.width;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int nx = x + dx, ny = y + dy;
+                    if (nx < 0 || ny < 0 || nx >= r.width || ny >= r.height) {
+                        continue;
+                    }
+                    const int n = ny * r.width + nx;
+                    if (!seen[n] && alphaAt(r, nx, ny) > 127) {
+                        seen[n] = true;
+                        open.push_back(n);
+                    }
+                }
+            }
+        }
+        largest = std::max(largest, std::max(right - left + 1, bottom - top + 1));
+    }
+    return largest;
+}
+} // namespace
+
+// The three operating-program tiles (standby, hot water only, heating and hot water) show
+// icons of one size: none a small picture beside two full ones.
+TEST(BitmapDatabase, OperatingProgramIconsAreOfOneSize)
+{
+    const int standby = largestPieceSize(record(173));
+    ASSERT_GT(standby, 0);
+    for (int id : {120, 116}) {
+        SCOPED_TRACE(id);
+        EXPECT_GE(largestPieceSize(record(id)) * 10, standby * 8) << "standby " << standby;
+    }
+}

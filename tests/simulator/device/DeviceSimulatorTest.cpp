@@ -141,10 +141,16 @@ TEST_F(DeviceSimulator, SyntheticFramesRiseAndFall)
 
     // The swing climbs by 5 to 555, turns, falls to 95 and turns again.
     std::vector<int> firsts;
+    int highestCharge = 0;
     for (int burst = 1; burst < 200; ++burst) {
         simBuildSyntheticFrames();
         firsts.push_back(value16(t21, 0));
+        for (int i = 0; i < 4; ++i) {
+            highestCharge = std::max<int>(highestCharge, simSyntheticFrame(2 + i).bytes[5]);
+        }
     }
+    // The single bytes are charge states: hot water reads full, never above it.
+    EXPECT_EQ(highestCharge, 100);
     EXPECT_EQ(firsts[0], 355);
     int highest = 0;
     int lowest = 10000;
@@ -222,4 +228,35 @@ TEST(SeedTables, StratificationDepthsGrowFromTheHottestBoundaryDown)
             EXPECT_GE(middle[slot], highest[slot]) << "day " << day << " slot " << slot;
         }
     }
+}
+
+// The device's start values tell one story: a circuit that only makes hot water (or stands
+// by) does not report heating, and the LAN module names itself.
+TEST_F(DeviceSimulator, StartValuesAgreeWithEachOther)
+{
+    dptInit(dptStaticTable(), dptStaticTableSize());
+    dptSetSenders(linkTableSenders());
+    linkSetTxQueue(simGetPanelToDeviceQueue());
+    simSeedTable();
+    const std::uint32_t programs[] = {82, 135, 188};
+    const std::uint32_t infos[] = {87, 140, 193};
+    for (int c = 0; c < 3; ++c) {
+        SCOPED_TRACE(c);
+        std::uint8_t program = 0;
+        std::uint8_t info[22] = {};
+        ASSERT_EQ(dptGet(programs[c], &program), 1);
+        ASSERT_EQ(dptGet(infos[c], info), 1);
+        const bool heats = info[1] == 1 || info[1] == 2; // reduced or standard heating
+        EXPECT_FALSE(program < 2 && heats) << "program " << int(program) << " with status " << int(info[1]);
+    }
+    const std::uint32_t lanTexts[] = {645, 647, 648}; // serial number, manufacturing data, ID
+    for (std::uint32_t index : lanTexts) {
+        char value[16] = {};
+        ASSERT_EQ(dptGet(index, value), 1);
+        EXPECT_NE(value[0], 0) << "LAN text " << index << " is empty";
+    }
+    DeviceFrame drained;
+    while (rtosQueueReceive(simGetPanelToDeviceQueue(), &drained, RTOS_NO_WAIT, 0) == RTOS_PASS) {
+    }
+    linkSetTxQueue(nullptr);
 }

@@ -37,8 +37,8 @@ TEST_F(LANInfoScreen, ShowsTheTwentyOneLinesOfTheSeededModule)
     EXPECT_EQ(utf8(view.getTitle()), "Information LAN");
     EXPECT_NE(view.getHelpText(), nullptr);
     EXPECT_EQ(linesOf(view.getListControl()), (Lines{
-                                                  "Manufacturing data",
-                                                  "ID",
+                                                  "Manufacturing data = 2019-03-12 W11",
+                                                  "ID = LM-0A3F-7C21",
                                                   "MAC address = 02-00-5E-10-20-30",
                                                   "DHCP activated = Yes",
                                                   "IP address = 192.168.001.050",
@@ -56,7 +56,7 @@ TEST_F(LANInfoScreen, ShowsTheTwentyOneLinesOfTheSeededModule)
                                                   "LAN module error = 0",
                                                   "LAN module extended error = 0",
                                                   "LAN module firmware version = 2.1.5",
-                                                  "LAN module serial number",
+                                                  "LAN module serial number = SN19030042",
                                                   "Orvanta project",
                                               }));
 }

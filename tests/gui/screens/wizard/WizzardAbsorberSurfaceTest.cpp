@@ -205,5 +205,45 @@ TEST_F(AbsorberSurface, AStoredTypeWithoutAButtonCountsAsTheFirstModel)
     press(view, WizzardAbsorberSurfaceView::CONFIRM_BUTTON);
     EXPECT_EQ(tableByte(COLLECTOR_TYPE), 0);
 }
+
+// The badge's orange (RGB565).
+bool orange(quillon::Color c)
+{
+    return (c >> 11) >= 24 && (c & 31) <= 10 && ((c >> 5) & 63) >= 20 && ((c >> 5) & 63) <= 52;
+}
+
+// The marked button's check badge sits in its corner above the value text, never on its
+// "m²": the unmarked button below shows where the text's ink starts.
+TEST_F(AbsorberSurface, TheCheckBadgeKeepsClearOfTheValueText)
+{
+    const WizzardAbsorberSurfaceView& view = openWith(0, 1, 0.0f);
+    ASSERT_TRUE(view.getTypeButton(0).isChecked());
+    const quillon::Rectangle marked = view.getTypeButton(0).getAbsoluteRect();
+    const quillon::Rectangle plain = view.getTypeButton(1).getAbsoluteRect();
+    auto& frame = app.bed.frame();
+    const int16_t left = static_cast<int16_t>(plain.width - 45);
+    const quillon::Color fill = frame.at(static_cast<int16_t>(plain.x + left), static_cast<int16_t>(plain.y + 6));
+    int textTop = plain.height;
+    for (int16_t y = 4; y < plain.height / 2 && textTop == plain.height; ++y) {
+        for (int16_t x = left; x < plain.width - 6; ++x) {
+            if (frame.at(static_cast<int16_t>(plain.x + x), static_cast<int16_t>(plain.y + y)) != fill) {
+                textTop = y;
+                break;
+            }
+        }
+    }
+    ASSERT_LT(textTop, plain.height / 2) << "no value text in the unmarked button";
+    int badgeBottom = -1;
+    // The upper half inside the rim: the badge, not the rim's rounded corners below it.
+    for (int16_t y = 4; y < marked.height / 2; ++y) {
+        for (int16_t x = left; x < marked.width - 6; ++x) {
+            if (orange(frame.at(static_cast<int16_t>(marked.x + x), static_cast<int16_t>(marked.y + y)))) {
+                badgeBottom = y;
+            }
+        }
+    }
+    ASSERT_GE(badgeBottom, 0) << "no badge on the marked button";
+    EXPECT_LT(badgeBottom, textTop - 1) << "the badge reaches into the value text";
+}
 } // namespace
 } // namespace solarpump_test
