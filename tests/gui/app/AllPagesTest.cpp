@@ -89,34 +89,43 @@ TEST(AllPages, EveryPageIdBuildsDrawsAndRunsAtTheHighestLevel)
     }
 }
 
-// Every page id in every language as its road leaves it, kept as a picture under
+// Every page id in one language as its road leaves it, kept as a picture under
 // screen-previews/all-pages/<language>/, with no text wider than its field and no title cut.
-TEST(AllPages, EveryPageIdInEveryLanguageFitsItsTexts)
+// One test per language: each stays short on a small machine.
+class AllPagesInLanguage : public ::testing::TestWithParam<uint16_t>
 {
-    for (uint16_t language = 0; language < roads::LANGUAGE_COUNT; ++language) {
-        for (uint16_t id = 0; id < PAGE_COUNT; ++id) {
-            SCOPED_TRACE(testing::Message() << roads::languageName(language) << ", page id " << id);
-            test::AppTestBed shell;
-            shell.bed.frame().setCounting(false);
-            shell.bed.model().getGroups().settings.language.set(language);
-            shell.bed.setLanguage(static_cast<quillon::LanguageId>(language));
-            reach(shell, id);
-            ASSERT_EQ(shell.app.getShownPageId(), id);
-            quillon::Screen* screen = shell.app.getCurrentScreen();
-            ASSERT_NE(screen, nullptr);
-            shell.app.invalidate();
-            shell.bed.ticks(3);
-            EXPECT_TRUE(test::writePreview(shell, std::string("all-pages/") + roads::languageName(language),
-                                           pictureName(id)));
-            for (const std::string& text : test::overwideTexts(screen->getRootContainer())) {
-                ADD_FAILURE() << text;
-            }
-            if (const GenericView* view = dynamic_cast<const GenericView*>(screen)) {
-                EXPECT_EQ(test::cutTitle(view->getTopBar()), "");
-            }
+};
+
+TEST_P(AllPagesInLanguage, EveryPageIdFitsItsTexts)
+{
+    const uint16_t language = GetParam();
+    for (uint16_t id = 0; id < PAGE_COUNT; ++id) {
+        SCOPED_TRACE(testing::Message() << roads::languageName(language) << ", page id " << id);
+        test::AppTestBed shell;
+        shell.bed.frame().setCounting(false);
+        shell.bed.model().getGroups().settings.language.set(language);
+        shell.bed.setLanguage(static_cast<quillon::LanguageId>(language));
+        reach(shell, id);
+        ASSERT_EQ(shell.app.getShownPageId(), id);
+        quillon::Screen* screen = shell.app.getCurrentScreen();
+        ASSERT_NE(screen, nullptr);
+        shell.app.invalidate();
+        shell.bed.ticks(3);
+        EXPECT_TRUE(test::writePreview(shell, std::string("all-pages/") + roads::languageName(language),
+                                       pictureName(id)));
+        for (const std::string& text : test::overwideTexts(screen->getRootContainer())) {
+            ADD_FAILURE() << text;
+        }
+        if (const GenericView* view = dynamic_cast<const GenericView*>(screen)) {
+            EXPECT_EQ(test::cutTitle(view->getTopBar()), "");
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, AllPagesInLanguage, ::testing::Range<uint16_t>(0, roads::LANGUAGE_COUNT),
+                         [](const ::testing::TestParamInfo<uint16_t>& info) {
+                             return std::string(roads::languageName(info.param));
+                         });
 
 TEST(AllPages, HeapSlotsHoldTheLargestViewAndPresenter)
 {
