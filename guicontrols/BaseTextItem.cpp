@@ -74,13 +74,18 @@ void BaseTextItem::update()
 
 void BaseTextItem::updateLayout()
 {
+    placeChildren();
+    fitTexts();
+}
+
+void BaseTextItem::placeChildren()
+{
     const int16_t width = getWidth();
     const int16_t textHeight = static_cast<int16_t>(getHeight() - TEXT_BOTTOM_GAP);
     text.setPosition(TEXT_LEFT, 0, width, textHeight);
     secondText.setPosition(-VALUE_RIGHT_MARGIN, 0, width, textHeight);
     line.setPosition(0, static_cast<int16_t>(getHeight() - LINE_HEIGHT),
                      static_cast<int16_t>(quillon::Bitmap(LINE_WIDTH_BITMAP).getWidth()), LINE_HEIGHT);
-    fitTexts();
 }
 
 void BaseTextItem::fitTexts()

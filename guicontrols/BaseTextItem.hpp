@@ -37,6 +37,8 @@ public:
     const quillon::Box& getLine() const { return line; }
 
 protected:
+    // Places label, value and line for the item's size, without fitting the texts.
+    void placeChildren();
     // Chooses font and rows for the current texts and layout.
     void fitTexts();
 

@@ -9,9 +9,9 @@ const int16_t INDENT = 30;
 
 void SubTextItem::updateLayout()
 {
-    BaseTextItem::updateLayout();
+    placeChildren();
     text.setPosition(static_cast<int16_t>(text.getX() + INDENT), text.getY(),
                      static_cast<int16_t>(text.getWidth() - INDENT), text.getHeight());
-    fitTexts(); // again, for the indented label
+    fitTexts();
 }
 } // namespace guicontrols
