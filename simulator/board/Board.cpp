@@ -1,5 +1,6 @@
 #include "simulator/board/Board.hpp"
 
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -11,6 +12,9 @@ std::uint8_t boardStorageBusy = 0;
 std::int32_t clockChangeCounter = 0;
 std::uint8_t backlightLevel = 0;
 constexpr std::int32_t CLOCK_CHANGE_CALLS = 1001;
+// Written before any reader runs: a test holds the clock before its GUI does.
+std::atomic<bool> clockHeld{false};
+std::tm heldTime{};
 } // namespace
 
 void boardPeriodicHook() {}
@@ -23,9 +27,13 @@ void boardGuiStartedHook() {}
 int boardReadClock(std::uint16_t* year, std::uint8_t* month, std::uint8_t* day, std::uint8_t* hour,
                    std::uint8_t* minute, std::uint8_t* second)
 {
-    const std::time_t now = std::time(nullptr);
     std::tm local{};
-    localtime_r(&now, &local);
+    if (clockHeld.load()) {
+        local = heldTime;
+    } else {
+        const std::time_t now = std::time(nullptr);
+        localtime_r(&now, &local);
+    }
     *year = static_cast<std::uint16_t>(local.tm_year + 1900);
     *month = static_cast<std::uint8_t>(local.tm_mon + 1);
     *day = static_cast<std::uint8_t>(local.tm_mday);
@@ -42,12 +50,33 @@ int boardSetClock(std::uint16_t, std::uint8_t, std::uint8_t, std::uint8_t, std::
 
 bool boardClockChanged()
 {
+    if (clockHeld.load()) {
+        return false;
+    }
     const std::int32_t before = clockChangeCounter++;
     if (before >= CLOCK_CHANGE_CALLS) {
         clockChangeCounter = 0;
         return true;
     }
     return false;
+}
+
+void boardHoldClock(std::uint16_t year, std::uint8_t month, std::uint8_t day, std::uint8_t hour,
+                    std::uint8_t minute, std::uint8_t second)
+{
+    heldTime = std::tm{};
+    heldTime.tm_year = year - 1900;
+    heldTime.tm_mon = month - 1;
+    heldTime.tm_mday = day;
+    heldTime.tm_hour = hour;
+    heldTime.tm_min = minute;
+    heldTime.tm_sec = second;
+    clockHeld.store(true);
+}
+
+void boardReleaseClock()
+{
+    clockHeld.store(false);
 }
 
 int boardClockError()

@@ -26,6 +26,11 @@ int boardSetClock(std::uint16_t year, std::uint8_t month, std::uint8_t day, std:
                   std::uint8_t minute, std::uint8_t second);
 // True on every 1002nd call.
 bool boardClockChanged();
+// Headless pictures hold the clock still: while held, it reads the given time, never
+// reports a change, and a setting stores nothing. The program never holds it.
+void boardHoldClock(std::uint16_t year, std::uint8_t month, std::uint8_t day, std::uint8_t hour,
+                    std::uint8_t minute, std::uint8_t second);
+void boardReleaseClock();
 int boardClockError();
 
 // Settings EEPROM: 60 pages of 64 bytes, all zero. Reads and writes succeed only while

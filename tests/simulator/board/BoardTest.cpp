@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <ctime>
 
 namespace
 {
@@ -85,6 +86,30 @@ TEST(BoardClock, ReadsTheHostsLocalTime)
     EXPECT_LE(second, 60);
     EXPECT_EQ(boardSetClock(2000, 1, 1, 0, 0, 0), 1);
     EXPECT_EQ(boardClockError(), 0);
+}
+
+TEST(BoardClock, HeldStandsStillUntilReleased)
+{
+    boardHoldClock(2026, 3, 14, 10, 20, 30);
+    for (int call = 0; call < 1100; ++call) {
+        ASSERT_FALSE(boardClockChanged()) << "call " << call;
+    }
+    EXPECT_EQ(boardSetClock(2000, 1, 1, 0, 0, 0), 1);
+    std::uint16_t year = 0;
+    std::uint8_t month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    EXPECT_EQ(boardReadClock(&year, &month, &day, &hour, &minute, &second), 1);
+    EXPECT_EQ(year, 2026);
+    EXPECT_EQ(month, 3);
+    EXPECT_EQ(day, 14);
+    EXPECT_EQ(hour, 10);
+    EXPECT_EQ(minute, 20);
+    EXPECT_EQ(second, 30);
+    boardReleaseClock();
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    EXPECT_EQ(boardReadClock(&year, &month, &day, &hour, &minute, &second), 1);
+    EXPECT_EQ(year, local.tm_year + 1900); // the host's again
 }
 
 TEST(BoardChecksum, CheckValues)

@@ -8,7 +8,20 @@
 
 namespace test
 {
-// A panel clock that stands where the test puts it and refuses to be set:
+// The one date and time of every headless picture: the screen test bed holds the board
+// clock at it, so two runs draw the same pictures.
+struct PictureTime
+{
+    static constexpr std::uint16_t YEAR = 2026;
+    static constexpr std::uint8_t MONTH = 3;
+    static constexpr std::uint8_t DAY = 14;
+    static constexpr std::uint8_t HOUR = 10;
+    static constexpr std::uint8_t MINUTE = 20;
+    static constexpr std::uint8_t SECOND = 30;
+};
+
+// A panel clock that stands where the test puts it (at first the picture time) and refuses
+// to be set:
 //     FixedClock::now() = helpers::DateTime(2026, 3, 14, 10, 20, 30);
 //     model.getTimeManager().useClock(FixedClock::clock());
 // Give the board's clock back when done.
@@ -16,7 +29,8 @@ struct FixedClock
 {
     static helpers::DateTime& now()
     {
-        static helpers::DateTime value;
+        static helpers::DateTime value(PictureTime::YEAR, PictureTime::MONTH, PictureTime::DAY, PictureTime::HOUR,
+                                       PictureTime::MINUTE, PictureTime::SECOND);
         return value;
     }
     static const model::TimeManager::Clock& clock()

@@ -1,7 +1,10 @@
 #include "support/screen/ScreenTestBed.hpp"
 
+#include "support/screen/FixedClock.hpp"
+
 #include "model/link/DeviceLink.hpp"
 #include "model/link/LinkFrame.hpp"
+#include "simulator/board/Board.hpp"
 #include "simulator/device/DeviceSimulator.hpp"
 
 #include "BitmapDatabase.hpp"
@@ -19,6 +22,9 @@ ScreenTestBed* runningBed = nullptr;
 ScreenTestBed::ScreenTestBed(quillon::Color background)
     : tableValues(), display(background), deviceModel(keepDeviceAnswer, this), deviceAnswers(), bitmaps(BitmapDatabase::getTable(), BitmapDatabase::getCount()), languageTable(assets::textDatabase()), currentScreen(nullptr), currentView(nullptr), currentPresenter(nullptr)
 {
+    // Every picture drawn on the bed shows one date and time, whatever the host's clock says.
+    boardHoldClock(PictureTime::YEAR, PictureTime::MONTH, PictureTime::DAY, PictureTime::HOUR, PictureTime::MINUTE,
+                   PictureTime::SECOND);
     quillon::TypedText::registerLanguageTable(&languageTable);
     quillon::LanguageTable::setLanguage(quillon::LANGUAGE_ENGLISH);
     quillon::FontRegistry::setProvider(&fonts);
@@ -56,6 +62,7 @@ ScreenTestBed::~ScreenTestBed()
     dptInit(dptStaticTable(), dptStaticTableSize(), dptStaticAddressOrder()); // the next test starts from normal periods
     dptSetSenders(linkTableSenders());
     display.hal().setListener(nullptr);
+    boardReleaseClock();
 }
 
 int ScreenTestBed::sendWrite(std::uint16_t address, const void* data, std::uint32_t n)
