@@ -29,9 +29,6 @@ class FrontendApplication : public quillon::Application,
                             public model::ISettingChangeListener
 {
 public:
-    static const uint16_t PAGE_AUTH = 10;
-    static const uint16_t PAGE_MAIN = 51;
-    static const uint16_t PAGE_STARTUP = 52;
     static const uint32_t FRAME_MS = 16;
     static const uint16_t LANGUAGE_COUNT = 10;
 

@@ -3,6 +3,7 @@
 #include "gui/app/BuildScreen.hpp"
 #include "gui/app/FrontendApplication.hpp"
 #include "gui/app/FrontendHeap.hpp"
+#include "gui/app/ScreenTable.hpp"
 #include "gui/screens/auth/AuthView.hpp"
 #include "gui/screens/contact/ContactDataShowPresenter.hpp"
 #include "gui/screens/contact/ContactDataShowView.hpp"
@@ -192,136 +193,75 @@
 #include "gui/screens/timeprogram/HeatingTimeProgramOverviewView.hpp"
 #include "model/DataModelManager.hpp"
 
+#include <initializer_list>
+#include <stddef.h>
+
+namespace
+{
+constexpr size_t largest(std::initializer_list<size_t> values)
+{
+    size_t result = 0;
+    for (size_t value : values) {
+        result = value > result ? value : result;
+    }
+    return result;
+}
+
+// Each line's id is its place in the table: the ids are dense and in order.
+constexpr bool idsInOrder(std::initializer_list<uint16_t> ids)
+{
+    uint16_t expected = 0;
+    for (uint16_t id : ids) {
+        if (id != expected++) {
+            return false;
+        }
+    }
+    return true;
+}
+
+#define GUI_VIEW_SIZE(ID, NAME, VIEW, PRESENTER) sizeof(VIEW),
+#define GUI_VIEW_ALIGNMENT(ID, NAME, VIEW, PRESENTER) alignof(VIEW),
+#define GUI_PRESENTER_SIZE(ID, NAME, VIEW, PRESENTER) sizeof(PRESENTER),
+#define GUI_PRESENTER_ALIGNMENT(ID, NAME, VIEW, PRESENTER) alignof(PRESENTER),
+#define GUI_ID(ID, NAME, VIEW, PRESENTER) ID,
+constexpr size_t LARGEST_VIEW = largest({GUI_SCREEN_TABLE(GUI_VIEW_SIZE)});
+constexpr size_t LARGEST_PRESENTER = largest({GUI_SCREEN_TABLE(GUI_PRESENTER_SIZE)});
+constexpr size_t STRICTEST_ALIGNMENT =
+    largest({GUI_SCREEN_TABLE(GUI_VIEW_ALIGNMENT) GUI_SCREEN_TABLE(GUI_PRESENTER_ALIGNMENT)});
+static_assert(idsInOrder({GUI_SCREEN_TABLE(GUI_ID)}), "the screen table lists the page ids 0, 1, 2, ... in order");
+#undef GUI_VIEW_SIZE
+#undef GUI_VIEW_ALIGNMENT
+#undef GUI_PRESENTER_SIZE
+#undef GUI_PRESENTER_ALIGNMENT
+#undef GUI_ID
+
+// The heap's slots hold the largest screen of the table, and only a little more. On an error
+// the numbers are the compiler's note: Largest is what the slot must hold.
+template <size_t Largest, size_t Slot>
+struct SlotCheck
+{
+    static_assert(Largest <= Slot, "grow the slot in FrontendHeap.hpp to the largest of the screen table");
+    static_assert(Slot < Largest + FrontendHeap::SLOT_SLACK,
+                  "shrink the slot in FrontendHeap.hpp to the largest of the screen table");
+    static constexpr bool ok = true;
+};
+static_assert(SlotCheck<LARGEST_VIEW, FrontendHeap::VIEW_BYTES>::ok, "view slot");
+static_assert(SlotCheck<LARGEST_PRESENTER, FrontendHeap::PRESENTER_BYTES>::ok, "presenter slot");
+static_assert(STRICTEST_ALIGNMENT <= FrontendHeap::SLOT_ALIGNMENT, "raise the heap's slot alignment");
+} // namespace
+
 void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Presenter*& presenter,
                          FrontendHeap& heap, quillon::Transition*& transition, model::DataModelManager& model)
 {
-    if (pageId >= PAGE_COUNT) {
-        return;
-    }
-    const uint16_t id = static_cast<uint16_t>(pageId);
-    // One line per built screen: its page id, its view and its presenter.
-    switch (id) {
-    case 0: buildScreen<BoilerDetailsMainView, BoilerDetailsMainPresenter>(screen, presenter, heap, transition, model); break;
-    case 8: buildScreen<BufferLoadOneTimeChargeView, BufferLoadOneTimeChargePresenter>(screen, presenter, heap, transition, model); break;
-    case 9: buildScreen<BufferLoadView, BufferLoadPresenter>(screen, presenter, heap, transition, model); break;
-    case 26: buildScreen<EnergyBalanceNoteView, EnergyBalanceNotePresenter>(screen, presenter, heap, transition, model); break;
-    case 28: buildScreen<EnergyCockpitView, EnergyCockpitPresenter>(screen, presenter, heap, transition, model); break;
-    case 1: buildScreen<ElectricEnergyConsumptionDetailsView, ElectricEnergyConsumptionDetailsPresenter>(screen, presenter, heap, transition, model); break;
-    case 2: buildScreen<ElectricEnergyConsumptionOverviewView, ElectricEnergyConsumptionOverviewPresenter>(screen, presenter, heap, transition, model); break;
-    case 3: buildScreen<GasConsumptionDetailsView, GasConsumptionDetailsPresenter>(screen, presenter, heap, transition, model); break;
-    case 5: buildScreen<GasConsumptionOverviewView, GasConsumptionOverviewPresenter>(screen, presenter, heap, transition, model); break;
-    case 10: buildScreen<AuthView, AuthPresenter>(screen, presenter, heap, transition, model); break;
-    case 11: buildScreen<CPSelectionView, CPSelectionPresenter>(screen, presenter, heap, transition, model); break;
-    case 12: buildScreen<HCSelectionView, HCSelectionPresenter>(screen, presenter, heap, transition, model); break;
-    case 13: buildScreen<IntervalSelectionMenuView, IntervalSelectionMenuPresenter>(screen, presenter, heap, transition, model); break;
-    case 14: buildScreen<MenuView, MenuPresenter>(screen, presenter, heap, transition, model); break;
-    case 15: buildScreen<TileSelectorView, TileSelectorPresenter>(screen, presenter, heap, transition, model); break;
-    case 16: buildScreen<DHWBaseSetpointTempView, DHWBaseSetpointTempPresenter>(screen, presenter, heap, transition, model); break;
-    case 21: buildScreen<DHWSelectionView, DHWSelectionPresenter>(screen, presenter, heap, transition, model); break;
-    case 27: buildScreen<EnergyBalanceView, EnergyBalancePresenter>(screen, presenter, heap, transition, model); break;
-    case 29: buildScreen<FavouritesMainView, FavouritesMainPresenter>(screen, presenter, heap, transition, model); break;
-    case 31: buildScreen<HeatingComfortTempView, HeatingComfortTempPresenter>(screen, presenter, heap, transition, model); break;
-    case 34: buildScreen<HeatingMenuView, HeatingMenuPresenter>(screen, presenter, heap, transition, model); break;
-    case 36: buildScreen<HeatingReducedRoomTempView, HeatingReducedRoomTempPresenter>(screen, presenter, heap, transition, model); break;
-    case 37: buildScreen<HeatingRoomTempView, HeatingRoomTempPresenter>(screen, presenter, heap, transition, model); break;
-    case 42: buildScreen<CylinderHistoryView, CylinderHistoryPresenter>(screen, presenter, heap, transition, model); break;
-    case 43: buildScreen<CylinderMinMaxView, CylinderMinMaxPresenter>(screen, presenter, heap, transition, model); break;
-    case 44: buildScreen<CylinderStratificationView, CylinderStratificationPresenter>(screen, presenter, heap, transition, model); break;
-    case 45: buildScreen<DHWView, DHWPresenter>(screen, presenter, heap, transition, model); break;
-    case 46: buildScreen<GeneralView, GeneralPresenter>(screen, presenter, heap, transition, model); break;
-    case 51: buildScreen<MainView, MainPresenter>(screen, presenter, heap, transition, model); break;
-    case 52: buildScreen<StartupView, StartupPresenter>(screen, presenter, heap, transition, model); break;
-    case 79: buildScreen<SolarDetailsView, SolarDetailsPresenter>(screen, presenter, heap, transition, model); break;
-    case 80: buildScreen<SolarOverviewView, SolarOverviewPresenter>(screen, presenter, heap, transition, model); break;
-    case 17:
-        buildScreen<DHWCirculationTimeProgramCopyView, DHWCirculationTimeProgramCopyPresenter>(screen, presenter, heap, transition, model);
+    switch (pageId) {
+#define GUI_BUILD_SCREEN(ID, NAME, VIEW, PRESENTER)                                  \
+    case PAGE_##NAME:                                                                \
+        buildScreen<VIEW, PRESENTER>(screen, presenter, heap, transition, model); \
         break;
-    case 18:
-        buildScreen<DHWCirculationTimeProgramEditView, DHWCirculationTimeProgramEditPresenter>(screen, presenter, heap, transition, model);
-        break;
-    case 19:
-        buildScreen<DHWCirculationTimeProgramOverviewView, DHWCirculationTimeProgramOverviewPresenter>(screen, presenter, heap, transition, model);
-        break;
-    case 20:
-        buildScreen<DHWCirculationTimeProgramTypeSelectionView, DHWCirculationTimeProgramTypeSelectionPresenter>(screen, presenter, heap, transition, model);
-        break;
-    case 22:
-        buildScreen<DHWTimeProgramCopyView, DHWTimeProgramCopyPresenter>(screen, presenter, heap, transition, model);
-        break;
-    case 23:
-        buildScreen<DHWTimeProgramEditView, DHWTimeProgramEditPresenter>(screen, presenter, heap, transition, model);
-        break;
-    case 24:
-        buildScreen<DHWTimeProgramOverviewView, DHWTimeProgramOverviewPresenter>(screen, presenter, heap, transition, model);
-        break;
-    case 25:
-        buildScreen<DHWTimeProgramTypeSelectionView, DHWTimeProgramTypeSelectionPresenter>(screen, presenter, heap, transition, model);
-        break;
-    case 38:
-        buildScreen<HeatingTimeProgramCopyView, HeatingTimeProgramCopyPresenter>(screen, presenter, heap, transition, model);
-        break;
-    case 39:
-        buildScreen<HeatingTimeProgramEditView, HeatingTimeProgramEditPresenter>(screen, presenter, heap, transition, model);
-        break;
-    case 40:
-        buildScreen<HeatingTimeProgramOverviewView, HeatingTimeProgramOverviewPresenter>(screen, presenter, heap, transition, model);
-        break;
-    case 30: buildScreen<FavouritesManageView, FavouritesManagePresenter>(screen, presenter, heap, transition, model); break;
-    case 32: buildScreen<HeatingCurveView, HeatingCurvePresenter>(screen, presenter, heap, transition, model); break;
-    case 33: buildScreen<HeatingHolidayProgramView, HeatingHolidayProgramPresenter>(screen, presenter, heap, transition, model); break;
-    case 35: buildScreen<HeatingOperatingProgramView, HeatingOperatingProgramPresenter>(screen, presenter, heap, transition, model); break;
-    case 41: buildScreen<ContactDataShowView, ContactDataShowPresenter>(screen, presenter, heap, transition, model); break;
-    case 47: buildScreen<HCxView, HCxPresenter>(screen, presenter, heap, transition, model); break;
-    case 48: buildScreen<LANInfoView, LANInfoPresenter>(screen, presenter, heap, transition, model); break;
-    case 49: buildScreen<ResetDataView, ResetDataPresenter>(screen, presenter, heap, transition, model); break;
-    case 50: buildScreen<SolarView, SolarPresenter>(screen, presenter, heap, transition, model); break;
-    case 63: buildScreen<SettingHeatingFactoryDefaultsSelectionView, SettingHeatingFactoryDefaultsSelectionPresenter>(screen, presenter, heap, transition, model); break;
-    case 64: buildScreen<SettingsBrightnessNormalView, SettingsBrightnessNormalPresenter>(screen, presenter, heap, transition, model); break;
-    case 65: buildScreen<SettingsBrightnessStandbyView, SettingsBrightnessStandbyPresenter>(screen, presenter, heap, transition, model); break;
-    case 66: buildScreen<SettingsBuzzerView, SettingsBuzzerPresenter>(screen, presenter, heap, transition, model); break;
-    case 67: buildScreen<SettingsContactDataView, SettingsContactDataPresenter>(screen, presenter, heap, transition, model); break;
-    case 68: buildScreen<SettingsDateView, SettingsDatePresenter>(screen, presenter, heap, transition, model); break;
-    case 69: buildScreen<SettingsHeatingCircuitNameView, SettingsHeatingCircuitNamePresenter>(screen, presenter, heap, transition, model); break;
-    case 70: buildScreen<SettingsHeatingFactoryDefaultsView, SettingsHeatingFactoryDefaultsPresenter>(screen, presenter, heap, transition, model); break;
-    case 72: buildScreen<SettingsLanguageView, SettingsLanguagePresenter>(screen, presenter, heap, transition, model); break;
-    case 78: buildScreen<SettingsTimeView, SettingsTimePresenter>(screen, presenter, heap, transition, model); break;
-    case 61: buildScreen<ServiceExitView, ServiceExitPresenter>(screen, presenter, heap, transition, model); break;
-    case 57: buildScreen<FillingView, FillingPresenter>(screen, presenter, heap, transition, model); break;
-    case 60: buildScreen<VentingView, VentingPresenter>(screen, presenter, heap, transition, model); break;
-    case 87: buildScreen<WizzardDetectedDevicesView, WizzardDetectedDevicesPresenter>(screen, presenter, heap, transition, model); break;
-    case 81: buildScreen<TestOperationView, TestOperationPresenter>(screen, presenter, heap, transition, model); break;
-    case 82: buildScreen<WizardReportMenuView, WizardReportMenuPresenter>(screen, presenter, heap, transition, model); break;
-    case 83: buildScreen<WizardReportResultView, WizardReportResultPresenter>(screen, presenter, heap, transition, model); break;
-    case 84: buildScreen<WizardReportSettingsView, WizardReportSettingsPresenter>(screen, presenter, heap, transition, model); break;
-    case 94: buildScreen<WizzardTuningGasDHWView, WizzardTuningGasDHWPresenter>(screen, presenter, heap, transition, model); break;
-    case 95: buildScreen<WizzardTuningHCView, WizzardTuningHCPresenter>(screen, presenter, heap, transition, model); break;
-    case 96: buildScreen<WizzardTuningSolarModuleView, WizzardTuningSolarModulePresenter>(screen, presenter, heap, transition, model); break;
-    case 89: buildScreen<WizzardInitView, WizzardInitPresenter>(screen, presenter, heap, transition, model); break;
-    case 92: buildScreen<WizzardSystemSchemeMainView, WizzardSystemSchemeMainPresenter>(screen, presenter, heap, transition, model); break;
-    case 91: buildScreen<WizzardSystemSchemeEditView, WizzardSystemSchemeEditPresenter>(screen, presenter, heap, transition, model); break;
-    case 90: buildScreen<WizzardSystemSchemeAddView, WizzardSystemSchemeAddPresenter>(screen, presenter, heap, transition, model); break;
-    case 93: buildScreen<WizzardSystemSchemeRemoveView, WizzardSystemSchemeRemovePresenter>(screen, presenter, heap, transition, model); break;
-    case 86: buildScreen<WizzardCylinderTypeView, WizzardCylinderTypePresenter>(screen, presenter, heap, transition, model); break;
-    case 88: buildScreen<WizzardHCTypeSelectView, WizzardHCTypeSelectPresenter>(screen, presenter, heap, transition, model); break;
-    case 7: buildScreen<InputGasQualityView, InputGasQualityPresenter>(screen, presenter, heap, transition, model); break;
-    case 56: buildScreen<SettingsLockPanelPasswordView, SettingsLockPanelPasswordPresenter>(screen, presenter, heap, transition, model); break;
-    case 55: buildScreen<ServiceLevelPasswordView, ServiceLevelPasswordPresenter>(screen, presenter, heap, transition, model); break;
-    case 53: buildScreen<Level2PasswordView, Level2PasswordPresenter>(screen, presenter, heap, transition, model); break;
-    case 54: buildScreen<ResetPasswordsView, ResetPasswordsPresenter>(screen, presenter, heap, transition, model); break;
-    case 6: buildScreen<InputGasMeterReadingView, InputGasMeterReadingPresenter>(screen, presenter, heap, transition, model); break;
-    case 4: buildScreen<GasConsumptionDetectionImprovView, GasConsumptionDetectionImprovPresenter>(screen, presenter, heap, transition, model); break;
-    case 75: buildScreen<SettingsLanTypeView, SettingsLanTypePresenter>(screen, presenter, heap, transition, model); break;
-    case 74: buildScreen<SettingsLanStaticConfigView, SettingsLanStaticConfigPresenter>(screen, presenter, heap, transition, model); break;
-    case 73: buildScreen<SettingsLanParameterEditView, SettingsLanParameterEditPresenter>(screen, presenter, heap, transition, model); break;
-    case 71: buildScreen<SettingsLanConnectionTestView, SettingsLanConnectionTestPresenter>(screen, presenter, heap, transition, model); break;
-    case 77: buildScreen<SettingsLockPanelView, SettingsLockPanelPresenter>(screen, presenter, heap, transition, model); break;
-    case 76: buildScreen<SettingsLockPanelEnableView, SettingsLockPanelEnablePresenter>(screen, presenter, heap, transition, model); break;
-    case 62: buildScreen<LanCardRescueUpdateView, LanCardRescueUpdatePresenter>(screen, presenter, heap, transition, model); break;
-    case 58: buildScreen<SolarPumpCalibrationView, SolarPumpCalibrationPresenter>(screen, presenter, heap, transition, model); break;
-    case 59: buildScreen<SolarPumpStatusView, SolarPumpStatusPresenter>(screen, presenter, heap, transition, model); break;
-    case 85: buildScreen<WizzardAbsorberSurfaceView, WizzardAbsorberSurfacePresenter>(screen, presenter, heap, transition, model); break;
+        GUI_SCREEN_TABLE(GUI_BUILD_SCREEN)
+#undef GUI_BUILD_SCREEN
     default:
-        return; // every id below PAGE_COUNT has its case
+        return; // no screen: the current one stays
     }
     startNewScreen(*screen, *presenter, *transition);
 }

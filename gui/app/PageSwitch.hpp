@@ -1,6 +1,8 @@
 #ifndef GUI_APP_PAGESWITCH_HPP
 #define GUI_APP_PAGESWITCH_HPP
 
+#include "gui/app/ScreenTable.hpp"
+
 #include <quillon/Presenter.hpp>
 #include <quillon/Screen.hpp>
 #include <quillon/Transition.hpp>
@@ -9,15 +11,13 @@
 
 class FrontendHeap;
 
-// Page ids run from 0 to PAGE_COUNT - 1.
-constexpr uint16_t PAGE_COUNT = 97;
 namespace model
 {
 class DataModelManager;
 }
 
-// Builds the screen of a page id (0..96) in place in the heap; a larger id builds nothing
-// and the current screen stays.
+// Builds the screen of a page id of the screen table in place in the heap; a larger id
+// builds nothing and the current screen stays.
 void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Presenter*& presenter,
                          FrontendHeap& heap, quillon::Transition*& transition, model::DataModelManager& model);
 

@@ -1,3 +1,4 @@
+#include "gui/app/ScreenTable.hpp"
 #include "support/screen/RoadWalk.hpp"
 
 #include <quillon/LanguageTable.hpp>
@@ -39,7 +40,7 @@ TEST(Roads, EveryRoadReachesItsPage)
         // The tour goes home between roads where it can, and starts afresh where it cannot.
         shell.bed.click(roads::HOME_TOUCH.x, roads::HOME_TOUCH.y);
         shell.bed.ticks(roads::HOME_TOUCH.frames);
-        EXPECT_EQ(shell.app.getShownPageId() == uint16_t(FrontendApplication::PAGE_MAIN), road.homeReturns);
+        EXPECT_EQ(shell.app.getShownPageId() == uint16_t(PAGE_MAIN), road.homeReturns);
     }
 }
 
@@ -55,7 +56,7 @@ TEST(Roads, LanguageTouchesSwitchToEachLanguage)
         ASSERT_LE(count, roads::MAX_LANGUAGE_TOUCHES);
         roads::walk(shell, touches, count);
         EXPECT_EQ(quillon::LanguageTable::getLanguage(), language);
-        EXPECT_EQ(shell.app.getShownPageId(), uint16_t(FrontendApplication::PAGE_MAIN));
+        EXPECT_EQ(shell.app.getShownPageId(), uint16_t(PAGE_MAIN));
         shell.app.setLanguage(1, false); // the beds start in English
     }
     EXPECT_EQ(roads::languageTouches(roads::LANGUAGE_COUNT, nullptr), 0u);

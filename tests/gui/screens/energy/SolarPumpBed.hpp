@@ -1,6 +1,7 @@
 #ifndef TESTS_GUI_SCREENS_ENERGY_SOLARPUMPBED_HPP
 #define TESTS_GUI_SCREENS_ENERGY_SOLARPUMPBED_HPP
 
+#include "gui/common/GenericView.hpp"
 #include "gui/screens/infocircuit/InfoListBed.hpp"
 
 #include "gui/pagemanager/PageManager.hpp"

@@ -1,3 +1,4 @@
+#include "gui/common/GenericView.hpp"
 #include "gui/screens/heating/ScreenDriving.hpp"
 
 #include "support/screen/TextFit.hpp"
