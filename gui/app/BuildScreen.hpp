@@ -17,7 +17,7 @@ V& buildScreen(quillon::Screen*& screen, quillon::Presenter*& presenter, Fronten
                quillon::Transition*& transition, model::DataModelManager& model)
 {
     static_assert(FrontendHeap::fitsView<V>() && FrontendHeap::fitsPresenter<P>(),
-                  "add the screen's view and presenter to the heap's type lists");
+                  "grow the heap's slots (FrontendHeap.hpp) to hold the screen");
     tearDownCurrentScreen(screen, presenter, heap, transition);
     quillon::NoTransition* newTransition = new (heap.transitionPartition.element(0)) quillon::NoTransition();
     V* view = new (heap.viewPartition.element(0)) V();
