@@ -254,8 +254,8 @@ void createScreenForPage(uint32_t pageId, quillon::Screen*& screen, quillon::Pre
                          FrontendHeap& heap, quillon::Transition*& transition, model::DataModelManager& model)
 {
     switch (pageId) {
-#define GUI_BUILD_SCREEN(ID, NAME, VIEW, PRESENTER)                                  \
-    case PAGE_##NAME:                                                                \
+#define GUI_BUILD_SCREEN(ID, NAME, VIEW, PRESENTER)                               \
+    case PAGE_##NAME:                                                             \
         buildScreen<VIEW, PRESENTER>(screen, presenter, heap, transition, model); \
         break;
         GUI_SCREEN_TABLE(GUI_BUILD_SCREEN)
