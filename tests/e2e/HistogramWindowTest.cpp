@@ -8,6 +8,8 @@
 #include "gui/screens/menu/IntervalSelectionMenuView.hpp"
 #include "support/screen/AppTestBed.hpp"
 
+#include "simulator/board/Board.hpp"
+
 #include <functional>
 
 namespace e2e
@@ -61,6 +63,7 @@ HeadlessRoad headlessRoad()
 {
     HeadlessRoad road;
     test::AppTestBed shell;
+    boardReleaseClock(); // the window's program shows the host's day, so the road does too
     shell.bed.ticks(SPLASH_FRAMES);
     EnergyCockpitView* cockpit = settle<EnergyCockpitView>(shell, Point{RIGHT_ARROW_X, BAR_Y});
     if (cockpit == nullptr) {
