@@ -141,8 +141,7 @@ TEST(PropertyFilterTasks, EditsOnTheGuiTaskAreNeverTornByADispatch)
             scenario::createTask(guiTask, "GUI", 2);
             scenario::createTask(linkTask, "PAR", 3);
             scenario::createTask(controller, "ctrl", 4);
-        },
-        30000);
+        });
     EXPECT_SCENARIO_ENDED(outcome);
     EXPECT_GE(record->edits.load(), ENOUGH);
     EXPECT_GE(record->dispatches.load(), ENOUGH);
