@@ -98,8 +98,7 @@ TEST(EventGroups, WaitersWakeOnTheirConditionsAndTimeOutWithTheBitsThenSet)
             createTask(timesOut, "tmo", 3);
             createTask(waitsOnDeleted, "del", 3);
             createTask(setter, "set", 2);
-        },
-        20000);
+        });
     EXPECT_SCENARIO_ENDED(outcome);
     EXPECT_FALSE(shared->allWokenAfterFirstBit);
     EXPECT_EQ(shared->allResult, 0x03u);

@@ -77,7 +77,7 @@ TEST(HostPort, TicksThatChangeNothingLeaveATaskInAHostCallAlone)
 {
     Shared<QuietHostCall> shared;
     quietHostCall = &*shared;
-    const scenario::Outcome outcome = runScheduler([] { createTask(sleepsInTheHost, "sleeper", 2); }, 20000);
+    const scenario::Outcome outcome = runScheduler([] { createTask(sleepsInTheHost, "sleeper", 2); });
     EXPECT_SCENARIO_ENDED(outcome);
     EXPECT_EQ(shared->interruptions, 0u);
     // The ticks went on meanwhile (how many depends on how busy the machine is), never ahead
@@ -94,8 +94,7 @@ TEST(HostPort, IdleTaskRunsItsLoopOnlyWhenChosenAgain)
         [] {
             idleHookCalls = &idleWakeUps->hookCalls;
             createTask(wakesRarely, "rare", 2);
-        },
-        20000);
+        });
     EXPECT_SCENARIO_ENDED(outcome);
     EXPECT_GE(shared->ticksMeanwhile, 500u);
     // Five returns to the idle task, each a pass or two: not one pass per tick.

@@ -45,7 +45,12 @@ struct Outcome
     bool timedOut = false;
 };
 
-inline Outcome runScheduler(const std::function<void()>& createTasks, int timeoutMilliseconds)
+// Only a guard against a scheduler that never ends, inside the test time-out: a starved core
+// may take minutes for what takes a second alone, so no scenario waits for a rate.
+constexpr int HANG_GUARD_MILLISECONDS = 240000;
+
+inline Outcome runScheduler(const std::function<void()>& createTasks,
+                            int timeoutMilliseconds = HANG_GUARD_MILLISECONDS)
 {
     std::fflush(nullptr);
     const pid_t child = fork();

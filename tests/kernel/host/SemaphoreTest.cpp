@@ -45,9 +45,13 @@ void gives(void*)
 
 void* priorityTag(uint32_t priority) { return reinterpret_cast<void*>(uintptr_t(priority)); }
 
+// Each step waits for the one before it, never for a tick number: on a starved core the tasks
+// start and run many ticks apart.
 struct Mutexes
 {
     rtosQueueHandle mutex;
+    rtosTaskHandle middleTask = nullptr;
+    std::atomic<bool> lowHolds{false};
     std::atomic<bool> highWaits{false};
     std::atomic<int> sequence{0};
     uint32_t lowPriorityWhileWanted = 0;
@@ -62,31 +66,41 @@ Mutexes* mutexes = nullptr;
 void low(void*)
 {
     scenario::mustPass(rtosQueueReceive(mutexes->mutex, nullptr, 0, 0));
-    while (!mutexes->highWaits) {
+    mutexes->lowHolds = true;
+    while (!mutexes->highWaits) { // the high task runs until it blocks on the mutex
     }
-    scenario::busyUntilTick(30); // the middle task is ready from tick 20 on
+    // Until the middle task is ready: with the inherited priority it stays ready, without it
+    // takes the processor and records first.
+    while (rtosTaskGetState(mutexes->middleTask) != TASK_READY && mutexes->sequence == 0) {
+    }
     mutexes->lowPriorityWhileWanted = rtosTaskPriorityGet(nullptr);
     scenario::mustPass(rtosQueueSend(mutexes->mutex, nullptr, 0, QUEUE_SEND_BACK)); // the waiter takes over at once
-    mutexes->lowGaveBackAt = mutexes->sequence++;
     mutexes->lowPriorityAfterGive = rtosTaskPriorityGet(nullptr);
+    mutexes->lowGaveBackAt = mutexes->sequence++; // last: the high task ends the run on it
     rtosTaskDelay(RTOS_MAX_DELAY);
 }
 
 void middle(void*)
 {
-    rtosTaskDelay(20); // ready while low holds the mutex: inheritance keeps it out
+    while (!mutexes->highWaits) {
+        rtosTaskDelay(1); // ready again at the tick after the high task blocked
+    }
     mutexes->middleRanAt = mutexes->sequence++;
     rtosTaskDelay(RTOS_MAX_DELAY);
 }
 
 void high(void*)
 {
-    rtosTaskDelay(10);
+    while (!mutexes->lowHolds) {
+        rtosTaskDelay(1);
+    }
     mutexes->highWaits = true;
-    mutexes->highResult = rtosQueueReceive(mutexes->mutex, nullptr, 1000, 0);
+    mutexes->highResult = rtosQueueReceive(mutexes->mutex, nullptr, RTOS_MAX_DELAY, 0);
     mutexes->highGotItAt = mutexes->sequence++;
     scenario::mustPass(rtosQueueSend(mutexes->mutex, nullptr, 0, QUEUE_SEND_BACK));
-    rtosTaskDelay(30);
+    while (mutexes->sequence < 3) {
+        rtosTaskDelay(1);
+    }
     rtosEndScheduler();
 }
 } // namespace
@@ -104,8 +118,7 @@ TEST(Semaphores, WaitersGetTheSemaphoreByPriorityAndTimeOut)
             createTask(takes, "t3", 3, priorityTag(3));
             createTask(timesOut, "tmo", 3);
             createTask(gives, "give", 1);
-        },
-        20000);
+        });
     EXPECT_SCENARIO_ENDED(outcome);
     ASSERT_EQ(shared->taken, 3);
     EXPECT_EQ(shared->order[0], 4u);
@@ -123,15 +136,14 @@ TEST(Semaphores, MutexHolderRunsAtTheWaitersPriorityUntilItGivesBack)
         [] {
             mutexes->mutex = rtosQueueCreateMutex();
             createTask(low, "low", 1);
-            createTask(middle, "mid", 2);
+            createTask(middle, "mid", 2, nullptr, &mutexes->middleTask);
             createTask(high, "high", 4);
-        },
-        20000);
+        });
     EXPECT_SCENARIO_ENDED(outcome);
     EXPECT_EQ(shared->highResult, 1);
     EXPECT_EQ(shared->lowPriorityWhileWanted, 4u);
     EXPECT_EQ(shared->lowPriorityAfterGive, 1u);
     EXPECT_EQ(shared->highGotItAt, 0);   // first: the give hands over at once
-    EXPECT_EQ(shared->middleRanAt, 1);   // the middle task waited for the inherited priority to end
+    EXPECT_EQ(shared->middleRanAt, 1);   // ready before the give: it waited for the inherited priority to end
     EXPECT_EQ(shared->lowGaveBackAt, 2);
 }

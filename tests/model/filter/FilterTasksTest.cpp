@@ -48,7 +48,7 @@ struct Record
     std::atomic<bool> editing{false};
     std::atomic<uint32_t> edits{0};
     std::atomic<uint32_t> dispatches{0};
-    std::atomic<uint32_t> claims{0};
+    std::atomic<uint32_t> unclaimed{0};
     std::atomic<uint32_t> dispatchesInsideAnEdit{0};
 };
 Record* record = nullptr;
@@ -89,8 +89,10 @@ void linkTask(void*)
 {
     for (;;) {
         rtosTaskDelay(1);
-        if (record->filter.onDataChanged(model::DataChangedEvent(model::DataChangedEvent::VALUE_CHANGED, WATCHED_INDEX))) {
-            ++record->claims;
+        // Counted on its own, never paired with the dispatch count: the controller may stop this
+        // task between two counts.
+        if (!record->filter.onDataChanged(model::DataChangedEvent(model::DataChangedEvent::VALUE_CHANGED, WATCHED_INDEX))) {
+            ++record->unclaimed;
         }
         ++record->dispatches;
     }
@@ -141,11 +143,10 @@ TEST(PropertyFilterTasks, EditsOnTheGuiTaskAreNeverTornByADispatch)
             scenario::createTask(guiTask, "GUI", 2);
             scenario::createTask(linkTask, "PAR", 3);
             scenario::createTask(controller, "ctrl", 4);
-        },
-        30000);
+        });
     EXPECT_SCENARIO_ENDED(outcome);
     EXPECT_GE(record->edits.load(), ENOUGH);
     EXPECT_GE(record->dispatches.load(), ENOUGH);
-    EXPECT_EQ(record->claims.load(), record->dispatches.load()); // the anchor heard every change
+    EXPECT_EQ(record->unclaimed.load(), 0u); // the anchor heard every change
     EXPECT_EQ(record->dispatchesInsideAnEdit.load(), 0u);
 }

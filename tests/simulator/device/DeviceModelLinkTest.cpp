@@ -19,7 +19,7 @@ namespace
 {
 constexpr DataPointId TEST_OPERATION_SWITCH = 311; // 0x7580
 constexpr DataPointId TEST_OPERATION_ACTIVE = 223; // 0x571F
-constexpr int HANG_GUARD_SECONDS = 60;             // only against a hang; no speed is asserted
+constexpr int HANG_GUARD_SECONDS = 200;            // only against a hang; no speed is asserted
 
 void panel(void*)
 {

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 // The generator's reading and rule checks on the project's data files, and on copies
@@ -99,8 +100,9 @@ TEST_F(TableSource, EachBrokenRuleIsReported)
 
 TEST(TableSourceValues, ParsesEachValueForm)
 {
-    // A scratch table in the build folder: a short one, checked only for its parsing.
-    const std::string path = ::testing::TempDir() + "dpt-values.tsv";
+    // A short scratch table, checked only for its parsing; named per process, so that runs at once
+    // never read each other's half-written file.
+    const std::string path = ::testing::TempDir() + "dpt-values-" + std::to_string(getpid()) + ".tsv";
     FILE* file = std::fopen(path.c_str(), "w");
     ASSERT_NE(file, nullptr);
     std::fputs("# comment\n"

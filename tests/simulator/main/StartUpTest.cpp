@@ -121,7 +121,12 @@ enum class Mode
 void observer(void* parameter)
 {
     const Mode mode = *static_cast<Mode*>(parameter);
-    rtosTaskDelay(500); // the GUI task has opened its window and drawn by then
+    // Waits for what it looks for, never for a number of ticks: on a starved core the other
+    // tasks get the processor many ticks late.
+    while (mode == Mode::Window && !(record->windowOpen && record->applicationListens)) {
+        seeDisplay();
+        rtosTaskDelay(10);
+    }
     record->taskCount = rtosGetNumberOfTasks();
     if (mode != Mode::NoDisplay) {
         see(record->gui, guiTaskHandle);
@@ -133,15 +138,21 @@ void observer(void* parameter)
     seeQueues();
     seeDisplay();
     if (mode == Mode::ProductionTest) {
+        while (record->answerCount.load() < 1) { // the task's greeting first
+            rtosTaskDelay(10);
+        }
         hwqcReceiveByte(HWQC_END_OF_TRANSMISSION); // as the serial line's handler would
-        rtosTaskDelay(200);
+        while (record->answerCount.load() < 3) {
+            rtosTaskDelay(10);
+        }
     }
     if (mode == Mode::NoDisplay) {
         dptSetChangeCallback(countChange);
-        for (int i = 0; i < 40 && record->tableChanges.load() == 0; i++) {
-            rtosTaskDelay(100);
+        while (record->tableChanges.load() == 0 || rtosGetNumberOfTasks() > 5) { // until the GUI task is gone
+            rtosTaskDelay(10);
         }
         record->taskCount = rtosGetNumberOfTasks();
+        seeDisplay(); // what the ended GUI task left
     }
     record->done = true;
     portEnd();
@@ -187,7 +198,8 @@ ChildRun runStartUp(Mode mode, const char* videoDriver)
     }
     ChildRun run;
     int status = 0;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    // Only against a hang, inside the test time-out.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(200);
     while (waitpid(child, &status, WNOHANG) == 0) {
         if (std::chrono::steady_clock::now() > deadline) {
             kill(child, SIGKILL);
