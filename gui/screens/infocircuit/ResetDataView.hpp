@@ -2,8 +2,8 @@
 #define GUI_SCREENS_INFOCIRCUIT_RESETDATAVIEW_HPP
 
 #include "gui/common/BaseView.hpp"
-#include "gui/screens/infocircuit/ListChoice.hpp"
 #include "gui/screens/info/WholeNumberProvider.hpp"
+#include "gui/screens/infocircuit/ListChoice.hpp"
 #include "gui/screens/infocircuit/ResetDataPresenter.hpp"
 #include "gui/screens/list/ListConfiguration.hpp"
 #include "guicontrols/LongButton.hpp"
