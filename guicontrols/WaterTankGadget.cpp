@@ -70,9 +70,15 @@ void WaterTankGadget::draw(const Rectangle& area) const
     if (Rectangle(bodyX, 0, static_cast<int16_t>(bodyBitmap.getWidth()), bodyHeight).intersects(area)) {
         BitmapDrawing::draw(*this, bodyBitmap, bodyX, 0, area, 255);
     }
-    const int16_t sideY = static_cast<int16_t>(bodyHeight - leftBitmap.getHeight());
+    drawSidePieces(area);
+}
+
+void WaterTankGadget::drawSidePieces(const Rectangle& area) const
+{
+    const int16_t sideY = static_cast<int16_t>(bodyBitmap.getHeight() - leftBitmap.getHeight());
+    const int16_t rightX = static_cast<int16_t>(tankX + BODY_X + bodyBitmap.getWidth());
     BitmapDrawing::draw(*this, leftBitmap, tankX, sideY, area, 255);
-    BitmapDrawing::draw(*this, rightBitmap, static_cast<int16_t>(bodyX + bodyBitmap.getWidth()), sideY, area, 255);
+    BitmapDrawing::draw(*this, rightBitmap, rightX, sideY, area, 255);
 }
 
 void WaterTankGadget::drawLevels(const Rectangle& area) const

@@ -43,6 +43,8 @@ protected:
     // A labelled tank widens the gadget for its texts, on both sides of the tank.
     void setOwnWidth(int16_t width) { rect.width = width; }
     void setTankX(int16_t x);
+    // The pipe pieces left and right of the body, inside area (gadget coordinates).
+    void drawSidePieces(const quillon::Rectangle& area) const;
 
 private:
     // Rows and columns of the interior inside area (gadget coordinates) and the display.

@@ -135,10 +135,22 @@ void WaterTankGadgetWithLabels::draw(const Rectangle& area) const
 void WaterTankGadgetWithLabels::drawMarker(uint8_t marker, const Rectangle& area) const
 {
     const Rectangle box = markerTextBox(marker);
-    fillBlack(box, area, *this);
+    fillBox(box, area);
     BitmapDrawing::draw(*this, markerBitmap, static_cast<int16_t>(getTankX() + MARKER_X), markerRow(marker),
                         Rectangle(static_cast<int16_t>(area.x + getTankX()), area.y, area.width, area.height), 255);
     drawText(box, area, quillon::TypedText(MARKER_FONT_TEXT).getFont(), quillon::LEFT, markerTexts[marker], *this);
+}
+
+void WaterTankGadgetWithLabels::fillBox(const Rectangle& box, const Rectangle& area) const
+{
+    fillBlack(box, area, *this);
+    // The lowest boxes reach down to the upper pipes: left cut, they would end in stubs.
+    Rectangle part = box & area;
+    if (part.isEmpty()) {
+        return;
+    }
+    part.x = static_cast<int16_t>(part.x + getTankX());
+    drawSidePieces(part);
 }
 
 void WaterTankGadgetWithLabels::drawColumnTexts(const Rectangle& area) const
@@ -146,7 +158,7 @@ void WaterTankGadgetWithLabels::drawColumnTexts(const Rectangle& area) const
     const quillon::Font* font = quillon::TypedText(COLUMN_FONT_TEXT).getFont();
     Rectangle box = firstColumnBox();
     for (uint8_t column = 0; column < columnCount; ++column) {
-        fillBlack(box, area, *this);
+        fillBox(box, area);
         drawText(box, area, font, quillon::RIGHT, columnTexts[column], *this);
         box.y = static_cast<int16_t>(box.y + columnSpacing());
     }

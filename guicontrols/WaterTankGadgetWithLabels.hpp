@@ -42,6 +42,8 @@ public:
 private:
     void drawMarker(uint8_t marker, const quillon::Rectangle& area) const;
     void drawColumnTexts(const quillon::Rectangle& area) const;
+    // A black text box over the side pieces, whose pipes are drawn again on it.
+    void fillBox(const quillon::Rectangle& box, const quillon::Rectangle& area) const;
 
     uint8_t markerCount;
     uint8_t columnCount;

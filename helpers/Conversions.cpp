@@ -1,5 +1,7 @@
 #include "helpers/Conversions.hpp"
 
+#include <math.h>
+
 namespace helpers
 {
 uint8_t bcdToInt(uint8_t bcd)
@@ -25,6 +27,12 @@ uint8_t toSwitchTime(uint32_t hour, uint32_t minute)
 double tenthsToFloat(int32_t tenths)
 {
     return static_cast<double>(tenths) * static_cast<double>(0.1f);
+}
+
+int32_t wholeDegrees(double value)
+{
+    const long tenths = lround(value * 10.0);
+    return static_cast<int32_t>(tenths >= 0 ? (tenths + 5) / 10 : (tenths - 5) / 10);
 }
 
 float halvesToFloat(uint32_t halves)

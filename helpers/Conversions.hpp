@@ -26,6 +26,9 @@ uint8_t toSwitchTime(uint32_t hour, uint32_t minute);
 // value x 0.1f, widened to double: the single-precision factor is part of the result.
 double tenthsToFloat(int32_t tenths);
 float halvesToFloat(uint32_t halves);
+// The panel's whole degrees: halves away from zero (6.5 gives 7, -6.5 gives -7), where
+// printf's "%.0f" would give 6. Through tenths first: a scaled 52.5 may arrive as 52.49999.
+int32_t wholeDegrees(double value);
 uint32_t divideByThousand(uint32_t value);
 float secondsPerHour();
 float unitsPerKilo();

@@ -30,7 +30,8 @@ PopupContainer::PopupContainer(PopupSystem& system) : PopupContainer(system, def
 }
 
 PopupContainer::PopupContainer(PopupSystem& system, IPopupFactory& factory)
-    : dimmer(), popupSystem(system), popupFactory(&factory), currentPopup(nullptr), enabled(true)
+    : dimmer(), popupSystem(system), popupFactory(&factory), currentPopup(nullptr), currentRaise(0),
+      enabled(true)
 {
     dimmer.setColor(guicontrols::Palette::entry(DIMMER_PALETTE_ENTRY));
     dimmer.setAlpha(DIMMER_ALPHA);
@@ -80,7 +81,8 @@ void PopupContainer::update()
     PopupManager& manager = popupSystem.getManager();
     if (enabled && manager.hasPopups()) {
         show();
-        showPopup(popupFactory->getPopup(manager.getCurrent()));
+        const uint16_t id = manager.getCurrent();
+        showPopup(popupFactory->getPopup(id), manager.getRaiseCount(id));
     } else {
         hide();
     }
@@ -96,9 +98,19 @@ void PopupContainer::show()
     invalidate();
 }
 
-void PopupContainer::showPopup(Popup* popup)
+void PopupContainer::showPopup(Popup* popup, uint8_t raise)
 {
-    if (popup == nullptr || popup == currentPopup) {
+    if (popup == nullptr) {
+        return;
+    }
+    if (popup == currentPopup) {
+        if (raise != currentRaise) {
+            // Closed and raised again since the last update: it starts anew, as a wink that
+            // closed itself must count its time again.
+            currentRaise = raise;
+            popup->bind(popupSystem.getData());
+            popup->invalidate();
+        }
         return;
     }
     if (currentPopup != nullptr) {
@@ -113,6 +125,7 @@ void PopupContainer::showPopup(Popup* popup)
         add(*popup);
     }
     currentPopup = popup;
+    currentRaise = raise;
     popup->invalidate();
 }
 

@@ -40,13 +40,14 @@ public:
 private:
     static IPopupFactory& defaultFactory();
     void show();
-    void showPopup(Popup* popup);
+    void showPopup(Popup* popup, uint8_t raise);
     void hide();
 
     quillon::Box dimmer;
     PopupSystem& popupSystem;
     IPopupFactory* popupFactory;
     Popup* currentPopup;
+    uint8_t currentRaise; // the manager's raise count of the id when the popup was bound
     bool enabled;
 };
 

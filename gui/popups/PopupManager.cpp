@@ -1,6 +1,6 @@
 #include "gui/popups/PopupManager.hpp"
 
-PopupManager::PopupManager() : levels(), changed(false)
+PopupManager::PopupManager() : levels(), raises(), changed(false)
 {
 }
 
@@ -13,6 +13,7 @@ void PopupManager::show(uint16_t popupId, uint8_t level)
     // A stacked id keeps its place: a higher level is no reason to move it on top.
     if (!popupStack.contains(popupId)) {
         popupStack.add(popupId);
+        ++raises[popupId];
         changed = true;
     }
 }

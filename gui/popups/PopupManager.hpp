@@ -30,6 +30,9 @@ public:
     bool isActive(uint16_t popupId) override;
 
     uint8_t getLevel(uint16_t popupId) const { return isKnown(popupId) ? levels[popupId] : 0; }
+    // Times the id was put on the stack (wrapping): tells a popup that was closed and raised
+    // again apart from one that stayed.
+    uint8_t getRaiseCount(uint16_t popupId) const { return isKnown(popupId) ? raises[popupId] : 0; }
 
 private:
     static bool isKnown(uint16_t popupId) { return popupId < POPUP_COUNT; }
@@ -38,6 +41,7 @@ private:
     // out of the middle.
     quillon::Vector<uint16_t, CAPACITY> popupStack;
     uint8_t levels[CAPACITY];
+    uint8_t raises[CAPACITY];
     bool changed;
 };
 

@@ -3,10 +3,10 @@
 
 #include "guicontrols/ITextContentProvider.hpp"
 #include "guicontrols/ProviderTexts.hpp"
+#include "helpers/Conversions.hpp"
 #include "helpers/WideFormat.hpp"
 #include "model/DataPoint.hpp"
 
-#include <math.h>
 #include <stdint.h>
 
 // A float device value shown as a whole number through an integer format ("%d°C"), halves
@@ -40,12 +40,7 @@ public:
         return valueBuffer;
     }
 
-    // Through tenths first: a scaled 52.5 may arrive as 52.49999.
-    static int32_t whole(float value)
-    {
-        const long tenths = lround(static_cast<double>(value) * 10.0);
-        return static_cast<int32_t>(tenths >= 0 ? (tenths + 5) / 10 : (tenths - 5) / 10);
-    }
+    static int32_t whole(float value) { return helpers::wholeDegrees(static_cast<double>(value)); }
 
 private:
     DataPointType* dataPoint;

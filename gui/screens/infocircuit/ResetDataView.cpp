@@ -68,7 +68,7 @@ void ResetDataView::bindProviders()
 {
     model::ResetDataGroup& counters = presenter->counters();
     model::DataPoint<solar_info, DP_SOLAR_INFO>* info = &counters.solarInfo;
-    subduedOutsideTemperature.set(&counters.adjustedOutsideTemperature, text(1436), wide(u"%.0f°C"), 1.0f, PLAIN, 0, 0);
+    subduedOutsideTemperature.set(&counters.adjustedOutsideTemperature, text(1436), "%d°C", PLAIN);
     burnerHours.set(&counters.burnerHours, text(1280), wide(u"%.0f h"), 3600.0f, PLAIN, 0, 1);
     burnerStarts.set(&counters.burnerStarts, text(1281), wide(u"%d"), 1.0f, PLAIN, 0, 0);
     pumpHours.set(info, text(1096), 8, PLAIN);

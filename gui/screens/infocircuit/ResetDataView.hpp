@@ -2,6 +2,7 @@
 #define GUI_SCREENS_INFOCIRCUIT_RESETDATAVIEW_HPP
 
 #include "gui/common/BaseView.hpp"
+#include "gui/screens/info/WholeNumberProvider.hpp"
 #include "gui/screens/infocircuit/ListChoice.hpp"
 #include "gui/screens/infocircuit/ResetDataPresenter.hpp"
 #include "gui/screens/list/ListConfiguration.hpp"
@@ -62,7 +63,7 @@ private:
     guicontrols::LongButton buttons[BUTTONS];
     guicontrols::ScrollArea scrollArea;
     quillon::Callback<ResetDataView, const quillon::AbstractButton&> buttonCallback;
-    guicontrols::NumericContentProvider<float, DP_SCALED_S16, VALUE_UNITS> subduedOutsideTemperature;
+    WholeNumberProvider<DP_SCALED_S16> subduedOutsideTemperature;
     guicontrols::NumericContentProvider<unsigned int, DP_U32, VALUE_UNITS> burnerHours;
     guicontrols::NumericContentProvider<unsigned int, DP_U32, VALUE_UNITS> burnerStarts;
     guicontrols::SolarDataProvider pumpHours;

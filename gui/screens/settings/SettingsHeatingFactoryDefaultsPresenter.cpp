@@ -16,9 +16,12 @@ const quillon::WideChar* SettingsHeatingFactoryDefaultsPresenter::getCircuitName
     }
 }
 
-void SettingsHeatingFactoryDefaultsPresenter::resetCircuit(uint8_t circuit)
+bool SettingsHeatingFactoryDefaultsPresenter::resetCircuit(uint8_t circuit)
 {
     model::ParameterGroups& groups = getModel()->getGroups();
-    (void)groups.rpc.factorySettings.sendFor(circuit); // the feedback follows whatever the link said
+    if (!groups.rpc.factorySettings.sendFor(circuit)) {
+        return false;
+    }
     groups.heating.refreshAll();
+    return true;
 }

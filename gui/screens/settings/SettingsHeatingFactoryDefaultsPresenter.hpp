@@ -17,8 +17,9 @@ public:
     // Empty when the circuit has no name of its own.
     const quillon::WideChar* getCircuitName(uint8_t circuit);
     // Sends the reset call, then has every heating value read again so that the heating
-    // screens show the reset ones. The call's answer is not awaited.
-    void resetCircuit(uint8_t circuit);
+    // screens show the reset ones. The call's answer is not awaited; false when the request
+    // was not queued (no link, or its queue full).
+    bool resetCircuit(uint8_t circuit);
 };
 
 #endif

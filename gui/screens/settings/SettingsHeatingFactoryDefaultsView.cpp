@@ -63,6 +63,10 @@ void SettingsHeatingFactoryDefaultsView::onConfirmFinished(uint8_t result, bool*
         }
         return;
     }
-    presenter->resetCircuit(circuit);
+    if (!presenter->resetCircuit(circuit)) {
+        // Nothing was sent: ask again, so that the user can retry.
+        showConfirm(quillon::TypedText(TEXT_QUESTION).getText());
+        return;
+    }
     showFeedback(quillon::TypedText(TEXT_DONE).getText(), number);
 }

@@ -9,6 +9,7 @@
 
 #include "support/TextReading.hpp"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -131,6 +132,39 @@ TEST_F(GeneratedTexts, LanguageNamesReadTheSameInEveryLanguage)
         }
     }
     EXPECT_EQ(text(generatedText(LANGUAGE_GERMAN, 1463)), u"Deutsch");
+}
+
+// The energy screens' help and note texts say in every language what their screens explain:
+// the cockpit's help in three paragraphs (collector, cylinder, energy balance button), the
+// three-zone buffer help first the lower and upper values (741's text), then the middle one,
+// and the consumption note in its three lines.
+TEST_F(GeneratedTexts, EnergyHelpAndNoteTextsHoldEveryPartInEveryLanguage)
+{
+    for (LanguageId language = 0; language < NUMBER_OF_LANGUAGES; ++language) {
+        SCOPED_TRACE(language);
+        const std::u16string cockpit = text(generatedText(language, 706));
+        EXPECT_EQ(std::count(cockpit.begin(), cockpit.end(), u'\n'), 2);
+        EXPECT_EQ(cockpit.find(u"\n\n"), std::u16string::npos);
+        const std::u16string lowerAndUpper = text(generatedText(language, 741));
+        const std::u16string threeZones = text(generatedText(language, 742));
+        EXPECT_EQ(threeZones.rfind(lowerAndUpper, 0), 0u);
+        EXPECT_GT(threeZones.size(), lowerAndUpper.size() + 20);
+        const std::u16string note = text(generatedText(language, 844));
+        EXPECT_EQ(std::count(note.begin(), note.end(), u'\n'), 2);
+    }
+    const std::u16string cockpit = text(generatedText(LANGUAGE_ENGLISH, 706));
+    EXPECT_EQ(cockpit.rfind(u"The energy cockpit displays the temperature in the solar collector and heat content of the "
+                            u"cylinder.\n",
+                            0),
+              0u);
+    EXPECT_NE(cockpit.find(u"energy balance"), std::u16string::npos);
+    EXPECT_EQ(text(generatedText(LANGUAGE_ENGLISH, 742)),
+              u"The lower percentage value indicates the heat content of the cylinder heated by the collector, the "
+              u"upper value indicates the heat content of the cylinder heated by the condensing boiler. The middle "
+              u"value shows the heat content, which is available for heating circuits.");
+    EXPECT_EQ(text(generatedText(LANGUAGE_ENGLISH, 844)),
+              u"Please keep in mind that the following consumption\ndisplayed represent only approximate values.\n"
+              u"For details, see the operating instructions.");
 }
 
 // A character missing from its font would be skipped with a warning on the panel.

@@ -122,6 +122,24 @@ TEST_F(TimedPopups, TheWinkClosesItselfOnThe1876thTickAndCountsFrom1Later)
     EXPECT_EQ(framesUntilClosed(app, manager(), POPUP_WINK, 2000), 1875);
 }
 
+TEST_F(TimedPopups, AWinkThatClosedItselfAndIsRaisedBeforeTheNextUpdateCountsAgain)
+{
+    WinkPopup& own = ownPopup<WinkPopup>(POPUP_WINK);
+    manager().show(POPUP_WINK, 1);
+    ASSERT_EQ(framesUntilClosed(app, manager(), POPUP_WINK, 2000), 1876);
+    // The boiler still asks: the rules raise the same popup on the overlay's next tick,
+    // before it has seen the close.
+    common_info info{};
+    info.bytes[2] = 0x01;
+    app.bed.deviceSends(COMMON_INFO, info);
+    app.bed.ticks(1);
+    ASSERT_TRUE(manager().isActive(POPUP_WINK));
+    ASSERT_EQ(shown(), &own);
+    EXPECT_TRUE(own.isTicking());
+    // Counted from 1 again, as any later showing; the frame that bound it was one of them.
+    EXPECT_EQ(framesUntilClosed(app, manager(), POPUP_WINK, 2000), 1874);
+}
+
 TEST_F(TimedPopups, PanelLockedClosesItselfOnThe251stTickAndCountsFrom1WhenRaisedAgain)
 {
     PanelLockedPopup& own = ownPopup<PanelLockedPopup>(POPUP_PANEL_LOCKED);

@@ -239,3 +239,56 @@ TEST_F(WaterTankTest, MarkersAndColumnTexts)
     EXPECT_EQ(frame.at(columnX, Y + 20 + 83), SENTINEL); // the third text is gone
     EXPECT_GT(frame.count(green, Rectangle(columnX, Y + 20 + 167, column.width, column.height)), 20);
 }
+
+// The black boxes behind the lowest labels reach down to the upper pipes of the side pieces:
+// the pipes stay whole in both layouts, as the plain tank draws them.
+TEST_F(WaterTankTest, TheLabelBoxesLeaveThePipesWhole)
+{
+    WaterTankGadgetWithLabels labelled(&layers);
+    WaterTankGadget plain(&layers);
+    labelled.setXY(X, Y);
+    const int16_t TX = static_cast<int16_t>(X + labelled.getTankX());
+    plain.setXY(TX, Y);
+    // On the screen's black, as the boxes are: the pipes' soft edges blend alike.
+    const quillon::Color black = Palette::entry(6);
+    frame.fill(black);
+    frame.draw(plain);
+    const std::vector<quillon::Color> pipes = snapshot(frame);
+    struct Case
+    {
+        const char* layout;
+        bool four;
+    };
+    const Case cases[] = {{"five markers", false}, {"four markers", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.layout);
+        if (c.four) {
+            labelled.setFourMarkerLayout();
+        }
+        frame.fill(black);
+        frame.draw(labelled);
+        const std::vector<quillon::Color> shown = snapshot(frame);
+        int compared = 0;
+        for (const int16_t pieceX : {int16_t{0}, int16_t{210}}) {
+            for (int16_t y = Y + 204; y < Y + 257; ++y) {
+                for (int16_t x = static_cast<int16_t>(TX + pieceX); x < TX + pieceX + 76; ++x) {
+                    const std::size_t at = static_cast<std::size_t>(y) * 800 + static_cast<std::size_t>(x);
+                    // The level markers stand on the body's right edge, over the right piece.
+                    bool marker = false;
+                    for (uint8_t m = 0; m < labelled.getMarkerLabelCount(); ++m) {
+                        marker = marker || Rectangle(static_cast<int16_t>(TX + 190), static_cast<int16_t>(
+                                                                                         Y + labelled.markerRow(m)),
+                                                     36, 11)
+                                               .includes(Rectangle(x, y, 1, 1));
+                    }
+                    if (pipes[at] == black || marker) {
+                        continue;
+                    }
+                    ++compared;
+                    ASSERT_EQ(shown[at], pipes[at]) << "x " << x - TX << " y " << y - Y;
+                }
+            }
+        }
+        EXPECT_GT(compared, 4 * 60 * 5); // four pipes, each some 60 pixels long and 6 wide
+    }
+}

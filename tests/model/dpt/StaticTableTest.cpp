@@ -63,6 +63,12 @@ TEST(StaticTable, InitialValues)
     EXPECT_EQ(boiler[1], 0.1f);
     const std::uint8_t start[] = {0x30, 0xB0, 0xFF, 0xFF};
     EXPECT_EQ(std::memcmp(row(51).value, start, 4), 0);
+    // Before the device answers: hot water "Automatic" in every circuit's time-program
+    // type byte (the simulator never answers it), and a room setpoint of 20 °C.
+    const std::uint32_t bytes[][2] = {{72, 0x01}, {125, 0x01}, {178, 0x01}, {76, 20}, {129, 20}, {182, 20}};
+    for (const auto& entry : bytes) {
+        EXPECT_EQ(*static_cast<const std::uint8_t*>(row(entry[0]).value), entry[1]) << entry[0];
+    }
     int scaled = 0;
     for (std::uint32_t i = 0; i < 1016; ++i) {
         if (row(i).type >= DP_SCALED_U8 && row(i).type <= DP_SCALED_U32) {

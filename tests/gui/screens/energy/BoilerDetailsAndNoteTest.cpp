@@ -142,7 +142,10 @@ TEST_F(Note, ShowsTheNoteWithOkAndCancelOnly)
 {
     EnergyBalanceNoteView& note = fromCockpit({57, 9, 28});
     EXPECT_EQ(str(note.getTopBar().getTitleField().getText()), u"Note on energy balance");
-    EXPECT_EQ(str(note.getNote().getText()).substr(0, 47), u"Please keep in mind that the consumption values");
+    // The quoted three lines; the first is wider than the note's wrap width and breaks once.
+    EXPECT_EQ(str(note.getNote().getText()), u"Please keep in mind that the following\nconsumption\n"
+                                             u"displayed represent only approximate values.\n"
+                                             u"For details, see the operating instructions.");
     EXPECT_EQ(str(note.getOkButton().getLabelText().getText()), u"OK");
     EXPECT_EQ(str(note.getCancelButton().getLabelText().getText()), u"Cancel");
     EXPECT_FALSE(note.getBottomBar().getButton(0).isTouchable()); // no home

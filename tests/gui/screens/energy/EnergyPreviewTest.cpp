@@ -90,6 +90,7 @@ TEST_F(EnergyPreview, EveryScreenInEveryLanguage)
         const char* name;
         pagemanager::Page* page;
         std::initializer_list<std::uint32_t> flags;
+        bool help = false; // the help page of the screen
     };
     const Road roads[] = {
         {"cockpit-solar-buffer", &pages().energyCockpitPage, {57, 9, 28, 61}},
@@ -98,7 +99,9 @@ TEST_F(EnergyPreview, EveryScreenInEveryLanguage)
         {"cockpit-variant-2", &pages().energyCockpitPage, {58, 9}},
         {"cockpit-variant-3", &pages().energyCockpitPage, {59, 28}},
         {"cockpit-variant-4", &pages().energyCockpitPage, {60, 9, 26, 64}},
+        {"cockpit-solar-help", &pages().energyCockpitPage, {57, 9, 26, 64}, true},
         {"buffer-three-zones", &pages().bufferLoadPage, {60}},
+        {"buffer-three-zones-help", &pages().bufferLoadPage, {60}, true},
         {"buffer-two-zones", &pages().bufferLoadPage, {57}},
         {"buffer-boiler-on-cylinder", &pages().bufferLoadPage, {58}},
         {"buffer-boiler-on-cylinder-solar", &pages().bufferLoadPage, {59}},
@@ -115,6 +118,9 @@ TEST_F(EnergyPreview, EveryScreenInEveryLanguage)
             const std::string name = std::string(road.name) + "-" + LANGUAGES[language];
             SCOPED_TRACE(name);
             fromHome(*road.page, road.flags);
+            if (road.help) {
+                clickBottomButton(app.screen<GenericView>()->getBottomBar(), GenericView::HELP_BUTTON);
+            }
             quillon::Screen* screen = app.app.getCurrentScreen();
             ASSERT_NE(screen, nullptr);
             ASSERT_EQ(current(), road.page);

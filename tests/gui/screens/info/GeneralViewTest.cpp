@@ -298,6 +298,26 @@ TEST_F(GeneralScreen, TemperaturesWithHalvesRoundAwayFromZeroAndTheHookUpIsAWhol
     EXPECT_EQ(linesOf(*diagnosisView).lines[1], "  ● Adjusted: -3°C +");
 }
 
+// The same rule as the reset data screen's diagnosis button shows for the same value.
+TEST_F(GeneralScreen, TheAdjustedOutsideTemperatureRoundsHalvesAwayFromZero)
+{
+    struct Case
+    {
+        float sent;
+        const char* shown;
+    };
+    const Case cases[] = {{6.5f, "7°C"},   {7.5f, "8°C"},   {0.5f, "1°C"},   {52.5f, "53°C"}, {6.4f, "6°C"},
+                          {-0.5f, "-1°C"}, {-6.5f, "-7°C"}, {-7.5f, "-8°C"}, {-2.5f, "-3°C"}, {-6.4f, "-6°C"}};
+    presentOnly({DEVICE_UNLOCKED, DEVICE_OUTSIDE_TEMPERATURE});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        app.bed.deviceSends(groups().general.adjustedOutsideTemperature.getId(), c.sent);
+        GeneralView* view = diagnosis();
+        ASSERT_NE(view, nullptr);
+        EXPECT_EQ(linesOf(*view).lines[1], std::string("  ● Adjusted: ") + c.shown + " +");
+    }
+}
+
 TEST_F(GeneralScreen, ACirculationProgramOpensItsOverviewReadOnlyTitledByNumber)
 {
     presentOnly({DEVICE_UNLOCKED, DEVICE_DHW_HC2, DEVICE_CIRCULATION_A});

@@ -111,6 +111,27 @@ TEST_F(ResetDataScreen, EveryButtonShowsItsCounterAndRefreshesIt)
     EXPECT_EQ(utf8(view.getButton(2).getValueText()), "0");
 }
 
+// The panel's whole degrees, as the General diagnosis list shows the same value: halves
+// away from zero, where printf's "%.0f" would give 6 for 6.5.
+TEST_F(ResetDataScreen, TheSubduedOutsideTemperatureRoundsHalvesAwayFromZero)
+{
+    struct Case
+    {
+        float sent;
+        const char* shown;
+    };
+    const Case cases[] = {{6.5f, "7°C"},   {7.5f, "8°C"},   {0.5f, "1°C"},   {52.5f, "53°C"}, {6.4f, "6°C"},
+                          {-0.5f, "-1°C"}, {-6.5f, "-7°C"}, {-7.5f, "-8°C"}, {-2.5f, "-3°C"}, {-6.4f, "-6°C"}};
+    setFlags({70}, {});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        app.bed.deviceSends(214, c.sent);
+        ResetDataView& view = open(1);
+        ASSERT_EQ(utf8(view.getButton(0).getText()), "Subdued outside temp");
+        EXPECT_EQ(utf8(view.getButton(0).getValueText()), c.shown);
+    }
+}
+
 TEST_F(ResetDataScreen, DiagnosisWithEveryCounterResetsAllDetailsInItsOrder)
 {
     setFlags({70, 28}, {});

@@ -4,9 +4,11 @@
 #include "gui/popups/PopupSystem.hpp"
 #include "gui/screens/service/LanCardRescueUpdateView.hpp"
 #include "gui/screens/settings/LanConfigState.hpp"
+#include "gui/screens/settings/SettingsLanParameterEditView.hpp"
 #include "gui/screens/settings/SettingsLanStaticConfigView.hpp"
 #include "gui/screens/settings/SettingsLanTypeView.hpp"
 #include "gui/screens/settings/SettingsLockPanelEnableView.hpp"
+#include "guicontrols/ScrollArea.hpp"
 
 #include "support/screen/TextFit.hpp"
 
@@ -41,11 +43,27 @@ public:
         press(app, SettingsLanTypeView::ACCEPT_BUTTON);
         app.bed.ticks(1);
     }
+    // Scrolls the list as a user does until the row lies wholly in view, then opens its editor.
     void editRow(std::uint32_t row)
     {
         openList();
-        test::tap(app, app.screen<SettingsLanStaticConfigView>()->getRow(row));
+        const guicontrols::LongButton& button = app.screen<SettingsLanStaticConfigView>()->getRow(row);
+        const guicontrols::ScrollArea* list = nullptr;
+        for (const quillon::Drawable* up = button.getParent(); up != nullptr && list == nullptr; up = up->getParent()) {
+            list = dynamic_cast<const guicontrols::ScrollArea*>(up);
+        }
+        ASSERT_NE(list, nullptr);
+        for (int step = 0; step < 10; ++step) {
+            const quillon::Rectangle shown = button.getAbsoluteRect();
+            const quillon::Rectangle items = list->getItemsArea().getAbsoluteRect();
+            if (shown.y >= items.y && shown.y + shown.height <= items.y + items.height) {
+                break;
+            }
+            test::tap(app, list->getDownButton());
+        }
+        test::tap(app, button);
         app.bed.ticks(1);
+        ASSERT_NE(app.screen<SettingsLanParameterEditView>(), nullptr) << "row " << row << " opened no editor";
     }
     // The connection test in its mode with what the module reports at the first evaluation.
     void evaluateTest(std::uint32_t mode, std::uint8_t status, std::uint32_t error)

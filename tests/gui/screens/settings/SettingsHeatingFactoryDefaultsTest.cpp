@@ -92,6 +92,45 @@ TEST_F(FactoryDefaults, YesResetsTheCircuitRereadsTheHeatingValuesAndConfirms)
     EXPECT_EQ(shownPage(), SELECTION_PAGE);
 }
 
+TEST_F(FactoryDefaults, AResetThatWasNotQueuedKeepsTheQuestionForAnotherTry)
+{
+    presentOnly({0, 7});
+    struct Case
+    {
+        const char* name;
+        bool full; // the link's queue full; otherwise no link at all
+    };
+    const Case cases[] = {{"no link", false}, {"queue full", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        openFromMenu();
+        ASSERT_TRUE(questionShown());
+        takeCalls();
+        if (c.full) {
+            const DeviceFrame filler{};
+            while (rtosQueueSend(txQueue, &filler, RTOS_NO_WAIT, QUEUE_SEND_BACK) == RTOS_PASS) {
+            }
+        } else {
+            linkSetTxQueue(nullptr);
+        }
+        tapBottomButton(ConfirmViewMode::YES_BUTTON);
+        EXPECT_FALSE(feedbackShown());
+        ASSERT_TRUE(questionShown());
+        EXPECT_EQ(question(), u"Do you really want to reset the factory settings?");
+
+        takeCalls(); // the queue has room again
+        linkSetTxQueue(txQueue);
+        tapBottomButton(ConfirmViewMode::YES_BUTTON);
+        const std::vector<DeviceWrite> calls = takeCalls();
+        ASSERT_EQ(calls.size(), 1u);
+        EXPECT_EQ(calls[0].bytes, std::vector<std::uint8_t>{0});
+        ASSERT_TRUE(feedbackShown());
+        EXPECT_EQ(feedbackMessage(), u"The data have been reset to factory settings.");
+        app.bed.ticks(260); // the feedback closes and goes back
+        EXPECT_EQ(shownPage(), SETTINGS_MENU);
+    }
+}
+
 TEST_F(FactoryDefaults, WithoutAChosenCircuitNothingIsAsked)
 {
     openSettingsMenu();
