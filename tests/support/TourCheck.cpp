@@ -1,0 +1,89 @@
+#include "TourCheck.hpp"
+
+#include "PictureFile.hpp"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+namespace quillon
+{
+namespace test
+{
+namespace
+{
+namespace fs = std::filesystem;
+
+std::string percent(double share)
+{
+    char text[32];
+    std::snprintf(text, sizeof(text), "%.2f %%", share * 100);
+    return text;
+}
+
+// The headless picture whose name starts with the tour picture's id ("14-"); "" when none.
+std::string headlessPicture(const std::string& headlessFolder, const std::string& idPrefix)
+{
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(headlessFolder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.compare(0, idPrefix.size(), idPrefix) == 0 && entry.path().extension() == ".png") {
+            return entry.path().string();
+        }
+    }
+    return "";
+}
+} // namespace
+
+TourCheck checkTour(const std::string& tourFolder, const std::string& headlessFolder, double largestShare)
+{
+    TourCheck check;
+    std::vector<fs::path> pictures;
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(tourFolder, error)) {
+        if (entry.path().extension() == ".bmp") {
+            pictures.push_back(entry.path());
+        }
+    }
+    if (error) {
+        check.failures.push_back("no tour pictures in " + tourFolder);
+        return check;
+    }
+    std::sort(pictures.begin(), pictures.end());
+    for (const fs::path& path : pictures) {
+        const std::string name = path.stem().string(); // <id>-<page>
+        const std::string::size_type dash = name.find('-');
+        if (dash == std::string::npos) {
+            check.failures.push_back(name + ": not named <page id>-<page>");
+            continue;
+        }
+        const std::string page = name.substr(dash + 1);
+        const std::string id = name.substr(0, dash);
+        const std::string headless = headlessPicture(headlessFolder, id + "-");
+        Picture shown;
+        Picture expected;
+        if (!readBmp(path.string(), shown)) {
+            check.failures.push_back(page + " (page id " + id + "): unreadable tour picture " + path.string());
+            continue;
+        }
+        if (headless.empty() || !readPng(headless, expected)) {
+            check.failures.push_back(page + " (page id " + id + "): no headless picture in " + headlessFolder);
+            continue;
+        }
+        ++check.compared;
+        const double share = differingShare(shown, expected);
+        if (share > largestShare) {
+            check.failures.push_back(page + " (page id " + id + "): differs from " + fs::path(headless).filename().string() +
+                                     " in " + percent(share) + " of its pixels, more than " + percent(largestShare));
+        } else if (share >= check.largestPassingShare) {
+            check.largestPassingShare = share;
+            check.largestPassingPage = page;
+        }
+    }
+    if (pictures.empty()) {
+        check.failures.push_back("no tour pictures in " + tourFolder);
+    }
+    return check;
+}
+} // namespace test
+} // namespace quillon

@@ -1,0 +1,27 @@
+#ifndef QUILLON_TEST_TOURCHECK_HPP
+#define QUILLON_TEST_TOURCHECK_HPP
+
+#include <string>
+#include <vector>
+
+namespace quillon
+{
+namespace test
+{
+// The screenshot tour's check of one language: every tour picture <id>-<page>.bmp beside the
+// headless picture of the same page id (<id>-<any page>.png, drawn by the all-pages test). The
+// running program differs from the headless drawing in small areas (the clock, live values,
+// the simulator's swinging temperatures); a road that ends elsewhere differs in a large share.
+struct TourCheck
+{
+    int compared = 0;
+    std::vector<std::string> failures; // one line per page, naming it
+    double largestPassingShare = 0;    // 0..1
+    std::string largestPassingPage;
+};
+
+TourCheck checkTour(const std::string& tourFolder, const std::string& headlessFolder, double largestShare);
+} // namespace test
+} // namespace quillon
+
+#endif

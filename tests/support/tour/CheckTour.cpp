@@ -1,0 +1,24 @@
+// The screenshot tour's check of one language (scripts/tour.sh):
+//     tour-check <tour folder> <headless folder> <largest share of differing pixels, in %>
+// Prints one line per page that differs more, and the largest share seen on the others;
+// fails when a page differs more or a picture is missing.
+#include "support/TourCheck.hpp"
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char** argv)
+{
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: tour-check <tour folder> <headless folder> <largest share in %%>\n");
+        return 2;
+    }
+    const double largestShare = std::atof(argv[3]) / 100;
+    const quillon::test::TourCheck check = quillon::test::checkTour(argv[1], argv[2], largestShare);
+    for (const std::string& failure : check.failures) {
+        std::printf("tour-check: %s\n", failure.c_str());
+    }
+    std::printf("tour-check: %s: %d pictures compared, the largest share on a passing page %.2f %% (%s)\n", argv[1],
+                check.compared, check.largestPassingShare * 100, check.largestPassingPage.c_str());
+    return check.failures.empty() ? 0 : 1;
+}
