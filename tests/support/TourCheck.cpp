@@ -21,9 +21,14 @@ std::string percent(double share)
     return text;
 }
 
-// The headless picture whose name starts with the tour picture's id ("14-"); "" when none.
-std::string headlessPicture(const std::string& headlessFolder, const std::string& idPrefix)
+// The headless picture of the same page object ("14-settingsMenuPage.png"), else the one of the
+// same page id ("14-*.png"); "" when none.
+std::string headlessPicture(const std::string& headlessFolder, const std::string& idPrefix, const std::string& page)
 {
+    const fs::path own = fs::path(headlessFolder) / (idPrefix + page + ".png");
+    if (fs::exists(own)) {
+        return own.string();
+    }
     std::error_code error;
     for (const fs::directory_entry& entry : fs::directory_iterator(headlessFolder, error)) {
         const std::string name = entry.path().filename().string();
@@ -35,6 +40,39 @@ std::string headlessPicture(const std::string& headlessFolder, const std::string
 }
 } // namespace
 
+void checkPicture(const std::string& tourPicture, const std::string& headlessFolder, double largestShare, TourCheck& check)
+{
+    const fs::path path(tourPicture);
+    const std::string name = path.stem().string(); // <id>-<page>
+    const std::string::size_type dash = name.find('-');
+    if (dash == std::string::npos) {
+        check.failures.push_back(name + ": not named <page id>-<page>");
+        return;
+    }
+    const std::string page = name.substr(dash + 1);
+    const std::string id = name.substr(0, dash);
+    const std::string headless = headlessPicture(headlessFolder, id + "-", page);
+    Picture shown;
+    Picture expected;
+    if (!readBmp(path.string(), shown)) {
+        check.failures.push_back(page + " (page id " + id + "): unreadable tour picture " + path.string());
+        return;
+    }
+    if (headless.empty() || !readPng(headless, expected)) {
+        check.failures.push_back(page + " (page id " + id + "): no headless picture in " + headlessFolder);
+        return;
+    }
+    ++check.compared;
+    const double share = differingShare(shown, expected);
+    if (share > largestShare) {
+        check.failures.push_back(page + " (page id " + id + "): differs from " + fs::path(headless).filename().string() +
+                                 " in " + percent(share) + " of its pixels, more than " + percent(largestShare));
+    } else if (share >= check.largestPassingShare) {
+        check.largestPassingShare = share;
+        check.largestPassingPage = page;
+    }
+}
+
 TourCheck checkTour(const std::string& tourFolder, const std::string& headlessFolder, double largestShare)
 {
     TourCheck check;
@@ -45,42 +83,11 @@ TourCheck checkTour(const std::string& tourFolder, const std::string& headlessFo
             pictures.push_back(entry.path());
         }
     }
-    if (error) {
-        check.failures.push_back("no tour pictures in " + tourFolder);
-        return check;
-    }
     std::sort(pictures.begin(), pictures.end());
     for (const fs::path& path : pictures) {
-        const std::string name = path.stem().string(); // <id>-<page>
-        const std::string::size_type dash = name.find('-');
-        if (dash == std::string::npos) {
-            check.failures.push_back(name + ": not named <page id>-<page>");
-            continue;
-        }
-        const std::string page = name.substr(dash + 1);
-        const std::string id = name.substr(0, dash);
-        const std::string headless = headlessPicture(headlessFolder, id + "-");
-        Picture shown;
-        Picture expected;
-        if (!readBmp(path.string(), shown)) {
-            check.failures.push_back(page + " (page id " + id + "): unreadable tour picture " + path.string());
-            continue;
-        }
-        if (headless.empty() || !readPng(headless, expected)) {
-            check.failures.push_back(page + " (page id " + id + "): no headless picture in " + headlessFolder);
-            continue;
-        }
-        ++check.compared;
-        const double share = differingShare(shown, expected);
-        if (share > largestShare) {
-            check.failures.push_back(page + " (page id " + id + "): differs from " + fs::path(headless).filename().string() +
-                                     " in " + percent(share) + " of its pixels, more than " + percent(largestShare));
-        } else if (share >= check.largestPassingShare) {
-            check.largestPassingShare = share;
-            check.largestPassingPage = page;
-        }
+        checkPicture(path.string(), headlessFolder, largestShare, check);
     }
-    if (pictures.empty()) {
+    if (error || pictures.empty()) {
         check.failures.push_back("no tour pictures in " + tourFolder);
     }
     return check;

@@ -9,7 +9,8 @@ namespace quillon
 namespace test
 {
 // The screenshot tour's check of one language: every tour picture <id>-<page>.bmp beside the
-// headless picture of the same page id (<id>-<any page>.png, drawn by the all-pages test). The
+// headless picture of the same page (<id>-<page>.png, else <id>-<any page>.png, drawn by the
+// all-pages test). The
 // running program differs from the headless drawing in small areas (the clock, live values,
 // the simulator's swinging temperatures); a road that ends elsewhere differs in a large share.
 struct TourCheck
@@ -20,6 +21,9 @@ struct TourCheck
     std::string largestPassingPage;
 };
 
+// One tour picture, added to the check.
+void checkPicture(const std::string& tourPicture, const std::string& headlessFolder, double largestShare, TourCheck& check);
+// Every tour picture of the folder.
 TourCheck checkTour(const std::string& tourFolder, const std::string& headlessFolder, double largestShare);
 } // namespace test
 } // namespace quillon

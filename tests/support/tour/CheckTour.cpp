@@ -1,20 +1,26 @@
-// The screenshot tour's check of one language (scripts/tour.sh):
-//     tour-check <tour folder> <headless folder> <largest share of differing pixels, in %>
+// The screenshot tour's check (scripts/tour.sh), of one language's folder or of one picture:
+//     tour-check <tour folder or picture.bmp> <headless folder> <largest share of differing pixels, in %>
 // Prints one line per page that differs more, and the largest share seen on the others;
 // fails when a page differs more or a picture is missing.
 #include "support/TourCheck.hpp"
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 int main(int argc, char** argv)
 {
     if (argc != 4) {
-        std::fprintf(stderr, "usage: tour-check <tour folder> <headless folder> <largest share in %%>\n");
+        std::fprintf(stderr, "usage: tour-check <tour folder or picture> <headless folder> <largest share in %%>\n");
         return 2;
     }
     const double largestShare = std::atof(argv[3]) / 100;
-    const quillon::test::TourCheck check = quillon::test::checkTour(argv[1], argv[2], largestShare);
+    quillon::test::TourCheck check;
+    if (std::filesystem::is_directory(argv[1])) {
+        check = quillon::test::checkTour(argv[1], argv[2], largestShare);
+    } else {
+        quillon::test::checkPicture(argv[1], argv[2], largestShare, check);
+    }
     for (const std::string& failure : check.failures) {
         std::printf("tour-check: %s\n", failure.c_str());
     }
