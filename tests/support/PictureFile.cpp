@@ -122,14 +122,22 @@ bool readBmp(const std::string& path, Picture& picture)
 
 double differingShare(const Picture& a, const Picture& b)
 {
-    if (a.width != b.width || a.height != b.height || a.pixels.empty()) {
+    return differingShare(a, b, 0, 0, a.width, a.height);
+}
+
+double differingShare(const Picture& a, const Picture& b, int left, int top, int width, int height)
+{
+    if (a.width != b.width || a.height != b.height || width <= 0 || height <= 0 || left < 0 || top < 0 ||
+        left + width > a.width || top + height > a.height) {
         return 1.0;
     }
     size_t differing = 0;
-    for (size_t i = 0; i < a.pixels.size(); ++i) {
-        differing += a.pixels[i] != b.pixels[i] ? 1 : 0;
+    for (int y = top; y < top + height; ++y) {
+        for (int x = left; x < left + width; ++x) {
+            differing += a.at(x, y) != b.at(x, y) ? 1 : 0;
+        }
     }
-    return static_cast<double>(differing) / static_cast<double>(a.pixels.size());
+    return static_cast<double>(differing) / (static_cast<double>(width) * height);
 }
 } // namespace test
 } // namespace quillon

@@ -30,6 +30,8 @@ bool readBmp(const std::string& path, Picture& picture);
 
 // The share of pixels (0..1) that differ between two pictures of one size; 1 when the sizes differ.
 double differingShare(const Picture& a, const Picture& b);
+// The same within the rectangle (left, top, width, height), which lies inside both.
+double differingShare(const Picture& a, const Picture& b, int left, int top, int width, int height);
 } // namespace test
 } // namespace quillon
 

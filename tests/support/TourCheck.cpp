@@ -64,12 +64,19 @@ void checkPicture(const std::string& tourPicture, const std::string& headlessFol
     }
     ++check.compared;
     const double share = differingShare(shown, expected);
+    const double titleShare = differingShare(shown, expected, TITLE_LEFT, 0, TITLE_WIDTH, TITLE_HEIGHT);
+    const std::string against = page + " (page id " + id + "): differs from " + fs::path(headless).filename().string();
     if (share > largestShare) {
-        check.failures.push_back(page + " (page id " + id + "): differs from " + fs::path(headless).filename().string() +
-                                 " in " + percent(share) + " of its pixels, more than " + percent(largestShare));
-    } else if (share >= check.largestPassingShare) {
-        check.largestPassingShare = share;
-        check.largestPassingPage = page;
+        check.failures.push_back(against + " in " + percent(share) + " of its pixels, more than " + percent(largestShare));
+    } else if (titleShare > LARGEST_TITLE_SHARE) {
+        check.failures.push_back(against + " in " + percent(titleShare) + " of its title bar, more than " +
+                                 percent(LARGEST_TITLE_SHARE));
+    } else {
+        if (share >= check.largestPassingShare) {
+            check.largestPassingShare = share;
+            check.largestPassingPage = page;
+        }
+        check.largestPassingTitleShare = std::max(check.largestPassingTitleShare, titleShare);
     }
 }
 

@@ -24,7 +24,9 @@ int main(int argc, char** argv)
     for (const std::string& failure : check.failures) {
         std::printf("tour-check: %s\n", failure.c_str());
     }
-    std::printf("tour-check: %s: %d pictures compared, the largest share on a passing page %.2f %% (%s)\n", argv[1],
-                check.compared, check.largestPassingShare * 100, check.largestPassingPage.c_str());
+    std::printf("tour-check: %s: %d pictures compared, the largest share on a passing page %.2f %% (%s), "
+                "in a passing title bar %.2f %%\n",
+                argv[1], check.compared, check.largestPassingShare * 100, check.largestPassingPage.c_str(),
+                check.largestPassingTitleShare * 100);
     return check.failures.empty() ? 0 : 1;
 }
