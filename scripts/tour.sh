@@ -6,12 +6,13 @@
 # and checks each against the headless picture of the same page id that the all-pages test
 # draws (build/screen-previews/all-pages/<language>/, made here when missing or older than the
 # test program): a page that differs in more than TOUR_LARGEST_SHARE percent of its pixels
-# (default 9) fails the tour, by name.
+# (default 9), or in its title bar, fails the tour, by name.
 # Usage: scripts/tour.sh [build-folder] [language ...]
 #     scripts/tour.sh                        all ten languages into build/tour
 #     scripts/tour.sh build english polish   two of them
-# TOUR_OUT names another output folder. The languages run side by side, each with its own
-# virtual X server and program (TOUR_JOBS at a time, all by default): a tour mostly waits.
+# TOUR_OUT names another output folder. The languages run side by side, each in TOUR_PARTS
+# parts (2) with a virtual X server and program of their own (TOUR_JOBS at a time, all by
+# default): a tour mostly waits.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build}
@@ -134,23 +135,25 @@ tour_one() (
     }
 
     language=$1
+    part=$3
     switch=$(awk -v l="$language" '$1 == "language" && $3 == l { $1 = $2 = $3 = ""; print }' <<< "$table")
     [ -n "$switch" ] || { echo "tour: no language $language" >&2; exit 1; }
-    mkdir -p "$out/$language"
-    rm -f "$out/$language/"*.bmp
-    echo "tour: $language" >&2
+    echo "tour: $language, part $((part + 1)) of $parts" >&2
     started=$SECONDS
     missing=0
     starts=0
     again=0
     at_home=0
-    # One program for the language: each road starts from the home page, reached by the home
+    index=0
+    # One program for the language's part of the roads: each road starts from the home page, reached by the home
     # button where the road table says it leads home; elsewhere (a wizard, a setting changed)
     # the program starts again, as the headless road test starts afresh. A road that misses its
     # page after others (a note the headless road meets is already acknowledged) is walked again
     # from a fresh start.
     while read -r kind page id home touches; do
         [ "$kind" = road ] || continue
+        index=$((index + 1))
+        [ $(((index - 1) * parts / roads)) = "$part" ] || continue
         picture="$out/$language/$(printf %02d "$id")-$page.bmp"
         if [ "$at_home" = 1 ]; then
             for t in $touches; do touch_at "$t"; done
@@ -176,27 +179,38 @@ tour_one() (
         fi
     done <<< "$table"
     stop_program
-    echo "tour: $language: $starts starts ($again roads again from a fresh start), $((SECONDS - started)) s" >&2
+    echo "tour: $language, part $((part + 1)): $starts starts ($again roads again from a fresh start)," \
+        "$((SECONDS - started)) s" >&2
     [ "$missing" = 0 ] || { echo "tour: $language: $missing screenshots missing" >&2; exit 1; }
-    "$build/tests/support/tour-check" "$out/$language" "$headless/$language" "$largest" >&2
 )
 
-jobs_max=${TOUR_JOBS:-${#languages[@]}}
+# Each language's roads in TOUR_PARTS consecutive parts (2 by default), each part in a program
+# of its own: most of a part's time is the program's start-up splash.
+parts=${TOUR_PARTS:-2}
+roads=$(grep -c '^road' <<< "$table")
+jobs_max=${TOUR_JOBS:-$((${#languages[@]} * parts))}
 failed=0
 running=0
 slot=0
 for language in "${languages[@]}"; do
-    tour_one "$language" "$slot" &
-    slot=$((slot + 1))
-    running=$((running + 1))
-    if [ "$running" -ge "$jobs_max" ]; then
-        wait -n || failed=1
-        running=$((running - 1))
-    fi
+    mkdir -p "$out/$language"
+    rm -f "$out/$language/"*.bmp
+    for part in $(seq 0 $((parts - 1))); do
+        tour_one "$language" "$slot" "$part" &
+        slot=$((slot + 1))
+        running=$((running + 1))
+        if [ "$running" -ge "$jobs_max" ]; then
+            wait -n || failed=1
+            running=$((running - 1))
+        fi
+    done
 done
 while [ "$running" -gt 0 ]; do
     wait -n || failed=1
     running=$((running - 1))
+done
+for language in "${languages[@]}"; do
+    "$build/tests/support/tour-check" "$out/$language" "$headless/$language" "$largest" >&2 || failed=1
 done
 [ "$failed" = 0 ] || { echo "tour: a language failed" >&2; exit 1; }
 echo "tour: images in $out" >&2
