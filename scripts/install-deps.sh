@@ -5,7 +5,7 @@ packages=(
     cmake ninja-build g++ clang pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev libfuzzer-14-dev
     libsdl1.2-dev libsdl-image1.2-dev
-    libfreetype-dev fonts-dejavu-core
+    libfreetype-dev fonts-dejavu-core libpng-dev
     librsvg2-dev libcairo2-dev
     xvfb xdotool
 )

@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Screenshot tour: drives the real program in a virtual X server along the road table (the
 # touches from start-up to every page object) in each language, switched by touches on the
-# language screen, and keeps an F3 image of every page reached:
+# language screen, keeps an F3 image of every page reached:
 #     <out>/<language>/<page id>-<page object>.bmp
+# and checks each against the headless picture of the same page id that the all-pages test
+# draws (build/screen-previews/all-pages/<language>/, made here when missing or older than the
+# test program): a page that differs in more than TOUR_LARGEST_SHARE percent of its pixels
+# (default 9), or in its title bar, fails the tour, by name.
 # Usage: scripts/tour.sh [build-folder] [language ...]
 #     scripts/tour.sh                        all ten languages into build/tour
 #     scripts/tour.sh build english polish   two of them
-# TOUR_OUT names another output folder. The languages run side by side, each with its own
-# virtual X server and program (TOUR_JOBS at a time, all by default): a tour mostly waits.
+# TOUR_OUT names another output folder. The languages run side by side, each in TOUR_PARTS
+# parts (2) with a virtual X server and program of their own (TOUR_JOBS at a time, all by
+# default): a tour mostly waits.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build}
@@ -16,13 +21,35 @@ build=$(cd "$build" 2>/dev/null && pwd || echo "$build")
 out=${TOUR_OUT:-$build/tour}
 
 cmake -S "$here" -B "$build" -G Ninja > /dev/null
-cmake --build "$build" --target quillon_simulator road-table
+cmake --build "$build" --target quillon_simulator road-table tour-check
 program="$build/simulator/main/quillon_simulator"
 table=$("$build/tests/support/road-table")
+home_touch=$(awk '$1 == "home" { print $2 }' <<< "$table")
+largest=${TOUR_LARGEST_SHARE:-9}
 if [ $# -gt 0 ]; then
     languages=("$@")
 else
     mapfile -t languages < <(awk '$1 == "language" { print $3 }' <<< "$table")
+fi
+
+# The headless pictures to compare with, drawn by the all-pages test of each language.
+headless="$build/screen-previews/all-pages"
+stale=()
+for language in "${languages[@]}"; do
+    newest=$(ls -t "$headless/$language/"*.png 2> /dev/null | head -1 || true)
+    if [ -z "$newest" ] || [ "$build/tests/gui/test_gui" -nt "$newest" ]; then
+        stale+=("$language")
+    fi
+done
+if [ ${#stale[@]} -gt 0 ]; then
+    cmake --build "$build" --target test_gui
+    for language in "${stale[@]}"; do
+        (cd "$build/tests/gui" &&
+            ./test_gui --gtest_filter="EveryLanguage/AllPagesInLanguage.*/$language" > /dev/null) || {
+            echo "tour: the headless pictures of $language failed" >&2
+            exit 1
+        }
+    done
 fi
 
 # One language's tour in its own X server; slot spreads the servers' display numbers.
@@ -108,41 +135,82 @@ tour_one() (
     }
 
     language=$1
+    part=$3
     switch=$(awk -v l="$language" '$1 == "language" && $3 == l { $1 = $2 = $3 = ""; print }' <<< "$table")
     [ -n "$switch" ] || { echo "tour: no language $language" >&2; exit 1; }
-    mkdir -p "$out/$language"
-    echo "tour: $language" >&2
+    echo "tour: $language, part $((part + 1)) of $parts" >&2
+    started=$SECONDS
     missing=0
-    # Each road from a fresh start, as the headless road test walks it: what one road leaves
-    # behind (a note acknowledged, a setting changed) would turn the next one elsewhere.
+    starts=0
+    again=0
+    at_home=0
+    index=0
+    # One program for the language's part of the roads: each road starts from the home page, reached by the home
+    # button where the road table says it leads home; elsewhere (a wizard, a setting changed)
+    # the program starts again, as the headless road test starts afresh. A road that misses its
+    # page after others (a note the headless road meets is already acknowledged) is walked again
+    # from a fresh start.
     while read -r kind page id home touches; do
         [ "$kind" = road ] || continue
-        start_program
-        for t in $switch; do touch_at "$t"; done
-        for t in $touches; do touch_at "$t"; done
-        shot "$out/$language/$(printf %02d "$id")-$page.bmp" || missing=$((missing + 1))
+        index=$((index + 1))
+        [ $(((index - 1) * parts / roads)) = "$part" ] || continue
+        picture="$out/$language/$(printf %02d "$id")-$page.bmp"
+        if [ "$at_home" = 1 ]; then
+            for t in $touches; do touch_at "$t"; done
+            if ! shot "$picture" ||
+                ! "$build/tests/support/tour-check" "$picture" "$headless/$language" "$largest" > /dev/null; then
+                at_home=0
+                again=$((again + 1))
+                echo "tour: $language: $page again from a fresh start" >&2
+            fi
+        fi
+        if [ "$at_home" = 0 ]; then
+            start_program
+            starts=$((starts + 1))
+            for t in $switch; do touch_at "$t"; done
+            for t in $touches; do touch_at "$t"; done
+            shot "$picture" || missing=$((missing + 1))
+        fi
+        if [ "$home" = 1 ]; then
+            touch_at "$home_touch"
+            at_home=1
+        else
+            at_home=0
+        fi
     done <<< "$table"
     stop_program
-    echo "tour: $language done" >&2
+    echo "tour: $language, part $((part + 1)): $starts starts ($again roads again from a fresh start)," \
+        "$((SECONDS - started)) s" >&2
     [ "$missing" = 0 ] || { echo "tour: $language: $missing screenshots missing" >&2; exit 1; }
 )
 
-jobs_max=${TOUR_JOBS:-${#languages[@]}}
+# Each language's roads in TOUR_PARTS consecutive parts (2 by default), each part in a program
+# of its own: most of a part's time is the program's start-up splash.
+parts=${TOUR_PARTS:-2}
+roads=$(grep -c '^road' <<< "$table")
+jobs_max=${TOUR_JOBS:-$((${#languages[@]} * parts))}
 failed=0
 running=0
 slot=0
 for language in "${languages[@]}"; do
-    tour_one "$language" "$slot" &
-    slot=$((slot + 1))
-    running=$((running + 1))
-    if [ "$running" -ge "$jobs_max" ]; then
-        wait -n || failed=1
-        running=$((running - 1))
-    fi
+    mkdir -p "$out/$language"
+    rm -f "$out/$language/"*.bmp
+    for part in $(seq 0 $((parts - 1))); do
+        tour_one "$language" "$slot" "$part" &
+        slot=$((slot + 1))
+        running=$((running + 1))
+        if [ "$running" -ge "$jobs_max" ]; then
+            wait -n || failed=1
+            running=$((running - 1))
+        fi
+    done
 done
 while [ "$running" -gt 0 ]; do
     wait -n || failed=1
     running=$((running - 1))
+done
+for language in "${languages[@]}"; do
+    "$build/tests/support/tour-check" "$out/$language" "$headless/$language" "$largest" >&2 || failed=1
 done
 [ "$failed" = 0 ] || { echo "tour: a language failed" >&2; exit 1; }
 echo "tour: images in $out" >&2

@@ -78,7 +78,7 @@ bool ScreenWindow::shot(const char* file, const std::string& name, Picture& pict
         return false;
     }
     const std::vector<quillon::Color> pixels(picture.pixels.begin(), picture.pixels.end());
-    EXPECT_TRUE(guicontrols::test::writeGalleryBmp("e2e/" + name, picture.width, picture.height, pixels));
+    EXPECT_TRUE(guicontrols::test::writeGalleryPng("e2e/" + name, picture.width, picture.height, pixels));
     return true;
 }
 

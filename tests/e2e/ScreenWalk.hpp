@@ -40,7 +40,7 @@ protected:
     // Clicks the shown menu's tile that opens the page, after the right arrow when the tile
     // stands on the menu's second page; false without such a tile.
     bool openMenuTile(const pagemanager::Page& target);
-    // A screenshot, kept under the build tree's gallery as e2e/<name>.bmp for people to look at.
+    // A screenshot, kept under the build tree's gallery as e2e/<name>.png for people to look at.
     bool shot(const char* file, const std::string& name, Picture& picture);
     // "" when the screenshot is the headless drawing, the clock apart (its minute may turn
     // between the two); else how many pixels differ and where.

@@ -129,7 +129,7 @@ void RoadWindow::walk(const Road& road, const std::string& name)
         Picture shot;
         ASSERT_TRUE(screenshot(file, shot)) << "no readable screenshots/" << file;
         const std::vector<quillon::Color> pixels(shot.pixels.begin(), shot.pixels.end());
-        EXPECT_TRUE(guicontrols::test::writeGalleryBmp("e2e/" + name + "-" + std::string(file + 3, 2), shot.width,
+        EXPECT_TRUE(guicontrols::test::writeGalleryPng("e2e/" + name + "-" + std::string(file + 3, 2), shot.width,
                                                        shot.height, pixels));
         EXPECT_EQ(differingPixels(shot, road.pictures[i], topBar, false) -
                       differingPixels(shot, road.pictures[i], road.unsteady[i], true),

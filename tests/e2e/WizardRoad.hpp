@@ -48,7 +48,7 @@ bool toScheme(test::AppTestBed& shell, Road& road);
 
 // Walks the window along the road, a screenshot after every touch held against its picture,
 // the top bar and each picture's unsteady area aside. The screenshots are kept under the build
-// tree's gallery as e2e/<name>-NN.bmp for people to look at.
+// tree's gallery as e2e/<name>-NN.png for people to look at.
 class RoadWindow : public SimulatorWindow
 {
 protected:

@@ -1,5 +1,5 @@
 // The widget gallery: each widget family built on a screen, driven through the touch panel
-// and frame ticks, checked, and written to widget-gallery/<family>.bmp for review.
+// and frame ticks, checked, and written to widget-gallery/<family>.png for review.
 
 #include "guicontrols/BasicScreenCenterButton.hpp"
 #include "guicontrols/CheckableButtonWithLabel.hpp"
@@ -142,7 +142,7 @@ TEST_F(GalleryTest, TextFields)
     const std::vector<quillon::Color> germanAgain = snapshot(frame);
     both.insert(both.end(), germanAgain.begin(), germanAgain.end());
     quillon::LanguageTable::setLanguage(quillon::LANGUAGE_ENGLISH);
-    EXPECT_TRUE(writeGalleryBmp("text-fields", 800, 960, both));
+    EXPECT_TRUE(writeGalleryPng("text-fields", 800, 960, both));
 }
 
 // Top half: every class released and unchecked; bottom half: pressed, checked, with the
@@ -273,7 +273,7 @@ TEST_F(GalleryTest, Buttons)
     const std::vector<quillon::Color> pressed = snapshot(frame);
     EXPECT_GT(changedPixels(released, pressed, Rectangle(10, 80, 658, 71)), 1000); // check mark
     both.insert(both.end(), pressed.begin(), pressed.end());
-    EXPECT_TRUE(writeGalleryBmp("buttons", 800, 960, both));
+    EXPECT_TRUE(writeGalleryPng("buttons", 800, 960, both));
 }
 
 TEST_F(GalleryTest, Frames)
@@ -315,5 +315,5 @@ TEST_F(GalleryTest, Frames)
         screen.draw(band);
     }
     EXPECT_EQ(snapshot(frame), pixels);
-    EXPECT_TRUE(writeGalleryBmp("frames", 800, 480, pixels));
+    EXPECT_TRUE(writeGalleryPng("frames", 800, 480, pixels));
 }

@@ -76,7 +76,7 @@ TEST_F(Frame, ViewModePreviews)
                 }
             }
             const std::string name = std::string("view-mode-") + mode.name + "-" + std::to_string(language);
-            EXPECT_TRUE(guicontrols::test::writeGalleryBmp(name, 800, 480, pixels));
+            EXPECT_TRUE(guicontrols::test::writeGalleryPng(name, 800, 480, pixels));
         }
     }
     bed.setLanguage(1);

@@ -1,6 +1,6 @@
 // The gallery of the screen chrome, the indicators and the scroll area: built on a screen,
 // driven through the touch panel and frame ticks, checked, and written to
-// widget-gallery/{bars,indicators,scroll}.bmp for review.
+// widget-gallery/{bars,indicators,scroll}.png for review.
 
 #include "guicontrols/BottomBar.hpp"
 #include "guicontrols/Content.hpp"
@@ -169,7 +169,7 @@ TEST_F(BarsGalleryTest, Bars)
     EXPECT_GT(frame.count(Palette::entry(10), Rectangle(600, 192, 180, 72)), 20);
     const std::u16string cutTitle = u16(cut.getTitleField().getText());
     EXPECT_EQ(cutTitle.substr(cutTitle.size() - 3), u"...");
-    EXPECT_TRUE(writeGalleryBmp("bars", 800, 960, stacked(held, chrome)));
+    EXPECT_TRUE(writeGalleryPng("bars", 800, 960, stacked(held, chrome)));
 }
 
 TEST_F(BarsGalleryTest, Indicators)
@@ -233,7 +233,7 @@ TEST_F(BarsGalleryTest, Indicators)
     for (RotatingIcon& icon : icons) {
         icon.setRotating(false);
     }
-    EXPECT_TRUE(writeGalleryBmp("indicators", 800, 480, pixels));
+    EXPECT_TRUE(writeGalleryPng("indicators", 800, 480, pixels));
 }
 
 // Top: a list of 12 lines as a list screen shows it. Bottom: after holding the down button
@@ -274,5 +274,5 @@ TEST_F(BarsGalleryTest, Scroll)
     EXPECT_EQ(area.getScrollBar().getIndicatorPosition(), 4 * area.getBarStep());
     // The same picture when the whole screen is drawn again.
     EXPECT_EQ(show(), scrolled);
-    EXPECT_TRUE(writeGalleryBmp("scroll", 800, 960, stacked(top, scrolled)));
+    EXPECT_TRUE(writeGalleryPng("scroll", 800, 960, stacked(top, scrolled)));
 }

@@ -1,5 +1,5 @@
 // The editors' gallery: each editor built on a screen, driven through the touch panel and
-// frame ticks, checked, and written to widget-gallery/<family>.bmp for review.
+// frame ticks, checked, and written to widget-gallery/<family>.png for review.
 
 #include "guicontrols/BacklightEdit.hpp"
 #include "guicontrols/DateEdit.hpp"
@@ -177,7 +177,7 @@ TEST_F(EditorsGalleryTest, Editors)
     clickOn(tiles.getTile(2));
     EXPECT_EQ(tiles.getSelectedTile(), 2);
     const std::vector<quillon::Color> second = snapshot(frame);
-    EXPECT_TRUE(writeGalleryBmp("editors", 800, 960, stacked(after, second)));
+    EXPECT_TRUE(writeGalleryPng("editors", 800, 960, stacked(after, second)));
 }
 
 // Top: a day loaded, two periods added (the second wraps to 00:10), the selection moved
@@ -227,7 +227,7 @@ TEST_F(EditorsGalleryTest, TimeProgram)
     const std::vector<quillon::Color> bottom = snapshot(frame);
     EXPECT_EQ(frame.count(Palette::entry(10), rows[0].getGraph().getAbsoluteRect()),
               rows[0].getGraph().getBar(0).width * 47);
-    EXPECT_TRUE(writeGalleryBmp("timeprogram", 800, 960, stacked(top, bottom)));
+    EXPECT_TRUE(writeGalleryPng("timeprogram", 800, 960, stacked(top, bottom)));
 }
 
 TEST_F(EditorsGalleryTest, Holiday)
@@ -252,5 +252,5 @@ TEST_F(EditorsGalleryTest, Holiday)
     application.invalidate();
     frame.frames(1);
     EXPECT_EQ(snapshot(frame), after);
-    EXPECT_TRUE(writeGalleryBmp("holiday", 800, 480, after));
+    EXPECT_TRUE(writeGalleryPng("holiday", 800, 480, after));
 }

@@ -1,5 +1,5 @@
 // The energy widgets on screens, driven through the touch panel and frame ticks, checked,
-// and written to widget-gallery/{energy,tank,cockpit,scheme}.bmp for review.
+// and written to widget-gallery/{energy,tank,cockpit,scheme}.png for review.
 
 #include "guicontrols/EnergyBarScale.hpp"
 #include "guicontrols/EnergyCockpitBuffer.hpp"
@@ -153,7 +153,7 @@ TEST_F(EnergyGalleryTest, Energy)
     frame.frames(1);
     const std::vector<quillon::Color> year = snapshot(frame);
     EXPECT_GT(frame.count(Palette::entry(11), Rectangle(254, 70, 439, 200)), 100); // "934 kWh"
-    EXPECT_TRUE(writeGalleryBmp("energy", 800, 960, stacked(week, year)));
+    EXPECT_TRUE(writeGalleryPng("energy", 800, 960, stacked(week, year)));
 }
 
 TEST_F(EnergyGalleryTest, Tank)
@@ -190,7 +190,7 @@ TEST_F(EnergyGalleryTest, Tank)
 
     frame.click(600, 200);
     EXPECT_EQ(recorder.buttons, 1);
-    EXPECT_TRUE(writeGalleryBmp("tank", 800, 480, pixels));
+    EXPECT_TRUE(writeGalleryPng("tank", 800, 480, pixels));
 }
 
 TEST_F(EnergyGalleryTest, Cockpit)
@@ -229,7 +229,7 @@ TEST_F(EnergyGalleryTest, Cockpit)
     frame.touch().release();
     frame.frames(2);
     EXPECT_EQ(recorder.buttons, 1);
-    EXPECT_TRUE(writeGalleryBmp("cockpit", 800, 480, released));
+    EXPECT_TRUE(writeGalleryPng("cockpit", 800, 480, released));
 }
 
 TEST_F(EnergyGalleryTest, Scheme)
@@ -287,5 +287,5 @@ TEST_F(EnergyGalleryTest, Scheme)
     frame.click(static_cast<int16_t>(remover->getTile(3).getX() + 40), 150); // display only: nothing
     EXPECT_EQ(clicks, (std::vector<int>{5, 9, 10}));
     EXPECT_GT(frame.count(Palette::entry(3), Rectangle(0, lineY - 20, 800, 1)), 0); // pipes in the mode colour
-    EXPECT_TRUE(writeGalleryBmp("scheme", 800, 960, stacked(mainView, removeView)));
+    EXPECT_TRUE(writeGalleryPng("scheme", 800, 960, stacked(mainView, removeView)));
 }

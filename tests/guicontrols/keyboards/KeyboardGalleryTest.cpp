@@ -1,5 +1,5 @@
 // The keyboards on the gallery: typed on through the touch panel, checked, and written to
-// widget-gallery/keyboards.bmp as six keyboard panels one above the other.
+// widget-gallery/keyboards.png as six keyboard panels one above the other.
 
 #include "guicontrols/CustomKeyboard.hpp"
 #include "guicontrols/FloatKeyboard.hpp"
@@ -139,5 +139,5 @@ TEST_F(KeyboardGalleryTest, Keyboards)
     expectEditLine(address);
     keepPanel();
 
-    EXPECT_TRUE(writeGalleryBmp("keyboards", 800, 6 * PANEL_HEIGHT, picture));
+    EXPECT_TRUE(writeGalleryPng("keyboards", 800, 6 * PANEL_HEIGHT, picture));
 }

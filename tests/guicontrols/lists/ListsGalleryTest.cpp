@@ -1,5 +1,5 @@
 // The gallery of the lists: a list of 100 mixed lines as the information screens fill it,
-// shown at its top and after scrolling; written to widget-gallery/lists.bmp for review.
+// shown at its top and after scrolling; written to widget-gallery/lists.png for review.
 
 #include "ListFixture.hpp"
 
@@ -141,5 +141,5 @@ TEST_F(ListsGalleryTest, Lists)
     std::vector<quillon::Color> all = top;
     all.insert(all.end(), scrolled.begin(), scrolled.end());
     all.insert(all.end(), further.begin(), further.end());
-    EXPECT_TRUE(writeGalleryBmp("lists", 800, 1440, all));
+    EXPECT_TRUE(writeGalleryPng("lists", 800, 1440, all));
 }

@@ -1,6 +1,6 @@
 // The chart widgets and the heating-curve diagram on a screen, drawn through frame ticks,
 // then again with an opaque box (a popup stand-in) over part of them while they change,
-// checked, and written to widget-gallery/plots.bmp and heatingcurve.bmp for review.
+// checked, and written to widget-gallery/plots.png and heatingcurve.png for review.
 
 #include "guicontrols/HeatingCurve.hpp"
 #include "guicontrols/Palette.hpp"
@@ -184,7 +184,7 @@ TEST_F(PlotsGalleryTest, Charts)
 
     std::vector<quillon::Color> both = plain;
     both.insert(both.end(), withPopup.begin(), withPopup.end());
-    EXPECT_TRUE(writeGalleryBmp("plots", 800, 960, both));
+    EXPECT_TRUE(writeGalleryPng("plots", 800, 960, both));
 }
 
 namespace
@@ -253,5 +253,5 @@ TEST_F(PlotsGalleryTest, HeatingCurves)
     EXPECT_EQ(differencesOutside(withPopup, fresh, popup.getRect()), 0);
     frames.push_back(withPopup);
     frames.push_back(fresh);
-    EXPECT_TRUE(writeGalleryBmp("heatingcurve", 1200, 900, tiles(frames, Rectangle(90, 80, 600, 300))));
+    EXPECT_TRUE(writeGalleryPng("heatingcurve", 1200, 900, tiles(frames, Rectangle(90, 80, 600, 300))));
 }

@@ -2,6 +2,7 @@
 //     road <page> <id> <home returns 0|1> <x>,<y>,<frames> ...
 //     none <page> <id> <why>
 //     language <id> <name> <x>,<y>,<frames> ...
+//     home <x>,<y>,<frames>                  the bottom bar's home button
 #include "support/Roads.hpp"
 
 #include <cstdio>
@@ -33,5 +34,7 @@ int main()
         std::printf("language %u %s", language, roads::languageName(language));
         printTouches(touches, roads::languageTouches(language, touches));
     }
+    std::printf("home");
+    printTouches(&roads::HOME_TOUCH, 1);
     return 0;
 }

@@ -149,7 +149,7 @@ TEST_F(Password, PreviewsInEveryLanguage)
                 pixels.push_back(app.bed.frame().at(x, y));
             }
         }
-        EXPECT_TRUE(guicontrols::test::writeGalleryBmp("screen-auth-" + std::to_string(language), 800, 480, pixels));
+        EXPECT_TRUE(guicontrols::test::writeGalleryPng("screen-auth-" + std::to_string(language), 800, 480, pixels));
     }
     app.bed.setLanguage(1);
 }

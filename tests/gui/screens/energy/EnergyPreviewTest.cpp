@@ -35,7 +35,7 @@ void writePreview(test::EnergyBed& energy, const std::string& name)
     mkdir("widget-gallery", 0755);
     mkdir("screen-previews", 0755);
     mkdir("screen-previews/energy", 0755);
-    EXPECT_TRUE(guicontrols::test::writeGalleryBmp("../screen-previews/energy/" + name, 800, 480, pixels));
+    EXPECT_TRUE(guicontrols::test::writeGalleryPng("../screen-previews/energy/" + name, 800, 480, pixels));
 }
 
 std::string overwide(const std::string& what, int width, int room)

@@ -57,7 +57,7 @@ inline void tap(AppTestBed& app, const quillon::Drawable& target)
     app.bed.click(static_cast<std::int16_t>(r.x + r.width / 2), static_cast<std::int16_t>(r.y + r.height / 2));
     app.bed.ticks(1);
 }
-// The frame as a BMP under screen-previews/<family>/ of the build tree; false when unwritten.
+// The frame as a PNG under screen-previews/<family>/ of the build tree; false when unwritten.
 inline bool writePreview(AppTestBed& app, const std::string& family, const std::string& name)
 {
     mkdir("screen-previews", 0755);
@@ -70,7 +70,7 @@ inline bool writePreview(AppTestBed& app, const std::string& family, const std::
     }
     // The gallery writer puts files under its own folder; step out of it.
     mkdir("widget-gallery", 0755);
-    return guicontrols::test::writeGalleryBmp("../screen-previews/" + family + "/" + name, 800, 480, pixels);
+    return guicontrols::test::writeGalleryPng("../screen-previews/" + family + "/" + name, 800, 480, pixels);
 }
 } // namespace test
 

@@ -37,7 +37,7 @@ void writePreview(test::HistogramBed& histogram, const std::string& name)
     mkdir("widget-gallery", 0755);
     mkdir("screen-previews", 0755);
     mkdir("screen-previews/histogram", 0755);
-    EXPECT_TRUE(guicontrols::test::writeGalleryBmp("../screen-previews/histogram/" + name, 800, 480, pixels));
+    EXPECT_TRUE(guicontrols::test::writeGalleryPng("../screen-previews/histogram/" + name, 800, 480, pixels));
 }
 
 // Every screen of the histories and the balance in every language: no text wider than its

@@ -273,7 +273,7 @@ void checkStatus(test::ScreenTestBed& bed, const std::string& name)
     mkdir("screen-previews", 0755);
     mkdir("screen-previews/infocircuit", 0755);
     mkdir("widget-gallery", 0755);
-    EXPECT_TRUE(guicontrols::test::writeGalleryBmp("../screen-previews/infocircuit/" + name, 800, 480, pixels));
+    EXPECT_TRUE(guicontrols::test::writeGalleryPng("../screen-previews/infocircuit/" + name, 800, 480, pixels));
     EXPECT_EQ(test::overwideTexts(view.getRootContainer()), std::vector<std::string>{}) << name;
     EXPECT_EQ(crowdedLines(view.getListControl()), std::vector<std::string>{}) << name;
     EXPECT_EQ(utf8(view.getTopBar().getTitleField().getText()), utf8(view.getTitle())) << "title cut";

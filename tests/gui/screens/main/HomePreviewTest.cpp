@@ -29,7 +29,7 @@ void keep(test::AppTestBed& app, const std::string& name)
             pixels.push_back(app.bed.frame().at(x, y));
         }
     }
-    EXPECT_TRUE(guicontrols::test::writeGalleryBmp("../screen-previews/main/" + name, 800, 480, pixels));
+    EXPECT_TRUE(guicontrols::test::writeGalleryPng("../screen-previews/main/" + name, 800, 480, pixels));
 }
 
 TEST(HomePreview, AllLanguagesFit)

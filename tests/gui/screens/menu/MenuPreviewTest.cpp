@@ -34,7 +34,7 @@ protected:
         }
         mkdir("screen-previews", 0755);
         mkdir("screen-previews/menu", 0755);
-        EXPECT_TRUE(guicontrols::test::writeGalleryBmp("../screen-previews/menu/" + name + "-" + std::to_string(language), 800, 480, pixels));
+        EXPECT_TRUE(guicontrols::test::writeGalleryPng("../screen-previews/menu/" + name + "-" + std::to_string(language), 800, 480, pixels));
         for (const std::string& line : test::overwideTexts(screen->getRootContainer())) {
             ADD_FAILURE() << name << " in language " << language << ": " << line;
         }

@@ -54,7 +54,7 @@ TEST_F(SetpointPreview, EveryScreenFitsItsTextsInAllLanguages)
             mkdir("screen-previews", 0755);
             mkdir("screen-previews/setpoint", 0755);
             const std::string file = std::string(shown.name) + "-" + std::to_string(language);
-            EXPECT_TRUE(guicontrols::test::writeGalleryBmp("../screen-previews/setpoint/" + file, 800, 480, pixels));
+            EXPECT_TRUE(guicontrols::test::writeGalleryPng("../screen-previews/setpoint/" + file, 800, 480, pixels));
             for (const std::string& line : test::overwideTexts(screen->getRootContainer())) {
                 ADD_FAILURE() << file << ": " << line;
             }

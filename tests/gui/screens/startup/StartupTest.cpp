@@ -175,7 +175,7 @@ TEST(SplashPreview, EveryLanguage)
                 pixels.push_back(shell.bed.frame().at(x, y));
             }
         }
-        EXPECT_TRUE(guicontrols::test::writeGalleryBmp("screen-startup-" + std::to_string(language), 800, 480, pixels));
+        EXPECT_TRUE(guicontrols::test::writeGalleryPng("screen-startup-" + std::to_string(language), 800, 480, pixels));
     }
 }
 } // namespace

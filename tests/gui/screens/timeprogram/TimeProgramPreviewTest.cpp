@@ -30,7 +30,7 @@ protected:
                 pixels.push_back(app.bed.frame().at(x, y));
             }
         }
-        return guicontrols::test::writeGalleryBmp("../screen-previews/timeprogram/" + name, 800, 480, pixels);
+        return guicontrols::test::writeGalleryPng("../screen-previews/timeprogram/" + name, 800, 480, pixels);
     }
 
     // Label-coloured pixels in the outer 3 columns of each side of the button.
