@@ -106,10 +106,10 @@ void PopupContainer::showPopup(Popup* popup, uint8_t raise)
     if (popup == currentPopup) {
         if (raise != currentRaise) {
             // Closed and raised again since the last update: it starts anew, as a wink that
-            // closed itself must count its time again.
+            // closed itself must count its time again. It is still on screen: only what the
+            // binding changes redraws, as when it was raised the first time.
             currentRaise = raise;
             popup->bind(popupSystem.getData());
-            popup->invalidate();
         }
         return;
     }

@@ -21,7 +21,7 @@ TEST_F(ScreenWindow, HomeThenFavouritesByTheLeftArrow)
     MainView* home = walk.shell.screen<MainView>();
     ASSERT_NE(home, nullptr);
     const std::u16string setpoint = text(home->getSetpointText().getText());
-    EXPECT_EQ(setpoint, u"21°"); // the seeded room setpoint
+    EXPECT_EQ(setpoint, u"20°"); // the room setpoint's start value
     EXPECT_EQ(text(home->getCircuitTitle().getText()), u"Heizkreis 1"); // the program starts in German
 
     ASSERT_TRUE(startPastSplash());

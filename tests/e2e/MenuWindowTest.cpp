@@ -39,7 +39,7 @@ TEST_F(ScreenWindow, MenuHeatingCircuitRoomTemperature)
     ASSERT_NE(setpoint, nullptr);
     const std::u16string title = text(setpoint->getTopBar().getTitleField().getText());
     EXPECT_NE(title.find(u"Heizkreis 1"), std::u16string::npos) << std::string(title.begin(), title.end());
-    EXPECT_EQ(setpoint->getTemperatureEdit().getValue(), 21); // the seeded room setpoint
+    EXPECT_EQ(setpoint->getTemperatureEdit().getValue(), 20); // the room setpoint's start value
     ASSERT_TRUE(shot("img02.bmp", "room-temperature", shown));
     EXPECT_EQ(differencesFromHeadless(shown), "") << "the room temperature screen";
     EXPECT_GT(drawnPixels(shown, setpoint->getTopBar().getTitleField().getAbsoluteRect()), 100) << "no title";
