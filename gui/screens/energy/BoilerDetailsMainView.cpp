@@ -2,7 +2,8 @@
 
 #include "gui/common/Functors.hpp"
 #include "gui/pagemanager/PageManager.hpp"
-#include "gui/screens/main/RunningApplication.hpp"
+#include "gui/pages/Pages.hpp"
+#include "gui/shell/ShellContext.hpp"
 #include "guicontrols/Content.hpp"
 #include "helpers/Conversions.hpp"
 #include "model/DataModelManager.hpp"
@@ -74,11 +75,11 @@ const quillon::WideChar* BoilerDetailsMainView::getText(uint32_t index)
 
 void BoilerDetailsMainView::execute(uint32_t index)
 {
-    FrontendApplication* application = runningApplication();
-    if (application == nullptr || pageManager == nullptr) {
+    ShellContext* context = ShellContext::running();
+    if (context == nullptr || pageManager == nullptr) {
         return;
     }
-    Pages& pages = application->getPages();
+    Pages& pages = *context->pages;
     if (index == GAS_LINE) {
         pageManager->goTo(&pages.gasNotePage, false);
     } else if (index == ELECTRICITY_LINE) {

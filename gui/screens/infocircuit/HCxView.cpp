@@ -1,9 +1,9 @@
 #include "gui/screens/infocircuit/HCxView.hpp"
 
-#include "gui/common/ShellContext.hpp"
+#include "gui/common/ShellPages.hpp"
+#include "gui/common/WideLiteral.hpp"
 #include "gui/pagemanager/PageManager.hpp"
-#include "gui/screens/timeprogram/TimeProgramPages.hpp"
-#include "gui/screens/infocircuit/WideLiteral.hpp"
+#include "gui/shell/ShellContext.hpp"
 
 namespace
 {
@@ -226,7 +226,7 @@ const quillon::WideChar* HCxView::getText(uint32_t)
 
 void HCxView::execute(uint32_t)
 {
-    pagemanager::Page* overview = TimeProgramPages::page(&Pages::heatingTimeProgramOverviewPage);
+    pagemanager::Page* overview = ShellPages::page(&Pages::heatingTimeProgramOverviewPage);
     if (pageManager == nullptr || overview == nullptr) {
         return;
     }

@@ -1,8 +1,8 @@
 #include "gui/screens/infocircuit/ResetDataView.hpp"
 
 #include "gui/common/Functors.hpp"
-#include "gui/common/ShellContext.hpp"
-#include "gui/screens/infocircuit/WideLiteral.hpp"
+#include "gui/common/WideLiteral.hpp"
+#include "gui/shell/ShellContext.hpp"
 #include "guicontrols/ProviderTexts.hpp"
 #include "helpers/WideFormat.hpp"
 

@@ -1,7 +1,7 @@
 #include "gui/screens/wizard/WizardReportSettingsView.hpp"
 
 #include "gui/common/Functors.hpp"
-#include "gui/screens/infocircuit/WideLiteral.hpp"
+#include "gui/common/WideLiteral.hpp"
 #include "guicontrols/ProviderTexts.hpp"
 #include "model/devices/DeviceIds.hpp"
 

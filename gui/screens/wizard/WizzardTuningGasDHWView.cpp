@@ -1,11 +1,11 @@
 #include "gui/screens/wizard/WizzardTuningGasDHWView.hpp"
 
 #include "gui/common/Functors.hpp"
+#include "gui/common/ShellPages.hpp"
+#include "gui/common/WideLiteral.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pagemanager/Params.hpp"
 #include "gui/pages/Pages.hpp"
-#include "gui/screens/infocircuit/WideLiteral.hpp"
-#include "gui/screens/timeprogram/TimeProgramPages.hpp"
 #include "model/devices/DeviceIds.hpp"
 
 #include <quillon/TypedText.hpp>
@@ -151,7 +151,7 @@ void WizzardTuningGasDHWView::addProgramLines(uint32_t program)
 
 void WizzardTuningGasDHWView::onButtonClicked(const quillon::AbstractButton& button)
 {
-    Pages* pages = TimeProgramPages::find();
+    Pages* pages = ShellPages::find();
     if (pageManager == nullptr || pages == nullptr) {
         return;
     }

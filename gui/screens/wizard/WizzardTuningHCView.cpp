@@ -1,10 +1,10 @@
 #include "gui/screens/wizard/WizzardTuningHCView.hpp"
 
 #include "gui/common/Functors.hpp"
+#include "gui/common/ShellPages.hpp"
+#include "gui/common/WideLiteral.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pages/Pages.hpp"
-#include "gui/screens/infocircuit/WideLiteral.hpp"
-#include "gui/screens/timeprogram/TimeProgramPages.hpp"
 
 #include <quillon/TypedText.hpp>
 
@@ -117,7 +117,7 @@ pagemanager::Page* WizzardTuningHCView::targetOf(Pages& pages, uint32_t line)
 
 void WizzardTuningHCView::onButtonClicked(const quillon::AbstractButton& button)
 {
-    Pages* pages = TimeProgramPages::find();
+    Pages* pages = ShellPages::find();
     if (pageManager == nullptr || pages == nullptr) {
         return;
     }
