@@ -111,11 +111,9 @@ void CylinderMinMaxView::setupContent(guicontrols::Content& area)
     updateList();
 }
 
-void CylinderMinMaxView::refresh()
+void CylinderMinMaxView::update()
 {
-    if (presenter->hasDataChanged()) {
-        updateList();
-    }
+    updateList();
 }
 
 void CylinderMinMaxView::onFeedbackFinished(bool* handled)

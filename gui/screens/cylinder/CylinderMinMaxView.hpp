@@ -28,7 +28,7 @@ public:
     const quillon::WideChar* getTitle() override { return title; }
     const quillon::WideChar* getHelpText() override;
     void setupContent(guicontrols::Content& area) override;
-    void refresh() override;
+    void update() override;
     void onFeedbackFinished(bool* handled) override;
 
     uint32_t getView() const { return page; }

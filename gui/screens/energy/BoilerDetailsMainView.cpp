@@ -47,11 +47,9 @@ void BoilerDetailsMainView::setupContent(guicontrols::Content& area)
     listControl.setPosition(0, 0, area.getWidth(), area.getHeight());
 }
 
-void BoilerDetailsMainView::refresh()
+void BoilerDetailsMainView::update()
 {
-    if (presenter->hasDataChanged()) {
-        buildList();
-    }
+    buildList();
 }
 
 void BoilerDetailsMainView::buildList()

@@ -25,7 +25,7 @@ public:
 
     const quillon::WideChar* getTitle() override;
     void setupContent(guicontrols::Content& area) override;
-    void refresh() override;
+    void update() override;
 
     const quillon::WideChar* getText(uint32_t index) override;
     void execute(uint32_t index) override;

@@ -205,11 +205,9 @@ void FavouritesMainView::onTileClicked(const quillon::AbstractButton& button)
     }
 }
 
-void FavouritesMainView::refresh()
+void FavouritesMainView::update()
 {
-    if (presenter->hasDataChanged()) {
-        rebuildContent();
-    }
+    rebuildContent();
 }
 
 void FavouritesMainView::rebuildContent()

@@ -60,11 +60,9 @@ void LANInfoView::setupContent(guicontrols::Content& area)
     buildList();
 }
 
-void LANInfoView::refresh()
+void LANInfoView::update()
 {
-    if (presenter->hasDataChanged()) {
-        buildList();
-    }
+    buildList();
 }
 
 void LANInfoView::bindValueProviders()

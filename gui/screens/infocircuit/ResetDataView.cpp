@@ -57,11 +57,9 @@ void ResetDataView::setupContent(guicontrols::Content& area)
     configure();
 }
 
-void ResetDataView::refresh()
+void ResetDataView::update()
 {
-    if (presenter->hasDataChanged()) {
-        configure();
-    }
+    configure();
 }
 
 void ResetDataView::bindProviders()

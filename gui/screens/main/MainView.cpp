@@ -468,11 +468,9 @@ void MainView::tick()
     }
 }
 
-void MainView::refresh()
+void MainView::update()
 {
-    if (presenter->hasDataChanged()) {
-        updateAll();
-    }
+    updateAll();
 }
 
 bool MainView::checkDimmed()

@@ -135,11 +135,9 @@ void WizzardDetectedDevicesView::fillList()
     endList();
 }
 
-void WizzardDetectedDevicesView::refresh()
+void WizzardDetectedDevicesView::update()
 {
-    if (presenter != nullptr && presenter->hasDataChanged()) {
-        fillList();
-    }
+    fillList();
 }
 
 void WizzardDetectedDevicesView::setupBottomBar(guicontrols::BottomBar& bar)

@@ -104,11 +104,9 @@ void WizzardInitView::askSecurityQuestion()
     updatePopupContainer();
 }
 
-void WizzardInitView::refresh()
+void WizzardInitView::update()
 {
-    if (presenter != nullptr && presenter->hasDataChanged()) {
-        fillList();
-    }
+    fillList();
 }
 
 const quillon::WideChar* WizzardInitView::getText(uint32_t index)

@@ -33,11 +33,9 @@ void WizzardSystemSchemeEditView::setupBottomBar(guicontrols::BottomBar& bar)
     bar.setButtonIcon(BACK_BUTTON, BACK_ICON);
 }
 
-void WizzardSystemSchemeEditView::refresh()
+void WizzardSystemSchemeEditView::update()
 {
-    if (presenter != nullptr && presenter->hasDataChanged()) {
-        layoutButtons();
-    }
+    layoutButtons();
 }
 
 void WizzardSystemSchemeEditView::layoutButtons()

@@ -76,11 +76,9 @@ void WizzardTuningGasDHWView::setupContent(guicontrols::Content& area)
     updateList();
 }
 
-void WizzardTuningGasDHWView::refresh()
+void WizzardTuningGasDHWView::update()
 {
-    if (presenter->hasDataChanged()) {
-        updateList();
-    }
+    updateList();
 }
 
 void WizzardTuningGasDHWView::updateList()

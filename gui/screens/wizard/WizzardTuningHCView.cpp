@@ -59,11 +59,9 @@ void WizzardTuningHCView::setupContent(guicontrols::Content& area)
     updateList();
 }
 
-void WizzardTuningHCView::refresh()
+void WizzardTuningHCView::update()
 {
-    if (presenter->hasDataChanged()) {
-        updateList();
-    }
+    updateList();
 }
 
 void WizzardTuningHCView::updateList()
