@@ -5,7 +5,8 @@
 #   model          -> helpers, framework, the kernel's public headers (not its port)
 #   guicontrols    -> model, helpers, framework
 #   gui            -> guicontrols, model, helpers, framework; inside it, screens and popups reach
-#                     the shell through gui/shell only, and no folder includes one that includes it back
+#                     the shell through gui/shell only, screens the model through their presenters,
+#                     and no folder includes one that includes it back
 # The simulator, tests, fuzz targets, benchmarks and tools are programs on top of it all.
 # Prints every broken rule and exits 1 if there is one.
 set -uo pipefail
@@ -49,11 +50,18 @@ forbid guicontrols "gui/|simulator/|kernel/port|port/|rtos/" \
     "The widget library includes no shell, board, kernel or kernel-port header"
 forbid gui "simulator/|kernel/port|port/" \
     "The application shell includes no board or kernel-port header"
-# Screens and popups reach the shell through gui/shell/ShellContext.hpp only.
+# Screens and popups reach the shell through gui/shell/ShellContext.hpp only; screens read the
+# model through their presenters, not through the model's singleton.
 forbid gui/screens "gui/app/" \
     "Screens include nothing of gui/app/: the shell context carries what they need of the shell"
 forbid gui/popups "gui/app/" \
     "Popups include nothing of gui/app/: the shell context carries what they need of the shell"
+singleton=$(grep -rnE --include='*.hpp' --include='*.cpp' 'DataModelManager::getInstance|ShellContext::current\(\)\.model' gui/screens || true)
+if [ -n "$singleton" ]; then
+    echo "Screens take the model from their presenter, not from the model's singleton or the shell context:"
+    echo "$singleton" | sed 's/^/    /'
+    broken=1
+fi
 forbid kernel/source "pthread|semaphore|signal\.h|port/host" \
     "The portable kernel sees no host thread header"
 

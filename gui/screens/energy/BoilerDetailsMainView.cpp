@@ -6,7 +6,6 @@
 #include "gui/shell/ShellContext.hpp"
 #include "guicontrols/Content.hpp"
 #include "helpers/Conversions.hpp"
-#include "model/DataModelManager.hpp"
 
 #include <quillon/TypedText.hpp>
 
@@ -27,7 +26,11 @@ BoilerDetailsMainView::BoilerDetailsMainView()
     : BaseView<BoilerDetailsMainPresenter>(&Functors::getInstance().plain),
       buttonLines{{this, GAS_LINE}, {this, ELECTRICITY_LINE}}
 {
-    model::GeneralGroup& general = model::DataModelManager::getInstance().getGroups().general;
+}
+
+void BoilerDetailsMainView::beforeSetupScreen()
+{
+    model::GeneralGroup& general = presenter->general();
     powerProvider.set(&general.actualPower, quillon::TypedText(TEXT_POWER).getText(), FORMAT_POWER, 1.0f, 0, 0, 0);
     hoursProvider.set(&general.burnerSeconds, quillon::TypedText(TEXT_HOURS).getText(), FORMAT_HOURS,
                       helpers::secondsPerHour(), 0, 0, 0);

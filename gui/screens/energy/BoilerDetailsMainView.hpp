@@ -23,6 +23,8 @@ public:
     BoilerDetailsMainView();
     ~BoilerDetailsMainView() override {}
 
+    // The providers to the presenter's values, once it is bound.
+    void beforeSetupScreen() override;
     const quillon::WideChar* getTitle() override;
     void setupContent(guicontrols::Content& area) override;
     void update() override;

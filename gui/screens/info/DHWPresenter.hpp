@@ -18,6 +18,8 @@ public:
     // A watched value or a device flag changed; asks both every time.
     bool hasDataChanged() override;
     virtual bool isAvailable(uint32_t deviceFlag);
+    // What the lists show, from several groups.
+    model::ParameterGroups& groups() { return getModel()->getGroups(); }
     // The hot-water temperature's status byte is 0.
     bool isActualValid();
 };

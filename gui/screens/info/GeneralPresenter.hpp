@@ -19,6 +19,8 @@ public:
     // so each report is taken once.
     bool hasDataChanged() override;
     virtual bool isAvailable(uint32_t deviceFlag);
+    // What the lists show, from several groups.
+    model::ParameterGroups& groups() { return getModel()->getGroups(); }
 
     // Output 20 runs (bits 2 or 3 of byte 2 of the common information).
     bool isOutput20On();

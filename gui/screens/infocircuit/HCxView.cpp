@@ -34,23 +34,6 @@ void doublePercents(WideChar* destination, uint32_t capacity, const WideChar* na
     }
     destination[out] = 0;
 }
-
-const WideChar* circuitName(uint8_t circuit)
-{
-    model::DataModelManager* model = ShellContext::current().model;
-    if (model == nullptr) {
-        return EMPTY;
-    }
-    model::SettingsGroup& settings = model->getGroups().settings;
-    switch (circuit) {
-    case 1:
-        return settings.hc2.get();
-    case 2:
-        return settings.hc3.get();
-    default:
-        return settings.hc1.get();
-    }
-}
 } // namespace
 
 HCxView::HCxView() : HCxView(listChoiceOfPage(ShellContext::current().pageManager, OverviewUse::StatusFromOverview))
@@ -58,9 +41,13 @@ HCxView::HCxView() : HCxView(listChoiceOfPage(ShellContext::current().pageManage
 }
 
 HCxView::HCxView(const ListChoice& choice)
-    : ModeListView<HCxPresenter>(choice), circuit(choice.circuit), timeProgramItem(0u)
+    : ModeListView<HCxPresenter>(choice), circuit(choice.circuit), titled(choice.titled), timeProgramItem(0u)
 {
-    if (choice.titled) {
+}
+
+void HCxView::beforeSetupScreen()
+{
+    if (titled) {
         formatCircuitTitle();
     }
 }
@@ -71,7 +58,7 @@ void HCxView::formatCircuitTitle()
     WideChar name[NAME_UNITS];
     name[0] = 0;
     if (mode == LIST_MODE_INFORMATION) {
-        doublePercents(name, NAME_UNITS, circuitName(circuit));
+        doublePercents(name, NAME_UNITS, presenter->circuitName(circuit));
     }
     formatTitle(name[0] != 0 ? name : text(static_cast<TextId>(FIRST_CIRCUIT_TEXT + circuit)));
 }

@@ -20,6 +20,8 @@ public:
     bool hasDataChanged() override;
     bool isAvailable(uint32_t deviceFlag) const;
     bool isAnyAvailable(std::initializer_list<uint32_t> deviceFlags) const;
+    // What the lists show; the screens pick their values from several groups.
+    model::ParameterGroups& groups() const { return getModel()->getGroups(); }
 };
 
 #endif

@@ -48,6 +48,8 @@ public:
     WizzardTuningGasDHWView();
     ~WizzardTuningGasDHWView() override {}
 
+    // The providers to the presenter's values and the lines' labels, once it is bound.
+    void beforeSetupScreen() override;
     const quillon::WideChar* getTitle() override;
     void setupContent(guicontrols::Content& area) override;
     void update() override;

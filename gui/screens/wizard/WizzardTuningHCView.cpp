@@ -43,7 +43,7 @@ const quillon::WideChar* WizzardTuningHCView::getTitle()
 
 void WizzardTuningHCView::bindProviders()
 {
-    model::HCGroup& circuits = model::DataModelManager::getInstance().getGroups().hc;
+    model::HCGroup& circuits = presenter->groups().hc;
     const uint16_t circuit = presenter->getCircuit();
     minimumSupply.set(&circuits.minimumSupplyTemperature[circuit], text(1157), degrees(), 1.0f, PLAIN, 0, 0);
     maximumSupply.set(&circuits.maximumSupplyTemperature[circuit], text(1156), degrees(), 1.0f, PLAIN, 0, 0);

@@ -34,7 +34,14 @@ WizzardTuningSolarModuleView::WizzardTuningSolarModuleView()
       notice(false)
 {
     quillon::WideString::snprintf(title, TITLE_UNITS, "%s %s", text(START_UP), text(SOLAR_MODULE));
-    model::ParameterGroups& groups = model::DataModelManager::getInstance().getGroups();
+    for (guicontrols::LongButton& line : lines) {
+        line.setAction(lineCallback);
+    }
+}
+
+void WizzardTuningSolarModuleView::beforeSetupScreen()
+{
+    model::ParameterGroups& groups = presenter->groups();
     pumpType.set(&groups.solar.pumpType, text(1098), text(1018), text(1494), 0, PLAIN);
     stagnation.set(&groups.solar.stagnationTimeReduction, text(1119), wide(u"%d K"), 1.0f, PLAIN, 0, 0);
     solarControl.set(&groups.solar.destratificationPump, SOLAR_CONTROL_KIND, PLAIN);
@@ -47,9 +54,6 @@ WizzardTuningSolarModuleView::WizzardTuningSolarModuleView()
     lines[SOLAR_CONTROL].setText(solarControl.getText(0));
     lines[ABSORBER_SURFACE].setText(absorberSurface.getText(0));
     lines[CYLINDER_MAXIMUM].setText(cylinderMaximum.getText(0));
-    for (guicontrols::LongButton& line : lines) {
-        line.setAction(lineCallback);
-    }
 }
 
 void WizzardTuningSolarModuleView::setupContent(guicontrols::Content& area)
