@@ -15,9 +15,8 @@ public:
 
     void activate() override;
     void deactivate() override;
-    // A watched value, a device flag or the board clock changed. Asks all three every time,
-    // so each report is taken once.
-    bool hasDataChanged() override;
+    // A watched value, a device flag or the board clock changed.
+    bool hasDataChanged() override { return watchedChanged(); }
     virtual bool isAvailable(uint32_t deviceFlag);
     // What the lists show, from several groups.
     model::ParameterGroups& groups() { return getModel()->getGroups(); }
