@@ -2,7 +2,7 @@
 
 #include "gui/app/PageSwitch.hpp"
 #include "gui/common/BasePresenter.hpp"
-#include "gui/common/ShellContext.hpp"
+#include "gui/shell/ShellContext.hpp"
 #include "helpers/BoardWrappers.hpp"
 #include "model/DataModelManager.hpp"
 
@@ -53,6 +53,8 @@ FrontendApplication::FrontendApplication(model::DataModelManager& model, Fronten
     ShellContext::current().pageManager = &pageManager;
     ShellContext::current().model = &appModel;
     ShellContext::current().popupSystem = &popupSystem;
+    ShellContext::current().pages = &pages;
+    ShellContext::current().shell = this;
     pageManager.setPopupManager(&popupSystem.getManager());
     popupSystem.setNavigation(&pageManager, &pages);
     model::SettingsGroup& settings = appModel.getGroups().settings;

@@ -7,6 +7,7 @@
 #include "gui/pagemanager/PasswordStorage.hpp"
 #include "gui/pages/Pages.hpp"
 #include "gui/popups/PopupSystem.hpp"
+#include "gui/shell/ShellContext.hpp"
 #include "model/filter/Listeners.hpp"
 
 #include <quillon/Application.hpp>
@@ -26,7 +27,8 @@ class DataModelManager;
 // reports.
 class FrontendApplication : public quillon::Application,
                             public pagemanager::IPageViewer,
-                            public model::ISettingChangeListener
+                            public model::ISettingChangeListener,
+                            public Shell
 {
 public:
     static const uint32_t FRAME_MS = 16;
@@ -50,7 +52,7 @@ public:
     void onSettingChanged(uint32_t settingId) override;
 
     // A language without a panel language (above 9) applies German, 0.
-    void setLanguage(const uint16_t& language, bool store);
+    void setLanguage(const uint16_t& language, bool store) override;
 
     void registerTimer(gui::GuiTimer* timer) { guiTimers.registerTimer(timer); }
     void unregisterTimer(gui::GuiTimer* timer) { guiTimers.unregisterTimer(timer); }

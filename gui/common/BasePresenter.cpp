@@ -1,6 +1,6 @@
 #include "gui/common/BasePresenter.hpp"
 
-#include "gui/common/ShellContext.hpp"
+#include "gui/shell/ShellContext.hpp"
 
 BasePresenter::BasePresenter(IView& view)
     : pageManager(ShellContext::current().pageManager),

@@ -1,11 +1,11 @@
 #include "gui/common/GenericView.hpp"
 
-#include "gui/common/ShellContext.hpp"
 #include "gui/common/TitleFunctor.hpp"
-#include "gui/popups/PopupSystem.hpp"
-#include "guicontrols/Frame.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pagemanager/Params.hpp"
+#include "gui/popups/PopupSystem.hpp"
+#include "gui/shell/ShellContext.hpp"
+#include "guicontrols/Frame.hpp"
 #include "model/DataModelManager.hpp"
 
 #include <quillon/TypedText.hpp>

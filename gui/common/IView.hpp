@@ -7,6 +7,8 @@ class IView
 public:
     virtual ~IView() {}
     virtual void refresh() {}
+    // What the view shows afresh once its presenter reported a change (see BaseView).
+    virtual void update() {}
     virtual void rebuildContent() {}
     virtual void onPageLeave() {}
     virtual void beforeSetupScreen() {}

@@ -1,9 +1,9 @@
 #include "gui/common/KeyboardViewMode.hpp"
 
 #include "gui/common/ModeLayout.hpp"
-#include "gui/common/ShellContext.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pagemanager/Params.hpp"
+#include "gui/shell/ShellContext.hpp"
 #include "guicontrols/BottomBar.hpp"
 #include "guicontrols/Content.hpp"
 #include "guicontrols/TopBar.hpp"

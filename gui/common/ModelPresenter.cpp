@@ -51,6 +51,8 @@ void ModelPresenter::unwatch()
     bound.disableDefaultFilter();
     bound.getDefaultFilter().removeAll();
     recorded = 0;
+    watchingDevices = false;
+    watchingClock = false;
 }
 
 bool ModelPresenter::filterChanged()
@@ -59,4 +61,12 @@ bool ModelPresenter::filterChanged()
     const bool reported = theModel().getDefaultFilter().takeChanged();
     const bool heard = recorded.exchange(0) != 0;
     return reported || heard;
+}
+
+bool ModelPresenter::watchedChanged()
+{
+    const bool values = filterChanged();
+    const bool devices = watchingDevices && theModel().getDeviceManager().takeChanged();
+    const bool clock = watchingClock && theModel().getTimeManager().hasClockChanged();
+    return values || devices || clock;
 }

@@ -32,18 +32,25 @@ public:
     const model::IPropertyFilter* watchedFilter() const;
 
 protected:
-    ModelPresenter() : recorded(0) {}
+    ModelPresenter() : recorded(0), watchingDevices(false), watchingClock(false) {}
 
     // Adds the properties (data points, ranges, settings, calls) or whole groups to the model's
     // screen filter and polls them fast until unwatch(). A property that does not fit stops
     // the program with "Property filter full: screen filter". Needs the model bound.
     void watch(std::initializer_list<model::IProperty*> properties);
     void watchGroup(model::IPropertyFilter& group);
+    // What a screen shows besides data points: the set of present devices and the panel clock.
+    // watchedChanged() reports them too until unwatch().
+    void watchDevices() { watchingDevices = true; }
+    void watchClock() { watchingClock = true; }
     // Back to normal polling; the filter forgets what it held. Also when nothing was watched.
     void unwatch();
 
     // True once after a change of anything watched; takes the report.
     bool filterChanged();
+    // A watched value, or the devices or the clock where watched, changed. Every report is
+    // taken on each call, so a change of one never hides behind another.
+    bool watchedChanged();
 
 private:
     model::DataModelManager& theModel() const;
@@ -51,6 +58,8 @@ private:
 
     // Set on the device link task, taken on the GUI task.
     std::atomic<uint8_t> recorded;
+    bool watchingDevices;
+    bool watchingClock;
 };
 
 #endif

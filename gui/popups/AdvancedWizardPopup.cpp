@@ -1,8 +1,11 @@
 #include "gui/popups/AdvancedWizardPopup.hpp"
 
-#include "gui/app/FrontendApplication.hpp"
+#include "gui/pagemanager/PageManager.hpp"
+#include "gui/pages/Pages.hpp"
 #include "gui/popups/PopupId.hpp"
 #include "gui/popups/PopupLayout.hpp"
+#include "gui/popups/PopupSystem.hpp"
+#include "gui/shell/ShellContext.hpp"
 
 namespace
 {
@@ -21,14 +24,14 @@ AdvancedWizardPopup::AdvancedWizardPopup(uint16_t popupId) : QuestionPopup(popup
 
 void AdvancedWizardPopup::answered(bool yes)
 {
-    FrontendApplication* application = PopupLayout::runningApplication();
-    if (application == nullptr) {
+    ShellContext* context = ShellContext::running();
+    if (context == nullptr) {
         return;
     }
     if (yes) {
-        application->getPopupSystem().getManager().show(POPUP_DEVICES_SECURITY_WARNING, 1);
+        context->popupSystem->getManager().show(POPUP_DEVICES_SECURITY_WARNING, 1);
     } else {
-        application->getPageManager().goTo(&application->getPages().wizardReportMenuPage, false);
+        context->pageManager->goTo(&context->pages->wizardReportMenuPage, false);
     }
     popupManager->close(popupId);
     close();

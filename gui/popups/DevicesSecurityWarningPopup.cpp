@@ -1,7 +1,9 @@
 #include "gui/popups/DevicesSecurityWarningPopup.hpp"
 
-#include "gui/app/FrontendApplication.hpp"
+#include "gui/pagemanager/PageManager.hpp"
+#include "gui/pages/Pages.hpp"
 #include "gui/popups/PopupLayout.hpp"
+#include "gui/shell/ShellContext.hpp"
 
 namespace
 {
@@ -21,11 +23,11 @@ DevicesSecurityWarningPopup::DevicesSecurityWarningPopup(uint16_t popupId)
 
 void DevicesSecurityWarningPopup::answered(bool)
 {
-    FrontendApplication* application = PopupLayout::runningApplication();
-    if (application == nullptr) {
+    ShellContext* context = ShellContext::running();
+    if (context == nullptr) {
         return;
     }
-    application->getPageManager().goTo(&application->getPages().wizardDetectedDevicesPage, true);
+    context->pageManager->goTo(&context->pages->wizardDetectedDevicesPage, true);
     popupManager->close(popupId);
     close();
 }

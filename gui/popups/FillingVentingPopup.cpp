@@ -1,8 +1,9 @@
 #include "gui/popups/FillingVentingPopup.hpp"
 
-#include "gui/app/FrontendApplication.hpp"
+#include "gui/pagemanager/PageManager.hpp"
 #include "gui/pagemanager/Params.hpp"
 #include "gui/popups/PopupLayout.hpp"
+#include "gui/shell/ShellContext.hpp"
 
 #include <quillon/TypedText.hpp>
 
@@ -44,9 +45,9 @@ void FillingVentingPopup::answered(bool yes)
         popupManager->close(popupId);
         return;
     }
-    FrontendApplication* application = PopupLayout::runningApplication();
-    if (application != nullptr) {
-        pagemanager::PageManager& pageManager = application->getPageManager();
+    ShellContext* context = ShellContext::running();
+    if (context != nullptr) {
+        pagemanager::PageManager& pageManager = *context->pageManager;
         // Venting asked inside the wizard returns to the wizard's anchor.
         const Params::FillingVenting* request = pageManager.getParam<Params::FillingVenting>();
         if (request != nullptr && request->request != 0 && fillingVentingMode == MODE_VENTING) {

@@ -1,8 +1,9 @@
 #include "gui/popups/GasSensorSecurityWarningPopup.hpp"
 
-#include "gui/app/FrontendApplication.hpp"
 #include "gui/popups/PopupId.hpp"
 #include "gui/popups/PopupLayout.hpp"
+#include "gui/popups/PopupSystem.hpp"
+#include "gui/shell/ShellContext.hpp"
 
 #include <quillon/TypedText.hpp>
 
@@ -30,11 +31,11 @@ GasSensorSecurityWarningPopup::GasSensorSecurityWarningPopup(uint16_t popupId)
 void GasSensorSecurityWarningPopup::answered(bool)
 {
     popupManager->close(popupId);
-    FrontendApplication* application = PopupLayout::runningApplication();
-    if (application == nullptr) {
+    ShellContext* context = ShellContext::running();
+    if (context == nullptr) {
         return;
     }
-    if (application->getPopupSystem().getData().startFlueGasCheck()) {
+    if (context->popupSystem->getData().startFlueGasCheck()) {
         popupManager->close(POPUP_ABGAS_SENSOR);
         popupManager->show(POPUP_ABGAS_SENSOR, 1);
     } else {

@@ -1,8 +1,9 @@
 #include "gui/popups/LANErrorPopup.hpp"
 
-#include "gui/popups/PopupLayout.hpp"
-#include "gui/app/FrontendApplication.hpp"
+#include "gui/pagemanager/PageManager.hpp"
 #include "gui/popups/PopupData.hpp"
+#include "gui/popups/PopupLayout.hpp"
+#include "gui/shell/ShellContext.hpp"
 
 #include <quillon/TypedText.hpp>
 
@@ -32,9 +33,9 @@ void LANErrorPopup::bind(PopupData& data)
 
 void LANErrorPopup::buttonClicked(const quillon::AbstractButton&)
 {
-    FrontendApplication* application = PopupLayout::runningApplication();
-    if (application != nullptr) {
-        application->getPageManager().back();
+    ShellContext* context = ShellContext::running();
+    if (context != nullptr) {
+        context->pageManager->back();
     }
     popupManager->close(popupId);
     close();

@@ -1,7 +1,8 @@
 #include "gui/popups/LanCardEnablePopup.hpp"
 
-#include "gui/app/FrontendApplication.hpp"
+#include "gui/pagemanager/PageManager.hpp"
 #include "gui/popups/PopupLayout.hpp"
+#include "gui/shell/ShellContext.hpp"
 #include "model/DataModelManager.hpp"
 
 namespace
@@ -53,9 +54,9 @@ void LanCardEnablePopup::buttonClicked(const quillon::AbstractButton& source)
     }
     popupManager->close(popupId);
     setLanCardEnabled(accepted);
-    FrontendApplication* application = PopupLayout::runningApplication();
-    if (application != nullptr) {
-        application->getPageManager().back();
+    ShellContext* context = ShellContext::running();
+    if (context != nullptr) {
+        context->pageManager->back();
     }
     close();
 }

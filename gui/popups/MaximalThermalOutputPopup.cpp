@@ -1,7 +1,8 @@
 #include "gui/popups/MaximalThermalOutputPopup.hpp"
 
-#include "gui/app/FrontendApplication.hpp"
+#include "gui/pagemanager/PageManager.hpp"
 #include "gui/popups/PopupLayout.hpp"
+#include "gui/shell/ShellContext.hpp"
 
 namespace
 {
@@ -24,9 +25,9 @@ void MaximalThermalOutputPopup::answered(bool yes)
 {
     if (!yes) {
         popupManager->close(popupId);
-        FrontendApplication* application = PopupLayout::runningApplication();
-        if (application != nullptr) {
-            application->getPageManager().back();
+        ShellContext* context = ShellContext::running();
+        if (context != nullptr) {
+            context->pageManager->back();
         }
     }
     close();

@@ -1,7 +1,9 @@
 #include "gui/popups/PanelLockedPopup.hpp"
 
-#include "gui/app/FrontendApplication.hpp"
+#include "gui/pagemanager/PageManager.hpp"
+#include "gui/pages/Pages.hpp"
 #include "gui/popups/PopupLayout.hpp"
+#include "gui/shell/ShellContext.hpp"
 
 namespace
 {
@@ -30,8 +32,8 @@ void PanelLockedPopup::bind(PopupData&)
 
 void PanelLockedPopup::onTick()
 {
-    FrontendApplication* application = PopupLayout::runningApplication();
-    if (tickCount >= CLOSING_TICK && tickCount < UNLOCK_TICK && application != nullptr) {
+    ShellContext* context = ShellContext::running();
+    if (tickCount >= CLOSING_TICK && tickCount < UNLOCK_TICK && context != nullptr) {
         // Closed, not dismissed: the home screen may raise it again.
         timer.stop();
         popupManager->close(popupId);
@@ -39,9 +41,9 @@ void PanelLockedPopup::onTick()
     }
     if (tickCount > UNLOCK_LAST_TICK) {
         popupManager->close(popupId);
-        if (application != nullptr) {
+        if (context != nullptr) {
             timer.stop();
-            application->getPageManager().goTo(&application->getPages().lockPanelEnablePage, false);
+            context->pageManager->goTo(&context->pages->lockPanelEnablePage, false);
         }
         tickCount = 0;
     }
@@ -50,7 +52,7 @@ void PanelLockedPopup::onTick()
 
 void PanelLockedPopup::buttonClicked(const quillon::AbstractButton&)
 {
-    if (PopupLayout::runningApplication() != nullptr) {
+    if (ShellContext::running() != nullptr) {
         close();
         tickCount = UNLOCK_TICK;
     }

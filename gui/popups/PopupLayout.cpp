@@ -1,11 +1,9 @@
 #include "gui/popups/PopupLayout.hpp"
 
-#include "gui/app/FrontendApplication.hpp"
 #include "gui/popups/Popup.hpp"
 #include "guicontrols/Palette.hpp"
 #include "helpers/TextWrap.hpp"
 
-#include <quillon/Application.hpp>
 #include <quillon/ApplicationFontProvider.hpp>
 #include <quillon/TypedText.hpp>
 
@@ -22,11 +20,6 @@ const quillon::Font* fontOf(quillon::FontId id)
     return ApplicationFontProvider().getFont(id);
 }
 } // namespace
-
-FrontendApplication* runningApplication()
-{
-    return dynamic_cast<FrontendApplication*>(quillon::Application::getInstance());
-}
 
 void placeIcon(quillon::Image& icon, quillon::BitmapId bitmap, int16_t y)
 {

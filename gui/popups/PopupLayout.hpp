@@ -13,8 +13,6 @@
 
 #include <stdint.h>
 
-class FrontendApplication;
-
 // The pieces every popup lays out the same way inside its 760 x 404 panel.
 namespace PopupLayout
 {
@@ -34,9 +32,6 @@ const int16_t PAIR_GAP = 22;
 // Wrapped questions are measured in this font, this wide.
 const quillon::FontId WRAP_FONT = 22;
 const uint16_t WRAP_WIDTH = 720;
-
-// The application's frame around the popup, or null under a bare test application.
-FrontendApplication* runningApplication();
 
 // The bitmap at y, centred across the panel.
 void placeIcon(quillon::Image& icon, quillon::BitmapId bitmap, int16_t y);

@@ -1,7 +1,9 @@
 #include "gui/popups/RTCErrorPopup.hpp"
 
+#include "gui/pagemanager/PageManager.hpp"
+#include "gui/pages/Pages.hpp"
 #include "gui/popups/PopupLayout.hpp"
-#include "gui/app/FrontendApplication.hpp"
+#include "gui/shell/ShellContext.hpp"
 
 namespace
 {
@@ -14,9 +16,9 @@ RTCErrorPopup::RTCErrorPopup(uint16_t popupId) : MessagePopup(popupId, LOOK)
 
 void RTCErrorPopup::buttonClicked(const quillon::AbstractButton&)
 {
-    FrontendApplication* application = PopupLayout::runningApplication();
-    if (application != nullptr) {
-        application->getPageManager().goTo(&application->getPages().dateTimeMenuPage, false);
+    ShellContext* context = ShellContext::running();
+    if (context != nullptr) {
+        context->pageManager->goTo(&context->pages->dateTimeMenuPage, false);
     }
     close();
 }

@@ -1,7 +1,9 @@
 #include "gui/popups/SchemeTimeoutPopup.hpp"
 
-#include "gui/app/FrontendApplication.hpp"
+#include "gui/pagemanager/PageManager.hpp"
+#include "gui/pages/Pages.hpp"
 #include "gui/popups/PopupLayout.hpp"
+#include "gui/shell/ShellContext.hpp"
 
 namespace
 {
@@ -24,14 +26,14 @@ SchemeTimeoutPopup::SchemeTimeoutPopup(uint16_t popupId) : QuestionPopup(popupId
 
 void SchemeTimeoutPopup::answered(bool yes)
 {
-    FrontendApplication* application = PopupLayout::runningApplication();
-    if (application == nullptr) {
+    ShellContext* context = ShellContext::running();
+    if (context == nullptr) {
         return;
     }
     if (yes) {
         close();
     } else {
-        application->getPageManager().goTo(&application->getPages().wizardReportMenuPage, false);
+        context->pageManager->goTo(&context->pages->wizardReportMenuPage, false);
     }
     popupManager->close(popupId);
     close();

@@ -1,8 +1,10 @@
 #include "gui/popups/TestOperationPopup.hpp"
 
-#include "gui/app/FrontendApplication.hpp"
+#include "gui/pagemanager/PageManager.hpp"
+#include "gui/pages/Pages.hpp"
 #include "gui/popups/PopupData.hpp"
 #include "gui/popups/PopupLayout.hpp"
+#include "gui/shell/ShellContext.hpp"
 #include "guicontrols/Palette.hpp"
 #include "model/DataModelManager.hpp"
 
@@ -70,10 +72,10 @@ void TestOperationPopup::buttonClicked(const quillon::AbstractButton&)
 {
     // The rules see the test operation end and close the popup on the next GUI tick.
     model::DataModelManager::getInstance().getGroups().testOperation.request.setValue(0);
-    FrontendApplication* application = PopupLayout::runningApplication();
-    if (application != nullptr) {
-        pagemanager::PageManager& pageManager = application->getPageManager();
-        Pages& pages = application->getPages();
+    ShellContext* context = ShellContext::running();
+    if (context != nullptr) {
+        pagemanager::PageManager& pageManager = *context->pageManager;
+        Pages& pages = *context->pages;
         if (pageManager.findAnchorPage() == &pages.mainPage) {
             pageManager.backTo(true);
             pageManager.goTo(&pages.mainMenuPage, false);

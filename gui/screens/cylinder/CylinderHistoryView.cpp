@@ -70,11 +70,9 @@ void CylinderHistoryView::setupContent(guicontrols::Content& area)
     area.invalidate();
 }
 
-void CylinderHistoryView::refresh()
+void CylinderHistoryView::update()
 {
-    if (presenter->hasDataChanged()) {
-        updateChart();
-    }
+    updateChart();
 }
 
 void CylinderHistoryView::updateChart()

@@ -26,7 +26,7 @@ public:
     void setupTopBar(guicontrols::TopBar& bar) override;
     const quillon::WideChar* getHelpText() override;
     void setupContent(guicontrols::Content& area) override;
-    void refresh() override;
+    void update() override;
 
     const guicontrols::PlotCurve& getCurve() const { return curve; }
     const quillon::Box& getLegendBox(uint32_t row) const { return legendBoxes[row]; }

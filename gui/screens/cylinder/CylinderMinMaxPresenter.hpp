@@ -23,6 +23,7 @@ public:
     // A watched value changed; the device set is not asked.
     bool hasDataChanged() override;
     virtual bool isAvailable(uint32_t deviceFlag);
+    model::CylinderGroup& cylinder() { return getModel()->getGroups().cylinder; }
 
     // The reset time as a date, day first.
     const quillon::WideChar* getResetDateText();

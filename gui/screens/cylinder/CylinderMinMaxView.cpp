@@ -52,12 +52,11 @@ const quillon::WideChar* text(quillon::TextId id)
 CylinderMinMaxView::CylinderMinMaxView()
     : BaseView<CylinderMinMaxPresenter>(&Functors::getInstance().plain), page(0), title(texts::empty()), firstSensorLine()
 {
-    bindProviders();
 }
 
 void CylinderMinMaxView::bindProviders()
 {
-    model::CylinderGroup& cylinder = model::DataModelManager::getInstance().getGroups().cylinder;
+    model::CylinderGroup& cylinder = presenter->cylinder();
     guicontrols::CylinderMinMaxProvider::DataPointType* records[VIEWS] = {
         &cylinder.collectorMinimum, &cylinder.collectorMaximum, &cylinder.cylinderMinimum, &cylinder.cylinderMaximum};
     for (uint32_t view = 0; view < VIEWS; ++view) {
@@ -111,11 +110,9 @@ void CylinderMinMaxView::setupContent(guicontrols::Content& area)
     updateList();
 }
 
-void CylinderMinMaxView::refresh()
+void CylinderMinMaxView::update()
 {
-    if (presenter->hasDataChanged()) {
-        updateList();
-    }
+    updateList();
 }
 
 void CylinderMinMaxView::onFeedbackFinished(bool* handled)

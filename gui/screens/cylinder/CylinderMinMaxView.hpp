@@ -23,12 +23,14 @@ public:
     CylinderMinMaxView();
     ~CylinderMinMaxView() override {}
 
+    // The providers to the presenter's records, once it is bound.
+    void beforeSetupScreen() override { bindProviders(); }
     void setupTopBar(guicontrols::TopBar& bar) override;
     // The view's title as the last top-bar setup chose it; the reset's notice takes it.
     const quillon::WideChar* getTitle() override { return title; }
     const quillon::WideChar* getHelpText() override;
     void setupContent(guicontrols::Content& area) override;
-    void refresh() override;
+    void update() override;
     void onFeedbackFinished(bool* handled) override;
 
     uint32_t getView() const { return page; }

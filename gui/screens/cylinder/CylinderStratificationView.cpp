@@ -93,11 +93,9 @@ void CylinderStratificationView::setupContent(guicontrols::Content& area)
     updateChart();
 }
 
-void CylinderStratificationView::refresh()
+void CylinderStratificationView::update()
 {
-    if (presenter->hasDataChanged()) {
-        updateChart();
-    }
+    updateChart();
 }
 
 uint8_t CylinderStratificationView::currentSlot(const helpers::DateTime& now)

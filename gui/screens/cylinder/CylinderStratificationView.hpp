@@ -27,7 +27,7 @@ public:
     void setupTopBar(guicontrols::TopBar& bar) override;
     const quillon::WideChar* getHelpText() override;
     void setupContent(guicontrols::Content& area) override;
-    void refresh() override;
+    void update() override;
 
     // The slot of the half hour of the time: 47 at 00:00 down to 0 at 23:30.
     static uint8_t currentSlot(const helpers::DateTime& now);

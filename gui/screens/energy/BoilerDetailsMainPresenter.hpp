@@ -18,6 +18,7 @@ public:
 
     // The device flag of the boiler variant, 57 to 60; 57 without any.
     uint32_t getBoilerDevice();
+    model::GeneralGroup& general() { return getModel()->getGroups().general; }
 };
 
 #endif

@@ -2,10 +2,10 @@
 
 #include "gui/common/Functors.hpp"
 #include "gui/pagemanager/PageManager.hpp"
-#include "gui/screens/main/RunningApplication.hpp"
+#include "gui/pages/Pages.hpp"
+#include "gui/shell/ShellContext.hpp"
 #include "guicontrols/Content.hpp"
 #include "helpers/Conversions.hpp"
-#include "model/DataModelManager.hpp"
 
 #include <quillon/TypedText.hpp>
 
@@ -26,7 +26,11 @@ BoilerDetailsMainView::BoilerDetailsMainView()
     : BaseView<BoilerDetailsMainPresenter>(&Functors::getInstance().plain),
       buttonLines{{this, GAS_LINE}, {this, ELECTRICITY_LINE}}
 {
-    model::GeneralGroup& general = model::DataModelManager::getInstance().getGroups().general;
+}
+
+void BoilerDetailsMainView::beforeSetupScreen()
+{
+    model::GeneralGroup& general = presenter->general();
     powerProvider.set(&general.actualPower, quillon::TypedText(TEXT_POWER).getText(), FORMAT_POWER, 1.0f, 0, 0, 0);
     hoursProvider.set(&general.burnerSeconds, quillon::TypedText(TEXT_HOURS).getText(), FORMAT_HOURS,
                       helpers::secondsPerHour(), 0, 0, 0);
@@ -46,11 +50,9 @@ void BoilerDetailsMainView::setupContent(guicontrols::Content& area)
     listControl.setPosition(0, 0, area.getWidth(), area.getHeight());
 }
 
-void BoilerDetailsMainView::refresh()
+void BoilerDetailsMainView::update()
 {
-    if (presenter->hasDataChanged()) {
-        buildList();
-    }
+    buildList();
 }
 
 void BoilerDetailsMainView::buildList()
@@ -74,11 +76,11 @@ const quillon::WideChar* BoilerDetailsMainView::getText(uint32_t index)
 
 void BoilerDetailsMainView::execute(uint32_t index)
 {
-    FrontendApplication* application = runningApplication();
-    if (application == nullptr || pageManager == nullptr) {
+    ShellContext* context = ShellContext::running();
+    if (context == nullptr || pageManager == nullptr) {
         return;
     }
-    Pages& pages = application->getPages();
+    Pages& pages = *context->pages;
     if (index == GAS_LINE) {
         pageManager->goTo(&pages.gasNotePage, false);
     } else if (index == ELECTRICITY_LINE) {

@@ -23,9 +23,11 @@ public:
     BoilerDetailsMainView();
     ~BoilerDetailsMainView() override {}
 
+    // The providers to the presenter's values, once it is bound.
+    void beforeSetupScreen() override;
     const quillon::WideChar* getTitle() override;
     void setupContent(guicontrols::Content& area) override;
-    void refresh() override;
+    void update() override;
 
     const quillon::WideChar* getText(uint32_t index) override;
     void execute(uint32_t index) override;

@@ -2,7 +2,8 @@
 
 #include "gui/common/Functors.hpp"
 #include "gui/pagemanager/PageManager.hpp"
-#include "gui/screens/main/RunningApplication.hpp"
+#include "gui/pages/Pages.hpp"
+#include "gui/shell/ShellContext.hpp"
 #include "guicontrols/Palette.hpp"
 #include "helpers/TextWrap.hpp"
 
@@ -338,9 +339,9 @@ void BufferLoadView::rebuildContent()
 
 void BufferLoadView::onButtonClicked(const quillon::AbstractButton& source)
 {
-    FrontendApplication* application = runningApplication();
-    if (&source != &chargeButton || application == nullptr || pageManager == nullptr) {
+    ShellContext* context = ShellContext::running();
+    if (&source != &chargeButton || context == nullptr || pageManager == nullptr) {
         return;
     }
-    pageManager->goTo(&application->getPages().bufferLoadOneTimeChargePage, false);
+    pageManager->goTo(&context->pages->bufferLoadOneTimeChargePage, false);
 }

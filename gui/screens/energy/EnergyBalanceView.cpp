@@ -87,11 +87,9 @@ void EnergyBalanceView::setupContent(guicontrols::Content& area)
     updatePlot();
 }
 
-void EnergyBalanceView::refresh()
+void EnergyBalanceView::update()
 {
-    if (presenter->hasDataChanged()) {
-        updatePlot();
-    }
+    updatePlot();
 }
 
 void EnergyBalanceView::updateRangeText(guicontrols::Content& area)

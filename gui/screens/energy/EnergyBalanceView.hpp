@@ -28,7 +28,7 @@ public:
 
     void setupTopBar(guicontrols::TopBar& bar) override;
     void setupContent(guicontrols::Content& area) override;
-    void refresh() override;
+    void update() override;
 
     // Read by tests.
     const guicontrols::PlotBackground& getBackground() const { return background; }

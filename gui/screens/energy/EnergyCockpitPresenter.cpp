@@ -1,7 +1,7 @@
 #include "gui/screens/energy/EnergyCockpitPresenter.hpp"
 
+#include "gui/common/ShellPages.hpp"
 #include "gui/screens/energy/EnergyReadings.hpp"
-#include "gui/screens/main/RunningApplication.hpp"
 #include "model/DataModelManager.hpp"
 
 namespace
@@ -10,7 +10,7 @@ const quillon::WideChar CELSIUS[] = {0x00B0, 'C', 0};
 } // namespace
 
 EnergyCockpitPresenter::EnergyCockpitPresenter(IView& view)
-    : BasePresenter(view), guicontrols::PageIndicatorDataProvider(favouritesPageOfApplication())
+    : BasePresenter(view), guicontrols::PageIndicatorDataProvider(ShellPages::favourites())
 {
 }
 

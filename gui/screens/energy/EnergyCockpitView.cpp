@@ -2,7 +2,8 @@
 
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pagemanager/Params.hpp"
-#include "gui/screens/main/RunningApplication.hpp"
+#include "gui/pages/Pages.hpp"
+#include "gui/shell/ShellContext.hpp"
 
 #include <quillon/TypedText.hpp>
 
@@ -282,8 +283,8 @@ void EnergyCockpitView::onBottomBarButton(int index)
         GenericView::onBottomBarButton(index);
         return;
     }
-    FrontendApplication* application = runningApplication();
-    if (application == nullptr || pageManager == nullptr) {
+    ShellContext* context = ShellContext::running();
+    if (context == nullptr || pageManager == nullptr) {
         return;
     }
     if (index == LEFT_ARROW_BUTTON) {
@@ -293,25 +294,25 @@ void EnergyCockpitView::onBottomBarButton(int index)
     // The favourites open on their first page from this side.
     pageManager->removeParam(Params::PARAM_FAVOURITES_STATE);
     pageManager->setParam(Params::FavouritesState{0});
-    pageManager->goTo(&application->getPages().favouritesMainPage, pageManager->getHistorySize() != 0);
+    pageManager->goTo(&context->pages->favouritesMainPage, pageManager->getHistorySize() != 0);
 }
 
 void EnergyCockpitView::onTopBarButton(const int& id)
 {
-    FrontendApplication* application = runningApplication();
-    if (id != 0 || application == nullptr || pageManager == nullptr) {
+    ShellContext* context = ShellContext::running();
+    if (id != 0 || context == nullptr || pageManager == nullptr) {
         return; // the centre button is hidden
     }
-    pageManager->goTo(&application->getPages().mainMenuPage, pageManager->getHistorySize() > 1);
+    pageManager->goTo(&context->pages->mainMenuPage, pageManager->getHistorySize() > 1);
 }
 
 void EnergyCockpitView::onGadgetClicked(const quillon::AbstractButton& source)
 {
-    FrontendApplication* application = runningApplication();
-    if (application == nullptr || pageManager == nullptr) {
+    ShellContext* context = ShellContext::running();
+    if (context == nullptr || pageManager == nullptr) {
         return;
     }
-    Pages& pages = application->getPages();
+    Pages& pages = *context->pages;
     if (&source == &collector) {
         if (presenter->hasSolarIntervalMenu()) {
             pageManager->goTo(&pages.solarYieldIntervalPage, false);

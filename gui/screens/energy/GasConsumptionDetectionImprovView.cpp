@@ -3,7 +3,8 @@
 #include "gui/common/Functors.hpp"
 #include "gui/common/ModeLayout.hpp"
 #include "gui/pagemanager/PageManager.hpp"
-#include "gui/screens/main/RunningApplication.hpp"
+#include "gui/pages/Pages.hpp"
+#include "gui/shell/ShellContext.hpp"
 #include "guicontrols/BottomBar.hpp"
 #include "guicontrols/Content.hpp"
 #include "guicontrols/Palette.hpp"
@@ -97,9 +98,9 @@ void GasConsumptionDetectionImprovView::showContent()
 
 void GasConsumptionDetectionImprovView::openReadings()
 {
-    FrontendApplication* application = runningApplication();
-    if (application != nullptr && pageManager != nullptr) {
-        pageManager->goTo(&application->getPages().gasMeterReadingPage, true);
+    ShellContext* context = ShellContext::running();
+    if (context != nullptr && pageManager != nullptr) {
+        pageManager->goTo(&context->pages->gasMeterReadingPage, true);
     }
 }
 

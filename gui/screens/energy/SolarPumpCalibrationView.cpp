@@ -1,9 +1,9 @@
 #include "gui/screens/energy/SolarPumpCalibrationView.hpp"
 
 #include "gui/common/Functors.hpp"
+#include "gui/common/ShellPages.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pagemanager/Params.hpp"
-#include "gui/screens/timeprogram/TimeProgramPages.hpp"
 #include "guicontrols/Palette.hpp"
 
 #include <quillon/Font.hpp>
@@ -80,7 +80,7 @@ void SolarPumpCalibrationView::setupContent(guicontrols::Content& area)
         setupFlowEntry(area);
         return;
     case SURFACE_MISSING: {
-        pagemanager::Page* surface = TimeProgramPages::page(&Pages::wizardAbsorberSurfacePage);
+        pagemanager::Page* surface = ShellPages::page(&Pages::wizardAbsorberSurfacePage);
         if (pageManager != nullptr && surface != nullptr) {
             pageManager->goTo(surface, false);
         }

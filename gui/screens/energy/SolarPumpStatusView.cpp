@@ -107,11 +107,9 @@ void SolarPumpStatusView::onBottomBarButton(int index)
     }
 }
 
-void SolarPumpStatusView::refresh()
+void SolarPumpStatusView::update()
 {
-    if (presenter->hasDataChanged()) {
-        updateValues();
-    }
+    updateValues();
 }
 
 void SolarPumpStatusView::updateValues()

@@ -31,7 +31,7 @@ public:
     void setupContent(guicontrols::Content& area) override;
     void setupBottomBar(guicontrols::BottomBar& bar) override;
     void onBottomBarButton(int index) override;
-    void refresh() override;
+    void update() override;
 
     const guicontrols::TextField& getRowLabel(uint8_t row) const { return rowLabels[row]; }
     const guicontrols::TextField& getRowValue(uint8_t row) const { return rowValues[row]; }

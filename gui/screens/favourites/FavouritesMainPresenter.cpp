@@ -1,12 +1,12 @@
 #include "gui/screens/favourites/FavouritesMainPresenter.hpp"
 
+#include "gui/common/ShellPages.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pagemanager/Params.hpp"
-#include "gui/screens/main/RunningApplication.hpp"
 #include "model/ParameterGroups.hpp"
 
 FavouritesMainPresenter::FavouritesMainPresenter(IView& view)
-    : BasePresenter(view), guicontrols::PageIndicatorDataProvider(favouritesPageOfApplication()), openLastPage(0)
+    : BasePresenter(view), guicontrols::PageIndicatorDataProvider(ShellPages::favourites()), openLastPage(0)
 {
     const Params::FavouritesState* state =
         pageManager != nullptr ? pageManager->getParam<Params::FavouritesState>() : nullptr;

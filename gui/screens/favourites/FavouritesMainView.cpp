@@ -2,7 +2,8 @@
 
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pagemanager/Params.hpp"
-#include "gui/screens/main/RunningApplication.hpp"
+#include "gui/pages/Pages.hpp"
+#include "gui/shell/ShellContext.hpp"
 #include "guicontrols/Frame.hpp"
 
 #include <quillon/TypedText.hpp>
@@ -147,10 +148,10 @@ void FavouritesMainView::setupBottomBar(guicontrols::BottomBar& bar)
 void FavouritesMainView::onBottomBarButton(int index)
 {
     if (index == LEFT_ARROW_BUTTON && shownPage == 0) {
-        FrontendApplication* application = runningApplication();
-        if (pageManager != nullptr && application != nullptr) {
+        ShellContext* context = ShellContext::running();
+        if (pageManager != nullptr && context != nullptr) {
             pageManager->removeParam(Params::PARAM_HEATING_CIRCUIT);
-            pageManager->goTo(&application->getPages().energyCockpitPage, pageManager->getHistorySize() != 0);
+            pageManager->goTo(&context->pages->energyCockpitPage, pageManager->getHistorySize() != 0);
         }
     } else if (index == LEFT_ARROW_BUTTON) {
         shownPage = 0;
@@ -180,9 +181,9 @@ void FavouritesMainView::onBottomBarButton(int index)
 
 void FavouritesMainView::onTopBarButton(const int& id)
 {
-    FrontendApplication* application = runningApplication();
-    if (id == 0 && application != nullptr && pageManager != nullptr) {
-        pageManager->goTo(&application->getPages().mainMenuPage, false);
+    ShellContext* context = ShellContext::running();
+    if (id == 0 && context != nullptr && pageManager != nullptr) {
+        pageManager->goTo(&context->pages->mainMenuPage, false);
     }
 }
 
@@ -204,11 +205,9 @@ void FavouritesMainView::onTileClicked(const quillon::AbstractButton& button)
     }
 }
 
-void FavouritesMainView::refresh()
+void FavouritesMainView::update()
 {
-    if (presenter->hasDataChanged()) {
-        rebuildContent();
-    }
+    rebuildContent();
 }
 
 void FavouritesMainView::rebuildContent()

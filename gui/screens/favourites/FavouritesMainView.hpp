@@ -42,7 +42,7 @@ public:
     void setupContent(guicontrols::Content& area) override;
     void setupBottomBar(guicontrols::BottomBar& bar) override;
     void onBottomBarButton(int index) override;
-    void refresh() override;
+    void update() override;
     void rebuildContent() override;
     const quillon::WideChar* getHelpText() override;
 

@@ -105,11 +105,9 @@ void FavouritesManageView::onBottomBarButton(int index)
     }
 }
 
-void FavouritesManageView::refresh()
+void FavouritesManageView::update()
 {
-    if (presenter->hasDataChanged()) {
-        buildList();
-    }
+    buildList();
 }
 
 bool FavouritesManageView::isListed(uint32_t favourite) const

@@ -24,7 +24,7 @@ public:
     void setupContent(guicontrols::Content& area) override;
     void setupBottomBar(guicontrols::BottomBar& bar) override;
     void onBottomBarButton(int index) override;
-    void refresh() override;
+    void update() override;
 
     // Whether favourite n has a line now.
     bool isListed(uint32_t favourite) const;

@@ -73,11 +73,9 @@ void HeatingOperatingProgramView::onBottomBarButton(int index)
     presenter->setOperatingProgram(static_cast<uint8_t>(tile));
 }
 
-void HeatingOperatingProgramView::refresh()
+void HeatingOperatingProgramView::update()
 {
-    if (presenter->hasDataChanged()) {
-        updateState();
-    }
+    updateState();
 }
 
 // Once per visit a notice may stand before the tiles; an external program wins over an

@@ -31,7 +31,7 @@ public:
     void setupContent(guicontrols::Content& area) override;
     void setupBottomBar(guicontrols::BottomBar& bar) override;
     void onBottomBarButton(int index) override;
-    void refresh() override;
+    void update() override;
     // The notice's end: "Yes" to the question shows the tiles, anything else returns
     // without writing.
     void onViewModeFinished() override;

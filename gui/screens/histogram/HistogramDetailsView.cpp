@@ -106,11 +106,9 @@ void HistogramDetailsView::setupTopBar(guicontrols::TopBar& topBar)
     topBar.invalidate();
 }
 
-void HistogramDetailsView::refresh()
+void HistogramDetailsView::update()
 {
-    if (presenter->hasDataChanged()) {
-        updateBar();
-    }
+    updateBar();
 }
 
 void HistogramDetailsView::updateBar()

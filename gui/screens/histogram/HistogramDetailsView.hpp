@@ -34,7 +34,7 @@ public:
     ~HistogramDetailsView() override {}
 
     void setupTopBar(guicontrols::TopBar& bar) override;
-    void refresh() override;
+    void update() override;
 
     // Read by tests.
     const guicontrols::EnergyBar& getBar() const { return bar; }

@@ -1,9 +1,10 @@
 #include "gui/screens/histogram/HistogramOverviewView.hpp"
 
-#include "gui/app/FrontendApplication.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pagemanager/Params.hpp"
+#include "gui/pages/Pages.hpp"
 #include "gui/screens/histogram/HistorySeries.hpp"
+#include "gui/shell/ShellContext.hpp"
 #include "guicontrols/Palette.hpp"
 
 #include <quillon/ApplicationFontProvider.hpp>
@@ -204,11 +205,11 @@ void HistogramOverviewView::onBarClicked(const int& index)
     }
     selectedLabel[i] = 0;
     selection.label = selectedLabel;
-    FrontendApplication* application = dynamic_cast<FrontendApplication*>(quillon::Application::getInstance());
-    if (application == nullptr) {
+    ShellContext* context = ShellContext::running();
+    if (context == nullptr) {
         return;
     }
-    pagemanager::Page* target = detailsPage(application->getPages());
+    pagemanager::Page* target = detailsPage(*context->pages);
     if (target == nullptr || !pageManager->setParam(selection)) {
         return;
     }

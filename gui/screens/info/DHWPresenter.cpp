@@ -11,18 +11,12 @@ void DHWPresenter::activate()
     watchGroup(groups.dhw);
     watchGroup(groups.cylinder);
     watch({&groups.idSolar.solarInfo});
+    watchDevices();
 }
 
 void DHWPresenter::deactivate()
 {
     unwatch();
-}
-
-bool DHWPresenter::hasDataChanged()
-{
-    const bool valueChanged = filterChanged();
-    const bool deviceChanged = getModel()->getDeviceManager().takeChanged();
-    return valueChanged || deviceChanged;
 }
 
 bool DHWPresenter::isAvailable(uint32_t deviceFlag)

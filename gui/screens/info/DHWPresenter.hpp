@@ -15,9 +15,11 @@ public:
 
     void activate() override;
     void deactivate() override;
-    // A watched value or a device flag changed; asks both every time.
-    bool hasDataChanged() override;
+    // A watched value or a device flag changed.
+    bool hasDataChanged() override { return watchedChanged(); }
     virtual bool isAvailable(uint32_t deviceFlag);
+    // What the lists show, from several groups.
+    model::ParameterGroups& groups() { return getModel()->getGroups(); }
     // The hot-water temperature's status byte is 0.
     bool isActualValid();
 };

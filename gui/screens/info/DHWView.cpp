@@ -24,7 +24,6 @@ const quillon::WideChar* text(quillon::TextId id)
 DHWView::DHWView()
     : actions{{this, 0}, {this, 1}, {this, 2}, {this, 3}, {this, 4}, {this, 5}, {this, 6}, {this, 7}, {this, 8}}
 {
-    bindProviders();
     uint8_t detail = 0;
     if (chooseMode(pageManager, detail)) {
         formatTitle(TEXT_DHW);
@@ -33,7 +32,7 @@ DHWView::DHWView()
 
 void DHWView::bindProviders()
 {
-    model::ParameterGroups& groups = model::DataModelManager::getInstance().getGroups();
+    model::ParameterGroups& groups = presenter->groups();
     model::DHWGroup& dhw = groups.dhw;
     model::DataPoint<solar_info, DP_SOLAR_INFO>& solar = groups.idSolar.solarInfo;
     statusHeading.setTexts(text(1371), texts::empty(), PLAIN);

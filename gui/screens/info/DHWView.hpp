@@ -27,6 +27,8 @@ public:
     DHWView();
     ~DHWView() override {}
 
+    // The providers to the presenter's values, once it is bound.
+    void beforeSetupScreen() override { bindProviders(); }
     void configureInformation() override;
     void configureDiagnosis() override;
     void configureStatus() override;

@@ -9,19 +9,13 @@ void GeneralPresenter::activate()
 {
     watchGroup(getModel()->getGroups().general);
     watchGroup(getModel()->getGroups().dhw);
+    watchDevices();
+    watchClock();
 }
 
 void GeneralPresenter::deactivate()
 {
     unwatch();
-}
-
-bool GeneralPresenter::hasDataChanged()
-{
-    const bool valueChanged = filterChanged();
-    const bool deviceChanged = getModel()->getDeviceManager().takeChanged();
-    const bool clockChanged = getModel()->getTimeManager().hasClockChanged();
-    return valueChanged || deviceChanged || clockChanged;
 }
 
 bool GeneralPresenter::isAvailable(uint32_t deviceFlag)

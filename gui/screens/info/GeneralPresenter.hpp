@@ -15,10 +15,11 @@ public:
 
     void activate() override;
     void deactivate() override;
-    // A watched value, a device flag or the board clock changed. Asks all three every time,
-    // so each report is taken once.
-    bool hasDataChanged() override;
+    // A watched value, a device flag or the board clock changed.
+    bool hasDataChanged() override { return watchedChanged(); }
     virtual bool isAvailable(uint32_t deviceFlag);
+    // What the lists show, from several groups.
+    model::ParameterGroups& groups() { return getModel()->getGroups(); }
 
     // Output 20 runs (bits 2 or 3 of byte 2 of the common information).
     bool isOutput20On();

@@ -57,7 +57,6 @@ GeneralView::GeneralView()
       actions{{this, 0}, {this, 1}, {this, 2}, {this, 3}, {this, 4}, {this, 5}}
 {
     static_assert(sizeof(HEADING_TEXTS) / sizeof(HEADING_TEXTS[0]) == HEADINGS, "a text per heading");
-    bindProviders();
     uint8_t detail = 0;
     const bool chosen = chooseMode(pageManager, detail);
     chooseTitle(chosen, detail);
@@ -65,7 +64,7 @@ GeneralView::GeneralView()
 
 void GeneralView::bindProviders()
 {
-    model::ParameterGroups& groups = model::DataModelManager::getInstance().getGroups();
+    model::ParameterGroups& groups = presenter->groups();
     model::GeneralGroup& general = groups.general;
     model::DHWGroup& dhw = groups.dhw;
     model::DataPoint<solar_info, DP_SOLAR_INFO>& solar = groups.idSolar.solarInfo;

@@ -29,6 +29,8 @@ public:
     GeneralView();
     ~GeneralView() override {}
 
+    // The providers to the presenter's values, once it is bound.
+    void beforeSetupScreen() override { bindProviders(); }
     void configureInformation() override;
     void configureDiagnosis() override;
     void configureStatus() override;

@@ -1,10 +1,10 @@
 #include "gui/screens/info/InfoActionEntries.hpp"
 
+#include "gui/common/ShellPages.hpp"
 #include "gui/pagemanager/HeatingCircuitParam.hpp"
 #include "gui/pagemanager/IntervalSelection.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/screens/list/ListConfiguration.hpp"
-#include "gui/screens/timeprogram/TimeProgramPages.hpp"
 #include "guicontrols/ProviderTexts.hpp"
 
 namespace
@@ -27,11 +27,11 @@ pagemanager::Page* targetOf(uint32_t index)
 {
     switch (index) {
     case InfoActionEntries::CYLINDER_HISTORY:
-        return TimeProgramPages::page(&Pages::cylinderHistoryIntervalPage);
+        return ShellPages::page(&Pages::cylinderHistoryIntervalPage);
     case InfoActionEntries::STRATIFICATION:
-        return TimeProgramPages::page(&Pages::stratificationIntervalPage);
+        return ShellPages::page(&Pages::stratificationIntervalPage);
     default:
-        return TimeProgramPages::page(index < PROGRAMS ? &Pages::dhwTimeProgramOverviewPage
+        return ShellPages::page(index < PROGRAMS ? &Pages::dhwTimeProgramOverviewPage
                                                        : &Pages::dhwCirculationOverviewPage);
     }
 }
@@ -67,7 +67,7 @@ void InfoActionEntries::execute(pagemanager::PageManager* pageManager, uint32_t 
 
 void InfoActionEntries::openMinMax(pagemanager::PageManager* pageManager)
 {
-    pagemanager::Page* target = TimeProgramPages::page(&Pages::cylinderMinMaxPage);
+    pagemanager::Page* target = ShellPages::page(&Pages::cylinderMinMaxPage);
     if (pageManager == nullptr || target == nullptr) {
         return;
     }

@@ -34,11 +34,9 @@ public:
         configure();
         area.add(listControl);
     }
-    void refresh() override
+    void update() override
     {
-        if (this->presenter->hasDataChanged()) {
-            configure();
-        }
+        configure();
     }
 
     const quillon::WideChar* getText(uint32_t index) override { return InfoActionEntries::label(index); }

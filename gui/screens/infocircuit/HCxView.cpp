@@ -1,9 +1,9 @@
 #include "gui/screens/infocircuit/HCxView.hpp"
 
-#include "gui/common/ShellContext.hpp"
+#include "gui/common/ShellPages.hpp"
+#include "gui/common/WideLiteral.hpp"
 #include "gui/pagemanager/PageManager.hpp"
-#include "gui/screens/timeprogram/TimeProgramPages.hpp"
-#include "gui/screens/infocircuit/WideLiteral.hpp"
+#include "gui/shell/ShellContext.hpp"
 
 namespace
 {
@@ -34,23 +34,6 @@ void doublePercents(WideChar* destination, uint32_t capacity, const WideChar* na
     }
     destination[out] = 0;
 }
-
-const WideChar* circuitName(uint8_t circuit)
-{
-    model::DataModelManager* model = ShellContext::current().model;
-    if (model == nullptr) {
-        return EMPTY;
-    }
-    model::SettingsGroup& settings = model->getGroups().settings;
-    switch (circuit) {
-    case 1:
-        return settings.hc2.get();
-    case 2:
-        return settings.hc3.get();
-    default:
-        return settings.hc1.get();
-    }
-}
 } // namespace
 
 HCxView::HCxView() : HCxView(listChoiceOfPage(ShellContext::current().pageManager, OverviewUse::StatusFromOverview))
@@ -58,9 +41,13 @@ HCxView::HCxView() : HCxView(listChoiceOfPage(ShellContext::current().pageManage
 }
 
 HCxView::HCxView(const ListChoice& choice)
-    : ModeListView<HCxPresenter>(choice), circuit(choice.circuit), timeProgramItem(0u)
+    : ModeListView<HCxPresenter>(choice), circuit(choice.circuit), titled(choice.titled), timeProgramItem(0u)
 {
-    if (choice.titled) {
+}
+
+void HCxView::beforeSetupScreen()
+{
+    if (titled) {
         formatCircuitTitle();
     }
 }
@@ -71,7 +58,7 @@ void HCxView::formatCircuitTitle()
     WideChar name[NAME_UNITS];
     name[0] = 0;
     if (mode == LIST_MODE_INFORMATION) {
-        doublePercents(name, NAME_UNITS, circuitName(circuit));
+        doublePercents(name, NAME_UNITS, presenter->circuitName(circuit));
     }
     formatTitle(name[0] != 0 ? name : text(static_cast<TextId>(FIRST_CIRCUIT_TEXT + circuit)));
 }
@@ -226,7 +213,7 @@ const quillon::WideChar* HCxView::getText(uint32_t)
 
 void HCxView::execute(uint32_t)
 {
-    pagemanager::Page* overview = TimeProgramPages::page(&Pages::heatingTimeProgramOverviewPage);
+    pagemanager::Page* overview = ShellPages::page(&Pages::heatingTimeProgramOverviewPage);
     if (pageManager == nullptr || overview == nullptr) {
         return;
     }

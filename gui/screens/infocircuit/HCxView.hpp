@@ -24,6 +24,8 @@ public:
     explicit HCxView(const ListChoice& choice);
     ~HCxView() override {}
 
+    // The title, by the circuit's name the presenter gives, once it is bound.
+    void beforeSetupScreen() override;
     void configureInformation() override { buildList(Supply::ActualOnly); }
     void configureDiagnosis() override { buildList(Supply::WithSetpoint); }
     void configureStatus() override;
@@ -61,6 +63,7 @@ private:
     bool hasMixer() const { return circuit != 0; }
 
     uint8_t circuit;
+    bool titled;
     guicontrols::SimpleTextProvider programHeading;
     guicontrols::SimpleTextProvider screedDrying;
     guicontrols::SimpleTextProvider externalHookUp;

@@ -1,7 +1,7 @@
 #include "gui/screens/infocircuit/LANInfoView.hpp"
 
 #include "gui/common/Functors.hpp"
-#include "gui/screens/infocircuit/WideLiteral.hpp"
+#include "gui/common/WideLiteral.hpp"
 #include "guicontrols/ProviderTexts.hpp"
 #include "helpers/WideFormat.hpp"
 
@@ -60,11 +60,9 @@ void LANInfoView::setupContent(guicontrols::Content& area)
     buildList();
 }
 
-void LANInfoView::refresh()
+void LANInfoView::update()
 {
-    if (presenter->hasDataChanged()) {
-        buildList();
-    }
+    buildList();
 }
 
 void LANInfoView::bindValueProviders()

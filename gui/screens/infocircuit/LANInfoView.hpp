@@ -24,7 +24,7 @@ public:
     const quillon::WideChar* getTitle() override { return title; }
     const quillon::WideChar* getHelpText() override;
     void setupContent(guicontrols::Content& area) override;
-    void refresh() override;
+    void update() override;
 
 private:
     void bindValueProviders();

@@ -38,11 +38,9 @@ public:
         area.add(listControl);
     }
 
-    void refresh() override
+    void update() override
     {
-        if (this->presenter->hasDataChanged()) {
-            configure();
-        }
+        configure();
     }
 
 protected:

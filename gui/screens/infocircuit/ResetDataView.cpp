@@ -1,8 +1,8 @@
 #include "gui/screens/infocircuit/ResetDataView.hpp"
 
 #include "gui/common/Functors.hpp"
-#include "gui/common/ShellContext.hpp"
-#include "gui/screens/infocircuit/WideLiteral.hpp"
+#include "gui/common/WideLiteral.hpp"
+#include "gui/shell/ShellContext.hpp"
 #include "guicontrols/ProviderTexts.hpp"
 #include "helpers/WideFormat.hpp"
 
@@ -57,11 +57,9 @@ void ResetDataView::setupContent(guicontrols::Content& area)
     configure();
 }
 
-void ResetDataView::refresh()
+void ResetDataView::update()
 {
-    if (presenter->hasDataChanged()) {
-        configure();
-    }
+    configure();
 }
 
 void ResetDataView::bindProviders()

@@ -32,7 +32,7 @@ public:
     const quillon::WideChar* getTitle() override { return title; }
     const quillon::WideChar* getHelpText() override;
     void setupContent(guicontrols::Content& area) override;
-    void refresh() override;
+    void update() override;
 
     void configureInformation() override;
     void configureDiagnosis() override;

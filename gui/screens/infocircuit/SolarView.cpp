@@ -1,10 +1,10 @@
 #include "gui/screens/infocircuit/SolarView.hpp"
 
-#include "gui/common/ShellContext.hpp"
+#include "gui/common/ShellPages.hpp"
+#include "gui/common/WideLiteral.hpp"
 #include "gui/pagemanager/PageManager.hpp"
-#include "gui/screens/timeprogram/TimeProgramPages.hpp"
 #include "gui/screens/infocircuit/SolarFlags.hpp"
-#include "gui/screens/infocircuit/WideLiteral.hpp"
+#include "gui/shell/ShellContext.hpp"
 
 namespace
 {
@@ -172,7 +172,7 @@ void SolarView::execute(uint32_t index)
         return;
     }
     if (index == ENERGY_HISTORY) {
-        pagemanager::Page* history = TimeProgramPages::page(&Pages::solarOverviewPage);
+        pagemanager::Page* history = ShellPages::page(&Pages::solarOverviewPage);
         if (history == nullptr) {
             return;
         }
@@ -182,7 +182,7 @@ void SolarView::execute(uint32_t index)
         pageManager->goTo(history, false);
         return;
     }
-    pagemanager::Page* pumpStatus = TimeProgramPages::page(&Pages::solarPumpStatusPage);
+    pagemanager::Page* pumpStatus = ShellPages::page(&Pages::solarPumpStatusPage);
     if (pumpStatus != nullptr) {
         pageManager->goTo(pumpStatus, false);
     }

@@ -1,6 +1,6 @@
 #include "gui/screens/main/MainPresenter.hpp"
 
-#include "gui/screens/main/RunningApplication.hpp"
+#include "gui/common/ShellPages.hpp"
 #include "model/ParameterGroups.hpp"
 
 #include <math.h>
@@ -23,7 +23,7 @@ bool bit(uint8_t value, uint8_t mask)
 } // namespace
 
 MainPresenter::MainPresenter(IView& view)
-    : BasePresenter(view), guicontrols::PageIndicatorDataProvider(favouritesPageOfApplication()), circuit(0)
+    : BasePresenter(view), guicontrols::PageIndicatorDataProvider(ShellPages::favourites()), circuit(0)
 {
 }
 

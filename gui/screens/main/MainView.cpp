@@ -3,8 +3,9 @@
 #include "gui/common/Functors.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pagemanager/Params.hpp"
+#include "gui/pages/Pages.hpp"
 #include "gui/popups/PopupId.hpp"
-#include "gui/screens/main/RunningApplication.hpp"
+#include "gui/shell/ShellContext.hpp"
 #include "guicontrols/Palette.hpp"
 
 #include <quillon/ApplicationFontProvider.hpp>
@@ -467,17 +468,15 @@ void MainView::tick()
     }
 }
 
-void MainView::refresh()
+void MainView::update()
 {
-    if (presenter->hasDataChanged()) {
-        updateAll();
-    }
+    updateAll();
 }
 
 bool MainView::checkDimmed()
 {
-    FrontendApplication* application = runningApplication();
-    const uint8_t now = application != nullptr && application->isDimmed() ? 1 : 0;
+    ShellContext* context = ShellContext::running();
+    const uint8_t now = context != nullptr && context->shell->isDimmed() ? 1 : 0;
     const bool changed = now != dimmed;
     dimmed = now;
     return changed;
@@ -543,33 +542,33 @@ void MainView::onBottomBarButton(int index)
         showPanelLocked();
         return;
     }
-    FrontendApplication* application = runningApplication();
+    ShellContext* context = ShellContext::running();
     if (index != RIGHT_ARROW_BUTTON && index != LEFT_ARROW_BUTTON) {
         GenericView::onBottomBarButton(index);
         return;
     }
-    if (application == nullptr || pageManager == nullptr) {
+    if (context == nullptr || pageManager == nullptr) {
         return;
     }
     // From the root the home screen goes onto the history; from elsewhere the arrows move
     // sideways without stacking.
     const bool noHistory = pageManager->getHistorySize() != 0;
     if (index == RIGHT_ARROW_BUTTON) {
-        pageManager->goTo(&application->getPages().energyCockpitPage, noHistory);
+        pageManager->goTo(&context->pages->energyCockpitPage, noHistory);
     } else {
         // The favourites open on their last page when coming from this side.
         pageManager->removeParam(Params::PARAM_FAVOURITES_STATE);
         pageManager->setParam(Params::FavouritesState{1});
-        pageManager->goTo(&application->getPages().favouritesMainPage, noHistory);
+        pageManager->goTo(&context->pages->favouritesMainPage, noHistory);
     }
 }
 
 void MainView::onTopBarButton(const int& id)
 {
-    FrontendApplication* application = runningApplication();
+    ShellContext* context = ShellContext::running();
     if (id == 0) {
-        if (application != nullptr && pageManager != nullptr) {
-            pageManager->goTo(&application->getPages().mainMenuPage, false);
+        if (context != nullptr && pageManager != nullptr) {
+            pageManager->goTo(&context->pages->mainMenuPage, false);
         }
         return;
     }
@@ -597,8 +596,8 @@ void MainView::onButtonClicked(const quillon::AbstractButton& button)
         showPanelLocked();
         return;
     }
-    FrontendApplication* application = runningApplication();
-    Pages* pages = application != nullptr ? &application->getPages() : nullptr;
+    ShellContext* context = ShellContext::running();
+    Pages* pages = context != nullptr ? context->pages : nullptr;
     pagemanager::Page* target = nullptr;
     if (&button == &programButton) {
         target = pages != nullptr ? &pages->heatingOperatingProgramPage : nullptr;

@@ -35,7 +35,7 @@ public:
     void setupBottomBar(guicontrols::BottomBar& bar) override;
     void onBottomBarButton(int index) override;
     void tick() override;
-    void refresh() override;
+    void update() override;
     const quillon::WideChar* getTitle() override;
     const quillon::WideChar* getHelpText() override;
     void onFeedbackFinished(bool* handled) override;

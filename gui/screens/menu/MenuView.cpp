@@ -68,11 +68,9 @@ void MenuView::rebuildContent()
     setupContent(content);
 }
 
-void MenuView::refresh()
+void MenuView::update()
 {
-    if (presenter != nullptr && presenter->hasDataChanged()) {
-        rebuildContent();
-    }
+    rebuildContent();
 }
 
 quillon::TextId MenuView::getTitleText()

@@ -34,7 +34,7 @@ public:
 
     void setupContent(guicontrols::Content& area) override;
     void rebuildContent() override;
-    void refresh() override;
+    void update() override;
     quillon::TextId getTitleText() override;
     // Null: no help button.
     const quillon::WideChar* getHelpText() override;

@@ -3,35 +3,35 @@
 #include "model/groups/FillingVentingGroup.hpp"
 
 FillingPresenter::FillingPresenter(IView& view)
-    : BasePresenter(view), group(&model::DataModelManager::getInstance().getGroups().fillingVenting), askedFlag(false)
+    : BasePresenter(view), askedFlag(false)
 {
 }
 
 void FillingPresenter::activate()
 {
-    watchGroup(*group);
+    watchGroup(*group());
 }
 
 void FillingPresenter::deactivate()
 {
     unwatch();
     // A programme started at the boiler must still bring the panel to its screen soon.
-    group->request.activate();
+    group()->request.activate();
 }
 
 bool FillingPresenter::isReleased() const
 {
-    return group->state.getValue() == 0;
+    return group()->state.getValue() == 0;
 }
 
 bool FillingPresenter::isRunning() const
 {
-    return group->request.getValue() != 0;
+    return group()->request.getValue() != 0;
 }
 
 bool FillingPresenter::checkReadyToAsk()
 {
-    if (group->state.getValue() != 0 || group->request.getValue() != 0) {
+    if (group()->state.getValue() != 0 || group()->request.getValue() != 0) {
         return false;
     }
     askedFlag = true;
@@ -40,15 +40,15 @@ bool FillingPresenter::checkReadyToAsk()
 
 void FillingPresenter::startFilling()
 {
-    group->request.setValue(model::FillingVentingGroup::REQUEST_FILLING);
+    group()->request.setValue(model::FillingVentingGroup::REQUEST_FILLING);
 }
 
 void FillingPresenter::startVenting()
 {
-    group->request.setValue(model::FillingVentingGroup::REQUEST_VENTING);
+    group()->request.setValue(model::FillingVentingGroup::REQUEST_VENTING);
 }
 
 void FillingPresenter::stop()
 {
-    group->request.setValue(model::FillingVentingGroup::REQUEST_STOP);
+    group()->request.setValue(model::FillingVentingGroup::REQUEST_STOP);
 }

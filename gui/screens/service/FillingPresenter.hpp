@@ -33,7 +33,7 @@ public:
     void stop();
 
 private:
-    model::FillingVentingGroup* group;
+    model::FillingVentingGroup* group() const { return &getModel()->getGroups().fillingVenting; }
     bool askedFlag;
 };
 

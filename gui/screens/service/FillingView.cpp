@@ -1,9 +1,9 @@
 #include "gui/screens/service/FillingView.hpp"
 
+#include "gui/common/ShellPages.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pages/Pages.hpp"
 #include "gui/popups/FillingVentingPopup.hpp"
-#include "gui/screens/timeprogram/TimeProgramPages.hpp"
 
 namespace
 {
@@ -25,7 +25,7 @@ void FillingView::onProgrammeEnded()
     if (pageManager == nullptr) {
         return;
     }
-    pagemanager::Page* venting = TimeProgramPages::page(&Pages::ventingPage);
+    pagemanager::Page* venting = ShellPages::page(&Pages::ventingPage);
     if (isInWizard() && !endedByBack && venting != nullptr) {
         pageManager->goTo(venting, false);
     } else {

@@ -2,9 +2,9 @@
 
 #include "gui/common/Functors.hpp"
 #include "gui/common/ModeLayout.hpp"
+#include "gui/common/ShellPages.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pages/Pages.hpp"
-#include "gui/screens/timeprogram/TimeProgramPages.hpp"
 
 #include <quillon/TypedText.hpp>
 
@@ -48,7 +48,7 @@ void ServiceExitView::onBottomBarButton(int index)
         GenericView::onBottomBarButton(index);
         return;
     }
-    pagemanager::Page* startup = TimeProgramPages::page(&Pages::startupPage);
+    pagemanager::Page* startup = ShellPages::page(&Pages::startupPage);
     if (presenter == nullptr || pageManager == nullptr || startup == nullptr) {
         return;
     }

@@ -3,13 +3,13 @@
 #include "model/groups/TestOperationGroup.hpp"
 
 TestOperationPresenter::TestOperationPresenter(IView& view)
-    : BasePresenter(view), group(&model::DataModelManager::getInstance().getGroups().testOperation)
+    : BasePresenter(view)
 {
 }
 
 void TestOperationPresenter::activate()
 {
-    watchGroup(*group);
+    watchGroup(*group());
 }
 
 void TestOperationPresenter::deactivate()
@@ -19,20 +19,20 @@ void TestOperationPresenter::deactivate()
 
 bool TestOperationPresenter::isTestOperationActive() const
 {
-    return group->running.getValue() != 0;
+    return group()->running.getValue() != 0;
 }
 
 void TestOperationPresenter::startTestOperation()
 {
-    group->request.setValue(1);
+    group()->request.setValue(1);
 }
 
 void TestOperationPresenter::requestFlowTest()
 {
-    group->flowTest.setValue(1);
+    group()->flowTest.setValue(1);
 }
 
 bool TestOperationPresenter::isFlowSufficient() const
 {
-    return group->flowSufficient.getValue() != 0;
+    return group()->flowSufficient.getValue() != 0;
 }

@@ -26,7 +26,7 @@ public:
     bool isFlowSufficient() const;
 
 private:
-    model::TestOperationGroup* group;
+    model::TestOperationGroup* group() const { return &getModel()->getGroups().testOperation; }
 };
 
 #endif

@@ -3,13 +3,13 @@
 #include "model/DataModelManager.hpp"
 
 BasePasswordPresenter::BasePasswordPresenter(IView& view)
-    : BasePresenter(view), storage(&model::DataModelManager::getInstance())
+    : BasePresenter(view), storage(nullptr)
 {
 }
 
 bool BasePasswordPresenter::setPassword(uint8_t selector, const quillon::WideChar* text)
 {
-    model::SettingsGroup& settings = model::DataModelManager::getInstance().getGroups().settings;
+    model::SettingsGroup& settings = getModel()->getGroups().settings;
     switch (selector) {
     case SERVICE:
         return settings.servPass.set(text);

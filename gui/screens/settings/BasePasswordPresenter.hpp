@@ -28,7 +28,12 @@ public:
     // The password back to what a fresh store holds: its default, cut to 16 characters as the
     // setting keeps it (a longer default text would be refused and the old password stay).
     bool restoreDefault(uint8_t selector, const quillon::WideChar* defaultText);
-    helpers::PasswordStorage& getPasswordStorage() { return storage; }
+    // On the model the presenter is bound to.
+    helpers::PasswordStorage& getPasswordStorage()
+    {
+        storage = helpers::PasswordStorage(getModel());
+        return storage;
+    }
 
 private:
     helpers::PasswordStorage storage;

@@ -2,7 +2,8 @@
 
 #include "gui/common/Functors.hpp"
 #include "gui/pagemanager/PageManager.hpp"
-#include "gui/screens/main/RunningApplication.hpp"
+#include "gui/pages/Pages.hpp"
+#include "gui/shell/ShellContext.hpp"
 #include "helpers/Conversions.hpp"
 
 SettingsLanStaticConfigView::SettingsLanStaticConfigView()
@@ -39,14 +40,14 @@ void SettingsLanStaticConfigView::setupBottomBar(guicontrols::BottomBar& bar)
 
 void SettingsLanStaticConfigView::onRowClicked(const quillon::AbstractButton& row)
 {
-    FrontendApplication* application = runningApplication();
-    if (application == nullptr || pageManager == nullptr) {
+    ShellContext* context = ShellContext::running();
+    if (context == nullptr || pageManager == nullptr) {
         return;
     }
     for (uint32_t index = 0; index < LanConfigState::ROW_COUNT; ++index) {
         if (&rows[index] == &row) {
             presenter->config().state = index;
-            pageManager->goTo(&application->getPages().lanParameterEditPage, false);
+            pageManager->goTo(&context->pages->lanParameterEditPage, false);
             return;
         }
     }
@@ -54,12 +55,12 @@ void SettingsLanStaticConfigView::onRowClicked(const quillon::AbstractButton& ro
 
 void SettingsLanStaticConfigView::onBottomBarButton(int index)
 {
-    FrontendApplication* application = runningApplication();
-    if (index != ACCEPT_BUTTON || application == nullptr || pageManager == nullptr) {
+    ShellContext* context = ShellContext::running();
+    if (index != ACCEPT_BUTTON || context == nullptr || pageManager == nullptr) {
         GenericView::onBottomBarButton(index);
         return;
     }
     presenter->writeAddresses();
     presenter->setStatic(true);
-    pageManager->goTo(&application->getPages().lanConnectionTestPage, false);
+    pageManager->goTo(&context->pages->lanConnectionTestPage, false);
 }

@@ -2,7 +2,8 @@
 
 #include "gui/common/Functors.hpp"
 #include "gui/pagemanager/PageManager.hpp"
-#include "gui/screens/main/RunningApplication.hpp"
+#include "gui/pages/Pages.hpp"
+#include "gui/shell/ShellContext.hpp"
 
 SettingsLanTypeView::SettingsLanTypeView() : BaseView<SettingsLanTypePresenter>(&Functors::getInstance().plain), tiles(2) {}
 
@@ -27,12 +28,12 @@ void SettingsLanTypeView::setupBottomBar(guicontrols::BottomBar& bar)
 
 void SettingsLanTypeView::onBottomBarButton(int index)
 {
-    FrontendApplication* application = runningApplication();
-    if (index != ACCEPT_BUTTON || application == nullptr || pageManager == nullptr) {
+    ShellContext* context = ShellContext::running();
+    if (index != ACCEPT_BUTTON || context == nullptr || pageManager == nullptr) {
         GenericView::onBottomBarButton(index);
         return;
     }
-    Pages& pages = application->getPages();
+    Pages& pages = *context->pages;
     if (tiles.getSelectedTile() == STATIC_TILE) {
         presenter->config().state = LanConfigState::STATIC_TEST;
         pageManager->goTo(&pages.lanStaticConfigPage, false);

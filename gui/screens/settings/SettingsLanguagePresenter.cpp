@@ -1,6 +1,6 @@
 #include "gui/screens/settings/SettingsLanguagePresenter.hpp"
 
-#include "gui/screens/main/RunningApplication.hpp"
+#include "gui/shell/ShellContext.hpp"
 
 #include <quillon/LanguageTable.hpp>
 
@@ -40,8 +40,8 @@ quillon::LanguageId SettingsLanguagePresenter::getCurrentLanguage() const
 
 void SettingsLanguagePresenter::setLanguage(quillon::LanguageId language)
 {
-    FrontendApplication* application = runningApplication();
-    if (application != nullptr) {
-        application->setLanguage(language, true);
+    ShellContext* context = ShellContext::running();
+    if (context != nullptr) {
+        context->shell->setLanguage(language, true);
     }
 }

@@ -2,7 +2,8 @@
 
 #include "gui/common/Functors.hpp"
 #include "gui/pagemanager/PageManager.hpp"
-#include "gui/screens/main/RunningApplication.hpp"
+#include "gui/pages/Pages.hpp"
+#include "gui/shell/ShellContext.hpp"
 #include "guicontrols/Frame.hpp"
 
 SettingsLockPanelView::SettingsLockPanelView()
@@ -28,11 +29,11 @@ void SettingsLockPanelView::setupContent(guicontrols::Content& area)
 
 void SettingsLockPanelView::onTileClicked(const quillon::AbstractButton& tile)
 {
-    FrontendApplication* application = runningApplication();
-    if (application == nullptr || pageManager == nullptr) {
+    ShellContext* context = ShellContext::running();
+    if (context == nullptr || pageManager == nullptr) {
         return;
     }
     const uint16_t mode = &tile == &tiles[0] ? MODE_HOME_ONLY : MODE_EVERYTHING;
     pageManager->setParam(Params::PanelLockMode{mode});
-    pageManager->goTo(&application->getPages().lockPanelEnablePage, false);
+    pageManager->goTo(&context->pages->lockPanelEnablePage, false);
 }

@@ -1,9 +1,10 @@
 #include "gui/screens/startup/StartupView.hpp"
 
-#include "gui/app/FrontendApplication.hpp"
 #include "gui/common/Functors.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pagemanager/Params.hpp"
+#include "gui/pages/Pages.hpp"
+#include "gui/shell/ShellContext.hpp"
 #include "guicontrols/BottomBar.hpp"
 #include "guicontrols/Content.hpp"
 #include "guicontrols/Palette.hpp"
@@ -71,12 +72,12 @@ void StartupView::tick()
 
 void StartupView::leave()
 {
-    FrontendApplication* application = dynamic_cast<FrontendApplication*>(quillon::Application::getInstance());
-    if (pageManager == nullptr || application == nullptr) {
+    ShellContext* context = ShellContext::running();
+    if (pageManager == nullptr || context == nullptr) {
         return;
     }
     // Without history: back and home never lead to the splash again.
-    Pages& pages = application->getPages();
+    Pages& pages = *context->pages;
     if (presenter->isCommissioningPending()) {
         clearWizardParameters();
         pageManager->goTo(&pages.wizardInitPage, true);

@@ -1,8 +1,8 @@
 #include "gui/screens/timeprogram/TimeProgramOverviewPresenter.hpp"
 
+#include "gui/common/ShellPages.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/screens/timeprogram/TimeProgramOverviewView.hpp"
-#include "gui/screens/timeprogram/TimeProgramPages.hpp"
 
 TimeProgramOverviewPresenter::TimeProgramOverviewPresenter(TimeProgramOverviewView& view, const TimeProgramKind& kind)
     : BasePresenter(view), store(kind)
@@ -32,7 +32,7 @@ time_point TimeProgramOverviewPresenter::getDayProgram(uint32_t circuit, uint8_t
 
 void TimeProgramOverviewPresenter::showCopyPage()
 {
-    pagemanager::Page* page = TimeProgramPages::page(store.getKind().copyPage);
+    pagemanager::Page* page = ShellPages::page(store.getKind().copyPage);
     if (pageManager != nullptr && page != nullptr) {
         pageManager->goTo(page, false);
     }
@@ -40,7 +40,7 @@ void TimeProgramOverviewPresenter::showCopyPage()
 
 void TimeProgramOverviewPresenter::showEditPage()
 {
-    pagemanager::Page* page = TimeProgramPages::page(store.getKind().editPage);
+    pagemanager::Page* page = ShellPages::page(store.getKind().editPage);
     if (pageManager != nullptr && page != nullptr) {
         pageManager->goTo(page, false);
     }

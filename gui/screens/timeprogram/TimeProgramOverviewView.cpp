@@ -1,9 +1,9 @@
 #include "gui/screens/timeprogram/TimeProgramOverviewView.hpp"
 
 #include "gui/common/Functors.hpp"
+#include "gui/common/ShellPages.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/screens/timeprogram/TimeProgramDays.hpp"
-#include "gui/screens/timeprogram/TimeProgramPages.hpp"
 #include "guicontrols/Palette.hpp"
 
 namespace
@@ -130,7 +130,7 @@ void TimeProgramOverviewView::onBottomBarButton(int index)
     param.circuit = static_cast<uint16_t>(circuit);
     param.day = selectedDay;
     param.readOnly = readOnly;
-    Pages* pages = TimeProgramPages::find();
+    Pages* pages = ShellPages::find();
     param.titleByNumber = anchor != nullptr && pages != nullptr && anchor == &pages->mainPage ? 0 : 1;
     (void)pageManager->setParam(param);
     if (index == COPY_BUTTON) {

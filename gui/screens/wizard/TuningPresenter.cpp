@@ -7,13 +7,6 @@ void TuningPresenter::deactivate()
     unwatch();
 }
 
-bool TuningPresenter::hasDataChanged()
-{
-    const bool values = filterChanged();
-    const bool devices = getModel() != nullptr && getModel()->getDeviceManager().takeChanged();
-    return values || devices;
-}
-
 bool TuningPresenter::isAvailable(uint32_t deviceFlag) const
 {
     return getModel() != nullptr && getModel()->getDeviceManager().isPresent(deviceFlag);

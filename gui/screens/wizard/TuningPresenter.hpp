@@ -15,11 +15,12 @@ public:
     ~TuningPresenter() override {}
 
     void deactivate() override;
-    // A watched value or the set of present devices changed. Both reports are taken on every
-    // call, so a change of one never hides behind the other.
-    bool hasDataChanged() override;
+    // A watched value or, as each screen watches it, the set of present devices changed.
+    bool hasDataChanged() override { return watchedChanged(); }
     bool isAvailable(uint32_t deviceFlag) const;
     bool isAnyAvailable(std::initializer_list<uint32_t> deviceFlags) const;
+    // What the lists show; the screens pick their values from several groups.
+    model::ParameterGroups& groups() const { return getModel()->getGroups(); }
 };
 
 #endif

@@ -1,10 +1,10 @@
 #include "gui/screens/wizard/WizardReportMenuView.hpp"
 
 #include "gui/common/Functors.hpp"
+#include "gui/common/ShellPages.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pagemanager/Params.hpp"
 #include "gui/pages/Pages.hpp"
-#include "gui/screens/timeprogram/TimeProgramPages.hpp"
 #include "gui/screens/wizard/WizardStepTitle.hpp"
 #include "guicontrols/Frame.hpp"
 #include "guicontrols/Palette.hpp"
@@ -82,7 +82,7 @@ const quillon::WideChar* WizardReportMenuView::getHelpText()
 void WizardReportMenuView::onTileClicked(const quillon::AbstractButton& tile)
 {
     for (uint8_t i = 0; i < TILE_COUNT; ++i) {
-        pagemanager::Page* target = TimeProgramPages::page(TARGETS[i].page);
+        pagemanager::Page* target = ShellPages::page(TARGETS[i].page);
         if (&tile == &tiles[i] && target != nullptr && pageManager != nullptr) {
             pageManager->goTo(target, false);
             return;
@@ -92,7 +92,7 @@ void WizardReportMenuView::onTileClicked(const quillon::AbstractButton& tile)
 
 void WizardReportMenuView::finish()
 {
-    Pages* pages = TimeProgramPages::find();
+    Pages* pages = ShellPages::find();
     if (presenter == nullptr || pageManager == nullptr || pages == nullptr) {
         return;
     }

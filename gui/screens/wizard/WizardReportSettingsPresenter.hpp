@@ -18,6 +18,8 @@ public:
 
     bool isAvailable(uint32_t deviceFlag) const;
     bool isAnyAvailable(std::initializer_list<uint32_t> deviceFlags) const;
+    // What the list shows, from several groups.
+    model::ParameterGroups& groups() const { return getModel()->getGroups(); }
     // Circuit 0..2.
     bool isUnderfloorCircuit(uint8_t circuit) const;
 };

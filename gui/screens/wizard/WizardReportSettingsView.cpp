@@ -1,7 +1,7 @@
 #include "gui/screens/wizard/WizardReportSettingsView.hpp"
 
 #include "gui/common/Functors.hpp"
-#include "gui/screens/infocircuit/WideLiteral.hpp"
+#include "gui/common/WideLiteral.hpp"
 #include "guicontrols/ProviderTexts.hpp"
 #include "model/devices/DeviceIds.hpp"
 
@@ -29,6 +29,10 @@ const quillon::WideChar* text(quillon::TextId id)
 WizardReportSettingsView::WizardReportSettingsView()
     : BaseView<WizardReportSettingsPresenter>(&Functors::getInstance().plain)
 {
+}
+
+void WizardReportSettingsView::beforeSetupScreen()
+{
     configureSolar();
     configureHotWater();
     configureBoiler();
@@ -39,7 +43,7 @@ WizardReportSettingsView::WizardReportSettingsView()
 
 void WizardReportSettingsView::configureSolar()
 {
-    model::ParameterGroups& groups = model::DataModelManager::getInstance().getGroups();
+    model::ParameterGroups& groups = presenter->groups();
     model::SolarGroup& solar = groups.solar;
     solarHeading.setTexts(text(1567), texts::empty(), PLAIN);
     pumpType.set(&solar.pumpType, text(1098), text(1018), text(1494), 0, BULLET);
@@ -52,7 +56,7 @@ void WizardReportSettingsView::configureSolar()
 
 void WizardReportSettingsView::configureHotWater()
 {
-    model::ParameterGroups& groups = model::DataModelManager::getInstance().getGroups();
+    model::ParameterGroups& groups = presenter->groups();
     model::DHWGroup& dhw = groups.dhw;
     hotWaterHeading.setTexts(text(1161), texts::empty(), PLAIN);
     heatingSuppression.set(&dhw.reheatingSuppression, text(1184), wide(u"%d"), 1.0f, BULLET, 0, 0);
@@ -64,7 +68,7 @@ void WizardReportSettingsView::configureHotWater()
 
 void WizardReportSettingsView::configureBoiler()
 {
-    model::ParameterGroups& groups = model::DataModelManager::getInstance().getGroups();
+    model::ParameterGroups& groups = presenter->groups();
     boilerHeading.setTexts(text(947), texts::empty(), PLAIN);
     burnerService.set(&groups.heating.burnerServiceInterval, text(860), wide(u"%d"), 1.0f, BULLET, 0, 0);
     serviceInterval.set(&groups.heating.serviceIntervalMonths, text(1167), wide(u"%d"), 1.0f, BULLET, 0, 0);
@@ -75,7 +79,7 @@ void WizardReportSettingsView::configureBoiler()
 
 void WizardReportSettingsView::configureCircuit(uint8_t index)
 {
-    model::HCGroup& hc = model::DataModelManager::getInstance().getGroups().hc;
+    model::HCGroup& hc = presenter->groups().hc;
     Circuit& circuit = circuits[index];
     circuit.heading.setTexts(text(CIRCUIT_HEADINGS[index]), texts::empty(), PLAIN);
     circuit.type.set(&hc.circuitType[index], index == 0 ? BOILER_CIRCUIT_KIND : MIXER_CIRCUIT_KIND, BULLET);

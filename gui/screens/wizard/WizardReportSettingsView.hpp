@@ -25,6 +25,8 @@ public:
     WizardReportSettingsView();
     ~WizardReportSettingsView() override {}
 
+    // The providers to the presenter's values, once it is bound.
+    void beforeSetupScreen() override;
     quillon::TextId getTitleText() override { return TITLE_TEXT; }
     const quillon::WideChar* getHelpText() override;
     void setupContent(guicontrols::Content& area) override;

@@ -48,11 +48,9 @@ void WizzardCylinderTypeView::setupBottomBar(guicontrols::BottomBar& bar)
     bar.setButtonIcon(OK_BUTTON, OK_ICON);
 }
 
-void WizzardCylinderTypeView::refresh()
+void WizzardCylinderTypeView::update()
 {
-    if (presenter != nullptr && presenter->hasDataChanged()) {
-        fillList();
-    }
+    fillList();
 }
 
 void WizzardCylinderTypeView::fillList()

@@ -33,7 +33,7 @@ public:
     void setupContent(guicontrols::Content& area) override;
     void setupBottomBar(guicontrols::BottomBar& bar) override;
     void onBottomBarButton(int index) override;
-    void refresh() override;
+    void update() override;
 
     const guicontrols::CheckableLongButton& getButton(uint8_t type) const { return buttons[type]; }
     const guicontrols::ScrollArea& getList() const { return list; }

@@ -1,10 +1,10 @@
 #include "gui/screens/wizard/WizzardDetectedDevicesView.hpp"
 
 #include "gui/common/Functors.hpp"
+#include "gui/common/ShellPages.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pagemanager/Params.hpp"
 #include "gui/pages/Pages.hpp"
-#include "gui/screens/timeprogram/TimeProgramPages.hpp"
 #include "gui/screens/wizard/WizardStepTitle.hpp"
 #include "guicontrols/Palette.hpp"
 #include "helpers/WideFormat.hpp"
@@ -135,11 +135,9 @@ void WizzardDetectedDevicesView::fillList()
     endList();
 }
 
-void WizzardDetectedDevicesView::refresh()
+void WizzardDetectedDevicesView::update()
 {
-    if (presenter != nullptr && presenter->hasDataChanged()) {
-        fillList();
-    }
+    fillList();
 }
 
 void WizzardDetectedDevicesView::setupBottomBar(guicontrols::BottomBar& bar)
@@ -154,7 +152,7 @@ void WizzardDetectedDevicesView::setupBottomBar(guicontrols::BottomBar& bar)
 void WizzardDetectedDevicesView::onBottomBarButton(int index)
 {
     if (index == CONTINUE_BUTTON && !reportForm) {
-        pagemanager::Page* scheme = TimeProgramPages::page(&Pages::wizardSchemeMainPage);
+        pagemanager::Page* scheme = ShellPages::page(&Pages::wizardSchemeMainPage);
         if (pageManager != nullptr && scheme != nullptr) {
             pageManager->goTo(scheme, false);
         }

@@ -40,7 +40,7 @@ public:
     void setupTopBar(guicontrols::TopBar& bar) override;
     const quillon::WideChar* getHelpText() override;
     void setupContent(guicontrols::Content& area) override;
-    void refresh() override;
+    void update() override;
     void setupBottomBar(guicontrols::BottomBar& bar) override;
     void onBottomBarButton(int index) override;
     void onFeedbackFinished(bool* handled) override;

@@ -41,11 +41,9 @@ void WizzardHCTypeSelectView::setupBottomBar(guicontrols::BottomBar& bar)
     bar.setButtonIcon(OK_BUTTON, OK_ICON);
 }
 
-void WizzardHCTypeSelectView::refresh()
+void WizzardHCTypeSelectView::update()
 {
-    if (presenter != nullptr && presenter->hasDataChanged()) {
-        updateContent();
-    }
+    updateContent();
 }
 
 void WizzardHCTypeSelectView::updateContent()

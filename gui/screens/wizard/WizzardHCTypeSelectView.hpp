@@ -31,7 +31,7 @@ public:
     void setupContent(guicontrols::Content& area) override;
     void setupBottomBar(guicontrols::BottomBar& bar) override;
     void onBottomBarButton(int index) override;
-    void refresh() override;
+    void update() override;
 
     const guicontrols::SystemSchemeDeviceButton& getTypeButton(uint8_t type) const { return buttons[type]; }
     uint8_t getChosenType() const { return chosenType; }

@@ -1,10 +1,10 @@
 #include "gui/screens/wizard/WizzardInitView.hpp"
 
 #include "gui/common/Functors.hpp"
+#include "gui/common/ShellPages.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pagemanager/Params.hpp"
 #include "gui/pages/Pages.hpp"
-#include "gui/screens/timeprogram/TimeProgramPages.hpp"
 #include "gui/screens/wizard/WizardStepTitle.hpp"
 #include "guicontrols/Palette.hpp"
 
@@ -104,11 +104,9 @@ void WizzardInitView::askSecurityQuestion()
     updatePopupContainer();
 }
 
-void WizzardInitView::refresh()
+void WizzardInitView::update()
 {
-    if (presenter != nullptr && presenter->hasDataChanged()) {
-        fillList();
-    }
+    fillList();
 }
 
 const quillon::WideChar* WizzardInitView::getText(uint32_t index)
@@ -134,7 +132,7 @@ void WizzardInitView::goTo(pagemanager::Page* page)
 
 void WizzardInitView::execute(uint32_t index)
 {
-    Pages* pages = TimeProgramPages::find();
+    Pages* pages = ShellPages::find();
     switch (index) {
     case DATE_AND_TIME:
         markStep(DATE_AND_TIME_BIT);
@@ -179,7 +177,7 @@ void WizzardInitView::onGasTypeCodeEntered()
 {
     markStep(GAS_TYPE_BIT);
     presenter->setGasTypeCode(static_cast<uint8_t>(quillon::WideString::atoi(keyboardMode.getText())));
-    Pages* pages = TimeProgramPages::find();
+    Pages* pages = ShellPages::find();
     if (pageManager == nullptr || pages == nullptr) {
         setViewMode(this);
         return;

@@ -63,7 +63,7 @@ public:
     void setupBottomBar(guicontrols::BottomBar& bar) override;
     void onBottomBarButton(int index) override;
     void onViewModeFinished() override;
-    void refresh() override;
+    void update() override;
     const quillon::WideChar* getHelpText() override;
 
     const quillon::WideChar* getText(uint32_t index) override;

@@ -32,11 +32,9 @@ void WizzardSystemSchemeAddView::setupBottomBar(guicontrols::BottomBar& bar)
     bar.setButtonIcon(OK_BUTTON, OK_ICON);
 }
 
-void WizzardSystemSchemeAddView::refresh()
+void WizzardSystemSchemeAddView::update()
 {
-    if (presenter != nullptr && presenter->hasDataChanged()) {
-        layoutContent();
-    }
+    layoutContent();
 }
 
 void WizzardSystemSchemeAddView::layoutContent()

@@ -32,7 +32,7 @@ public:
     void setupContent(guicontrols::Content& area) override;
     void setupBottomBar(guicontrols::BottomBar& bar) override;
     void onBottomBarButton(int index) override;
-    void refresh() override;
+    void update() override;
 
     const guicontrols::SystemSchemeDeviceButton& getSymbol() const { return symbol; }
     const guicontrols::IconButton& getPlusButton() const { return plusButton; }

@@ -1,9 +1,9 @@
 #include "gui/screens/wizard/WizzardSystemSchemeEditView.hpp"
 
 #include "gui/common/Functors.hpp"
+#include "gui/common/ShellPages.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pages/Pages.hpp"
-#include "gui/screens/timeprogram/TimeProgramPages.hpp"
 #include "gui/screens/wizard/SchemeRules.hpp"
 #include "model/devices/DeviceIds.hpp"
 
@@ -33,11 +33,9 @@ void WizzardSystemSchemeEditView::setupBottomBar(guicontrols::BottomBar& bar)
     bar.setButtonIcon(BACK_BUTTON, BACK_ICON);
 }
 
-void WizzardSystemSchemeEditView::refresh()
+void WizzardSystemSchemeEditView::update()
 {
-    if (presenter != nullptr && presenter->hasDataChanged()) {
-        layoutButtons();
-    }
+    layoutButtons();
 }
 
 void WizzardSystemSchemeEditView::layoutButtons()
@@ -65,7 +63,7 @@ void WizzardSystemSchemeEditView::layoutButtons()
 
 void WizzardSystemSchemeEditView::onButtonClicked(const quillon::AbstractButton& button)
 {
-    Pages* pages = TimeProgramPages::find();
+    Pages* pages = ShellPages::find();
     if (pageManager == nullptr || pages == nullptr) {
         return;
     }

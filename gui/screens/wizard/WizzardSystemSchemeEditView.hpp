@@ -27,7 +27,7 @@ public:
     quillon::TextId getTitleText() override { return TITLE_TEXT; }
     void setupContent(guicontrols::Content& area) override;
     void setupBottomBar(guicontrols::BottomBar& bar) override;
-    void refresh() override;
+    void update() override;
 
     const guicontrols::LongButton& getAddButton() const { return addButton; }
     const guicontrols::LongButton& getRemoveButton() const { return removeButton; }

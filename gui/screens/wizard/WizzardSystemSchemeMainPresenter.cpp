@@ -19,16 +19,13 @@ uint8_t countOf(const T (&)[N])
 } // namespace
 
 WizzardSystemSchemeMainPresenter::WizzardSystemSchemeMainPresenter(IView& view)
-    : BasePresenter(view),
-      dhw(&model::DataModelManager::getInstance().getGroups().dhw),
-      shortQuery(&model::DataModelManager::getInstance().getGroups().shortQuery),
-      circuits(&model::DataModelManager::getInstance().getGroups().hc)
+    : BasePresenter(view)
 {
 }
 
 void WizzardSystemSchemeMainPresenter::activate()
 {
-    watch({&dhw->schemeFlag, &shortQuery->configuration319, &circuits->circuitType});
+    watch({&dhw()->schemeFlag, &shortQuery()->configuration319, &circuits()->circuitType});
 }
 
 void WizzardSystemSchemeMainPresenter::deactivate()
@@ -48,22 +45,22 @@ bool WizzardSystemSchemeMainPresenter::isAvailable(uint32_t deviceFlag) const
 
 uint8_t WizzardSystemSchemeMainPresenter::getScheme() const
 {
-    return shortQuery->configuration319.getValue();
+    return shortQuery()->configuration319.getValue();
 }
 
 void WizzardSystemSchemeMainPresenter::setScheme(uint8_t scheme)
 {
-    shortQuery->configuration319.setValue(scheme);
+    shortQuery()->configuration319.setValue(scheme);
 }
 
 bool WizzardSystemSchemeMainPresenter::hasAddedCylinder() const
 {
-    return dhw->schemeFlag.getValue() != 0;
+    return dhw()->schemeFlag.getValue() != 0;
 }
 
 void WizzardSystemSchemeMainPresenter::clearAddedCylinder()
 {
-    dhw->schemeFlag.setValue(0);
+    dhw()->schemeFlag.setValue(0);
 }
 
 bool WizzardSystemSchemeMainPresenter::hasSolar() const
@@ -97,7 +94,7 @@ uint32_t WizzardSystemSchemeMainPresenter::getBoilerDevice() const
 
 uint8_t WizzardSystemSchemeMainPresenter::getCircuitType(uint8_t circuit) const
 {
-    return circuit < CIRCUIT_COUNT ? circuits->circuitType.at(circuit).getValue() : 0;
+    return circuit < CIRCUIT_COUNT ? circuits()->circuitType.at(circuit).getValue() : 0;
 }
 
 uint32_t WizzardSystemSchemeMainPresenter::firstPresent(const uint32_t* flags, uint8_t count, uint32_t fallback) const

@@ -48,9 +48,9 @@ private:
     // The first of the flags present, else the fallback.
     uint32_t firstPresent(const uint32_t* flags, uint8_t count, uint32_t fallback) const;
 
-    model::DHWGroup* dhw;
-    model::ShortQueryGroup* shortQuery;
-    model::HCGroup* circuits;
+    model::DHWGroup* dhw() const { return &getModel()->getGroups().dhw; }
+    model::ShortQueryGroup* shortQuery() const { return &getModel()->getGroups().shortQuery; }
+    model::HCGroup* circuits() const { return &getModel()->getGroups().hc; }
 };
 
 #endif

@@ -1,10 +1,10 @@
 #include "gui/screens/wizard/WizzardSystemSchemeMainView.hpp"
 
 #include "gui/common/Functors.hpp"
+#include "gui/common/ShellPages.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pagemanager/Params.hpp"
 #include "gui/pages/Pages.hpp"
-#include "gui/screens/timeprogram/TimeProgramPages.hpp"
 #include "gui/screens/wizard/CommissioningMask.hpp"
 #include "gui/screens/wizard/SchemeRules.hpp"
 #include "gui/screens/wizard/WizardStepTitle.hpp"
@@ -116,7 +116,7 @@ void WizzardSystemSchemeMainView::refresh()
 
 void WizzardSystemSchemeMainView::onBottomBarButton(int index)
 {
-    Pages* pages = TimeProgramPages::find();
+    Pages* pages = ShellPages::find();
     switch (index) {
     case CONTINUE_BUTTON:
         onContinue();
@@ -136,7 +136,7 @@ void WizzardSystemSchemeMainView::onBottomBarButton(int index)
 
 void WizzardSystemSchemeMainView::onContinue()
 {
-    Pages* pages = TimeProgramPages::find();
+    Pages* pages = ShellPages::find();
     if (CommissioningMask::has(pageManager, CommissioningMask::FINE_TUNING_OPENED)) {
         if (pages != nullptr) {
             pageManager->goTo(&pages->wizardReportMenuPage, false);
@@ -167,7 +167,7 @@ void WizzardSystemSchemeMainView::openTuning(pagemanager::Page* page)
 
 void WizzardSystemSchemeMainView::onComponentClicked(int id)
 {
-    Pages* pages = TimeProgramPages::find();
+    Pages* pages = ShellPages::find();
     if (pages == nullptr || pageManager == nullptr) {
         return;
     }

@@ -32,6 +32,7 @@ void WizzardTuningGasDHWPresenter::activate()
            &groups.dhw.separatorConnection, &groups.dhw.reheatingSuppression, &groups.dhw.setpoint,
            &groups.heating.burnerServiceInterval, &groups.heating.serviceIntervalMonths,
            &groups.testOperation.maximumThermalOutput});
+    watchDevices();
 }
 
 uint8_t WizzardTuningGasDHWPresenter::getScope() const

@@ -1,11 +1,11 @@
 #include "gui/screens/wizard/WizzardTuningGasDHWView.hpp"
 
 #include "gui/common/Functors.hpp"
+#include "gui/common/ShellPages.hpp"
+#include "gui/common/WideLiteral.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pagemanager/Params.hpp"
 #include "gui/pages/Pages.hpp"
-#include "gui/screens/infocircuit/WideLiteral.hpp"
-#include "gui/screens/timeprogram/TimeProgramPages.hpp"
 #include "model/devices/DeviceIds.hpp"
 
 #include <quillon/TypedText.hpp>
@@ -38,7 +38,14 @@ WizzardTuningGasDHWView::WizzardTuningGasDHWView()
     : BaseView<WizzardTuningGasDHWPresenter>(&Functors::getInstance().plain),
       lineCallback(this, &WizzardTuningGasDHWView::onButtonClicked)
 {
-    model::ParameterGroups& groups = model::DataModelManager::getInstance().getGroups();
+    for (guicontrols::LongButton& line : lines) {
+        line.setAction(lineCallback);
+    }
+}
+
+void WizzardTuningGasDHWView::beforeSetupScreen()
+{
+    model::ParameterGroups& groups = presenter->groups();
     circulationPump.set(&groups.dhw.circulationPumpPresent, text(1197), text(1044), text(1000), 0, PLAIN);
     separatorConnection.set(&groups.dhw.separatorConnection, text(1113), text(1432), text(1433), 0, PLAIN);
     solarControl.set(&groups.solar.destratificationPump, SOLAR_CONTROL_KIND, PLAIN);
@@ -60,9 +67,6 @@ WizzardTuningGasDHWView::WizzardTuningGasDHWView()
     lines[BURNER_SERVICE].setText(burnerService.getText(0));
     lines[SERVICE_INTERVAL].setText(serviceInterval.getText(0));
     lines[MAX_OUTPUT].setText(quillon::TypedText(1033));
-    for (guicontrols::LongButton& line : lines) {
-        line.setAction(lineCallback);
-    }
 }
 
 const quillon::WideChar* WizzardTuningGasDHWView::getTitle()
@@ -76,11 +80,9 @@ void WizzardTuningGasDHWView::setupContent(guicontrols::Content& area)
     updateList();
 }
 
-void WizzardTuningGasDHWView::refresh()
+void WizzardTuningGasDHWView::update()
 {
-    if (presenter->hasDataChanged()) {
-        updateList();
-    }
+    updateList();
 }
 
 void WizzardTuningGasDHWView::updateList()
@@ -151,7 +153,7 @@ void WizzardTuningGasDHWView::addProgramLines(uint32_t program)
 
 void WizzardTuningGasDHWView::onButtonClicked(const quillon::AbstractButton& button)
 {
-    Pages* pages = TimeProgramPages::find();
+    Pages* pages = ShellPages::find();
     if (pageManager == nullptr || pages == nullptr) {
         return;
     }

@@ -48,9 +48,11 @@ public:
     WizzardTuningGasDHWView();
     ~WizzardTuningGasDHWView() override {}
 
+    // The providers to the presenter's values and the lines' labels, once it is bound.
+    void beforeSetupScreen() override;
     const quillon::WideChar* getTitle() override;
     void setupContent(guicontrols::Content& area) override;
-    void refresh() override;
+    void update() override;
     void updateList();
 
     const TuningList& getList() const { return list; }

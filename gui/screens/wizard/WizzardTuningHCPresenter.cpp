@@ -24,6 +24,7 @@ void WizzardTuningHCPresenter::activate()
     watch({&circuits.screedDrying[circuit], &circuits.minimumSupplyTemperature[circuit],
            &circuits.maximumSupplyTemperature[circuit], &circuits.roomSetpoint[circuit],
            &circuits.reducedRoomSetpoint[circuit], &circuits.circuitType[circuit]});
+    watchDevices();
     quillon::WideString::snprintf(title, TITLE_UNITS, "%s %s", quillon::TypedText(START_UP).getText(),
                                   quillon::TypedText(CIRCUIT_NAMES[circuit]).getText());
 }

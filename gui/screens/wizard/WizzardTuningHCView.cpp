@@ -1,10 +1,10 @@
 #include "gui/screens/wizard/WizzardTuningHCView.hpp"
 
 #include "gui/common/Functors.hpp"
+#include "gui/common/ShellPages.hpp"
+#include "gui/common/WideLiteral.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pages/Pages.hpp"
-#include "gui/screens/infocircuit/WideLiteral.hpp"
-#include "gui/screens/timeprogram/TimeProgramPages.hpp"
 
 #include <quillon/TypedText.hpp>
 
@@ -43,7 +43,7 @@ const quillon::WideChar* WizzardTuningHCView::getTitle()
 
 void WizzardTuningHCView::bindProviders()
 {
-    model::HCGroup& circuits = model::DataModelManager::getInstance().getGroups().hc;
+    model::HCGroup& circuits = presenter->groups().hc;
     const uint16_t circuit = presenter->getCircuit();
     minimumSupply.set(&circuits.minimumSupplyTemperature[circuit], text(1157), degrees(), 1.0f, PLAIN, 0, 0);
     maximumSupply.set(&circuits.maximumSupplyTemperature[circuit], text(1156), degrees(), 1.0f, PLAIN, 0, 0);
@@ -59,11 +59,9 @@ void WizzardTuningHCView::setupContent(guicontrols::Content& area)
     updateList();
 }
 
-void WizzardTuningHCView::refresh()
+void WizzardTuningHCView::update()
 {
-    if (presenter->hasDataChanged()) {
-        updateList();
-    }
+    updateList();
 }
 
 void WizzardTuningHCView::updateList()
@@ -117,7 +115,7 @@ pagemanager::Page* WizzardTuningHCView::targetOf(Pages& pages, uint32_t line)
 
 void WizzardTuningHCView::onButtonClicked(const quillon::AbstractButton& button)
 {
-    Pages* pages = TimeProgramPages::find();
+    Pages* pages = ShellPages::find();
     if (pageManager == nullptr || pages == nullptr) {
         return;
     }

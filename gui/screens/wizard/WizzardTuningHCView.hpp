@@ -41,7 +41,7 @@ public:
     const quillon::WideChar* getTitle() override;
     void bindProviders();
     void setupContent(guicontrols::Content& area) override;
-    void refresh() override;
+    void update() override;
     void updateList();
 
     const TuningList& getList() const { return list; }

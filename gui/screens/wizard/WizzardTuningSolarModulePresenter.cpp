@@ -7,4 +7,5 @@ void WizzardTuningSolarModulePresenter::activate()
     model::SolarGroup& solar = getModel()->getGroups().solar;
     watch({&solar.pumpType, &solar.cylinderMaximumTemperature, &solar.stagnationTimeReduction, &solar.flow,
            &solar.destratificationPump});
+    watchDevices();
 }

@@ -1,11 +1,11 @@
 #include "gui/screens/wizard/WizzardTuningSolarModuleView.hpp"
 
 #include "gui/common/Functors.hpp"
+#include "gui/common/ShellPages.hpp"
+#include "gui/common/WideLiteral.hpp"
 #include "gui/pagemanager/PageManager.hpp"
 #include "gui/pagemanager/Params.hpp"
 #include "gui/pages/Pages.hpp"
-#include "gui/screens/infocircuit/WideLiteral.hpp"
-#include "gui/screens/timeprogram/TimeProgramPages.hpp"
 #include "model/devices/DeviceIds.hpp"
 
 #include <quillon/TypedText.hpp>
@@ -34,7 +34,14 @@ WizzardTuningSolarModuleView::WizzardTuningSolarModuleView()
       notice(false)
 {
     quillon::WideString::snprintf(title, TITLE_UNITS, "%s %s", text(START_UP), text(SOLAR_MODULE));
-    model::ParameterGroups& groups = model::DataModelManager::getInstance().getGroups();
+    for (guicontrols::LongButton& line : lines) {
+        line.setAction(lineCallback);
+    }
+}
+
+void WizzardTuningSolarModuleView::beforeSetupScreen()
+{
+    model::ParameterGroups& groups = presenter->groups();
     pumpType.set(&groups.solar.pumpType, text(1098), text(1018), text(1494), 0, PLAIN);
     stagnation.set(&groups.solar.stagnationTimeReduction, text(1119), wide(u"%d K"), 1.0f, PLAIN, 0, 0);
     solarControl.set(&groups.solar.destratificationPump, SOLAR_CONTROL_KIND, PLAIN);
@@ -47,9 +54,6 @@ WizzardTuningSolarModuleView::WizzardTuningSolarModuleView()
     lines[SOLAR_CONTROL].setText(solarControl.getText(0));
     lines[ABSORBER_SURFACE].setText(absorberSurface.getText(0));
     lines[CYLINDER_MAXIMUM].setText(cylinderMaximum.getText(0));
-    for (guicontrols::LongButton& line : lines) {
-        line.setAction(lineCallback);
-    }
 }
 
 void WizzardTuningSolarModuleView::setupContent(guicontrols::Content& area)
@@ -105,7 +109,7 @@ void WizzardTuningSolarModuleView::updateList()
 
 void WizzardTuningSolarModuleView::onButtonClicked(const quillon::AbstractButton& button)
 {
-    Pages* pages = TimeProgramPages::find();
+    Pages* pages = ShellPages::find();
     if (pageManager == nullptr || pages == nullptr) {
         return;
     }

@@ -33,6 +33,8 @@ public:
     WizzardTuningSolarModuleView();
     ~WizzardTuningSolarModuleView() override {}
 
+    // The providers to the presenter's values and the lines' labels, once it is bound.
+    void beforeSetupScreen() override;
     const quillon::WideChar* getTitle() override { return title; }
     void setupContent(guicontrols::Content& area) override;
     void refresh() override;

@@ -1,12 +1,12 @@
 #ifndef TESTS_GUI_COMMON_FRAMEFIXTURE_HPP
 #define TESTS_GUI_COMMON_FRAMEFIXTURE_HPP
 
+#include "../pagemanager/NavigationFakes.hpp"
 #include "gui/common/BasePresenter.hpp"
 #include "gui/common/BaseView.hpp"
 #include "gui/common/Functors.hpp"
-#include "gui/common/ShellContext.hpp"
 #include "gui/pagemanager/Params.hpp"
-#include "../pagemanager/NavigationFakes.hpp"
+#include "gui/shell/ShellContext.hpp"
 #include "support/screen/ScreenTestBed.hpp"
 
 #include <gtest/gtest.h>

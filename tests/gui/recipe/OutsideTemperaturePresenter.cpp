@@ -1,11 +1,9 @@
 #include "gui/recipe/OutsideTemperaturePresenter.hpp"
 
-#include "gui/recipe/OutsideTemperatureView.hpp"
-
 void OutsideTemperaturePresenter::activate()
 {
     watch({&outsideTemperature(), &sensorStatus});
-    showAll(); // what the table holds now; changes follow on the tick
+    entered = true; // what the table holds now is shown on the first frame; changes follow
 }
 
 void OutsideTemperaturePresenter::deactivate()
@@ -13,18 +11,12 @@ void OutsideTemperaturePresenter::deactivate()
     unwatch();
 }
 
-void OutsideTemperaturePresenter::tick()
+bool OutsideTemperaturePresenter::hasDataChanged()
 {
-    if (!filterChanged()) {
-        return;
-    }
-    showAll();
-}
-
-void OutsideTemperaturePresenter::showAll()
-{
-    view.showTemperature(outsideTemperature().getValue());
-    view.showSensorFault(sensorStatus.getValue() != 0);
+    const bool changed = filterChanged();
+    const bool first = entered;
+    entered = false;
+    return changed || first;
 }
 
 model::DataPoint<float, DP_SCALED_S16>& OutsideTemperaturePresenter::outsideTemperature()

@@ -19,7 +19,19 @@ public:
     OutsideTemperatureView();
 
     void setUp() override;
-    void onTick() override { presenter->tick(); }
+    // What BaseView::refresh does for every screen of the panel: ask, then pull.
+    void onTick() override
+    {
+        if (presenter->hasDataChanged()) {
+            update();
+        }
+    }
+    // Reads the presenter's getters; each setter below shows only what is new.
+    void update()
+    {
+        showTemperature(presenter->getTemperature());
+        showSensorFault(presenter->hasSensorFault());
+    }
 
     // Each returns at once when it would show what is shown.
     void showTemperature(float celsius);
