@@ -3,7 +3,7 @@
 #include "gui/app/BuildScreen.hpp"
 #include "gui/app/FrontendApplication.hpp"
 #include "gui/app/FrontendHeap.hpp"
-#include "gui/app/ScreenTable.hpp"
+#include "gui/pages/ScreenTable.hpp"
 #include "gui/screens/auth/AuthView.hpp"
 #include "gui/screens/contact/ContactDataShowPresenter.hpp"
 #include "gui/screens/contact/ContactDataShowView.hpp"

@@ -1,7 +1,7 @@
 #ifndef GUI_APP_PAGESWITCH_HPP
 #define GUI_APP_PAGESWITCH_HPP
 
-#include "gui/app/ScreenTable.hpp"
+#include "gui/pages/ScreenTable.hpp"
 
 #include <quillon/Presenter.hpp>
 #include <quillon/Screen.hpp>

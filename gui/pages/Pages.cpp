@@ -1,6 +1,6 @@
 #include "gui/pages/Pages.hpp"
 
-#include "gui/app/ScreenTable.hpp"
+#include "gui/pages/ScreenTable.hpp"
 
 #include <initializer_list>
 

@@ -100,41 +100,6 @@ bool waitFor(const std::function<bool()>& condition, int milliseconds)
     return condition();
 }
 
-bool readBmp(const fs::path& path, Picture& picture)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') {
-        return false;
-    }
-    auto u32 = [&bytes](size_t at) {
-        return uint32_t(bytes[at]) | uint32_t(bytes[at + 1]) << 8 | uint32_t(bytes[at + 2]) << 16 |
-               uint32_t(bytes[at + 3]) << 24;
-    };
-    const uint32_t offset = u32(10);
-    const int32_t width = int32_t(u32(18));
-    const int32_t height = int32_t(u32(22));
-    const uint16_t depth = uint16_t(bytes[28] | bytes[29] << 8);
-    const int rows = height < 0 ? -height : height;
-    const size_t stride = (size_t(width) * 3 + 3) & ~size_t(3);
-    if (depth != 24 || width <= 0 || bytes.size() < offset + stride * rows) {
-        return false;
-    }
-    picture.width = width;
-    picture.height = rows;
-    picture.pixels.resize(size_t(width) * rows);
-    for (int y = 0; y < rows; y++) {
-        const size_t row = offset + stride * size_t(height < 0 ? y : rows - 1 - y);
-        for (int x = 0; x < width; x++) {
-            const uint8_t b = bytes[row + 3 * x];
-            const uint8_t g = bytes[row + 3 * x + 1];
-            const uint8_t r = bytes[row + 3 * x + 2];
-            picture.pixels[size_t(y) * width + x] = uint16_t((r >> 3) << 11 | (g >> 2) << 5 | (b >> 3));
-        }
-    }
-    return true;
-}
-
 Picture headlessScreen(uint32_t frames)
 {
     test::AppTestBed shell; // its first frame builds the start-up page
@@ -251,7 +216,7 @@ bool SimulatorWindow::screenshot(const char* name, Picture& picture)
     command(display, "xdotool key --window " + window + " F3");
     const fs::path path = scratch / "screenshots" / name;
     waitFor([&path] { return fs::exists(path) && fs::file_size(path) >= BMP_FILE_SIZE; }, 10000);
-    return readBmp(path, picture);
+    return quillon::test::readBmp(path.string(), picture);
 }
 
 void SimulatorWindow::waitPastSplash()

@@ -1,6 +1,8 @@
 #ifndef TESTS_E2E_SIMULATORWINDOW_HPP
 #define TESTS_E2E_SIMULATORWINDOW_HPP
 
+#include "support/PictureFile.hpp"
+
 #include <quillon/hal/Types.hpp>
 
 #include <gtest/gtest.h>
@@ -40,17 +42,8 @@ std::string command(const std::string& display, const std::string& line);
 // Polls every 50 ms until the condition holds or the time is up.
 bool waitFor(const std::function<bool()>& condition, int milliseconds);
 
-struct Picture
-{
-    int width = 0;
-    int height = 0;
-    std::vector<uint16_t> pixels; // RGB565, top row first
-
-    uint16_t at(int x, int y) const { return pixels[y * width + x]; }
-};
-
-// A 24-bit BMP as the program writes it, reduced to the window's RGB565.
-bool readBmp(const fs::path& path, Picture& picture);
+// RGB565, top row first; a screenshot is read as the tour reads it.
+using Picture = quillon::test::Picture;
 // The real application drawn headlessly with the same assets, after the given frames.
 Picture headlessScreen(uint32_t frames);
 // What a headless application shows now, for roads a test drives through it.

@@ -1,4 +1,4 @@
-#include "gui/app/ScreenTable.hpp"
+#include "gui/pages/ScreenTable.hpp"
 #include "support/screen/RoadWalk.hpp"
 
 #include <quillon/LanguageTable.hpp>

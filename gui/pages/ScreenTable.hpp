@@ -1,5 +1,5 @@
-#ifndef GUI_APP_SCREENTABLE_HPP
-#define GUI_APP_SCREENTABLE_HPP
+#ifndef GUI_PAGES_SCREENTABLE_HPP
+#define GUI_PAGES_SCREENTABLE_HPP
 
 #include <stdint.h>
 
