@@ -14,9 +14,10 @@ namespace test
 // running program differs from the headless drawing in small areas (the clock, live values,
 // the simulator's swinging temperatures); a road that ends elsewhere differs in a large share,
 // or, where two pages share a layout (two tile menus), in its title.
-// The title bar left of the clock, which the program draws at the host's time.
+// The title bar's left part: the clock, and on the history details pages the day shown,
+// stand right of it and follow the host's date, where the headless pictures hold a fixed one.
 const int TITLE_LEFT = 0;
-const int TITLE_WIDTH = 680;
+const int TITLE_WIDTH = 440;
 const int TITLE_HEIGHT = 70;
 const double LARGEST_TITLE_SHARE = 0.005;
 
