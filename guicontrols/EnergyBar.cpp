@@ -191,7 +191,10 @@ void EnergyBar::formatValue(quillon::WideChar* buffer) const
     if (displayedValue < 100.0f) {
         helpers::formatWide(buffer, VALUE_LIMIT, "%.1f", static_cast<double>(displayedValue));
     } else {
-        helpers::formatWide(buffer, VALUE_LIMIT, "%d", static_cast<int32_t>(displayedValue));
+        // Totals reach the top of 32 bits, which a float rounds up past it.
+        const uint32_t whole =
+            displayedValue >= 4294967295.0f ? UINT32_MAX : static_cast<uint32_t>(displayedValue);
+        helpers::formatWide(buffer, VALUE_LIMIT, "%lu", static_cast<unsigned long>(whole));
     }
 }
 

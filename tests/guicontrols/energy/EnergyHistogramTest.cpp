@@ -228,13 +228,19 @@ TEST_F(EnergyHistogramTest, ValueTextRoundsBelowOneHundredAndTruncatesAbove)
     struct Case
     {
         uint32_t raw;
+        double divisor;
         std::u16string text;
     };
-    const Case cases[] = {{9996, u"100.0"}, {10000, u"100"}, {12390, u"123"}, {5, u"0.1"}};
+    const Case cases[] = {{9996, 100.0, u"100.0"},
+                          {10000, 100.0, u"100"},
+                          {12390, 100.0, u"123"},
+                          {5, 100.0, u"0.1"},
+                          {3000000000u, 1.0, u"3000000000"},
+                          {0xFFFFFFFFu, 1.0, u"4294967295"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases);
         EnergyBar bar;
-        bar.setDisplayDivisor(100.0);
+        bar.setDisplayDivisor(c.divisor);
         bar.setMaximum(100000);
         bar.setSegmentValue(c.raw, 0);
         EXPECT_EQ(u16(bar.getValueText()), c.text);
