@@ -1,5 +1,6 @@
 #include "CountingLCD.hpp"
 
+#include "FrameBuffers.hpp"
 #include "TestHAL.hpp"
 
 #include <algorithm>
@@ -21,9 +22,17 @@ size_t frameBufferPixels()
 } // namespace
 
 CountingLCD::CountingLCD(LCD& renderer_, TestHAL& hal_)
-    : renderer(renderer_), hal(hal_), probeDark(frameBufferPixels(), DARK), probeLight(frameBufferPixels(), LIGHT),
-      darkRow(HAL::FB_WIDTH, DARK), lightRow(HAL::FB_WIDTH, LIGHT), counts(frameBufferPixels(), 0)
+    : renderer(renderer_), hal(hal_), probeDark(takeBuffer16(frameBufferPixels(), DARK)),
+      probeLight(takeBuffer16(frameBufferPixels(), LIGHT)), darkRow(HAL::FB_WIDTH, DARK),
+      lightRow(HAL::FB_WIDTH, LIGHT), counts(takeBuffer32(frameBufferPixels(), 0))
 {
+}
+
+CountingLCD::~CountingLCD()
+{
+    giveBack(probeDark);
+    giveBack(probeLight);
+    giveBack(counts);
 }
 
 void CountingLCD::resetWrites()

@@ -19,6 +19,7 @@ class CountingLCD : public LCD
 {
 public:
     CountingLCD(LCD& renderer, TestHAL& hal);
+    ~CountingLCD() override;
 
     void init() override { renderer.init(); }
     void drawBitmapPart(const Bitmap& bitmap, int16_t x, int16_t y, const Rectangle& part, uint8_t alpha,

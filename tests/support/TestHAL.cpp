@@ -1,5 +1,7 @@
 #include "TestHAL.hpp"
 
+#include "FrameBuffers.hpp"
+
 #include <quillon/lcd/LCD.hpp>
 
 #include <algorithm>
@@ -11,7 +13,7 @@ namespace test
 TestHAL::TestHAL(DMA_Interface& dma, LCD& lcd, TouchController* touchController, Buffering buffering,
                  uint16_t width, uint16_t height)
     : HAL(dma, lcd, touchController, width, height),
-      memory(static_cast<size_t>(width) * height * 3 + 2 * GUARD_PIXELS, 0)
+      memory(takeBuffer16(static_cast<size_t>(width) * height * 3 + 2 * GUARD_PIXELS, 0))
 {
     std::fill(memory.begin(), memory.begin() + GUARD_PIXELS, GUARD_PATTERN);
     std::fill(memory.end() - GUARD_PIXELS, memory.end(), GUARD_PATTERN);
@@ -29,6 +31,7 @@ TestHAL::~TestHAL()
     ORIENTATION_SWAPPED = 0;
     SCREEN_WIDTH = FB_WIDTH = 800;
     SCREEN_HEIGHT = FB_HEIGHT = 480;
+    giveBack(memory);
 }
 
 void TestHAL::frame()
