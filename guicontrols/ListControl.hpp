@@ -52,6 +52,10 @@ public:
     void layoutItemsArea(bool withBar) override;
 
 private:
+    // Rows are added as items only: the container's own drawable overloads stay out of reach.
+    using ScrollArea::add;
+    using ScrollArea::contains;
+
     void widenItems();
 
     IItemProvider* items[MAX_ITEMS];

@@ -78,7 +78,7 @@ private:
     IconButton removeCylinder;
     quillon::Callback<SystemScheme, const quillon::AbstractButton&> buttonCallback;
     uint32_t mode;
-    uint8_t flag;
+    [[maybe_unused]] uint8_t flag; // kept as given; nothing reads it
     Configuration configuration;
     void* handlerContext;
     ClickHandler handlerFunction;

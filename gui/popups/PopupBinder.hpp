@@ -39,7 +39,7 @@ private:
     void goToProcedurePage(bool filling);
     void applyFlueGasCheckResult(uint8_t result);
 
-    model::DataModelManager& popupModel;
+    [[maybe_unused]] model::DataModelManager& popupModel; // no rule reads the model yet
     pagemanager::IPopupManager* popupManager;
     PopupData* popupData;
     pagemanager::PageManager* pageManager;
