@@ -49,13 +49,9 @@ struct Road
 Picture pictureOf(test::AppTestBed& shell)
 {
     Picture picture;
-    picture.width = SCREEN_WIDTH;
-    picture.height = SCREEN_HEIGHT;
-    for (int y = 0; y < SCREEN_HEIGHT; y++) {
-        for (int x = 0; x < SCREEN_WIDTH; x++) {
-            picture.pixels.push_back(shell.bed.frame().at(int16_t(x), int16_t(y)));
-        }
-    }
+    picture.width = 800;
+    picture.height = 480;
+    picture.pixels = shell.bed.frame().pixels();
     return picture;
 }
 

@@ -33,13 +33,7 @@ inline const quillon::WideChar* w(const char16_t* text)
 // The whole display, copied out for comparing two ways of drawing.
 inline std::vector<quillon::Color> snapshot(quillon::test::TestFrame& frame)
 {
-    std::vector<quillon::Color> pixels;
-    pixels.reserve(800 * 480);
-    for (int16_t y = 0; y < 480; ++y) {
-        for (int16_t x = 0; x < 800; ++x) {
-            pixels.push_back(frame.at(x, y));
-        }
-    }
+    std::vector<quillon::Color> pixels = frame.pixels();
     return pixels;
 }
 

@@ -50,6 +50,23 @@ int TestFrame::count(Color color, const Rectangle& area)
     return found;
 }
 
+std::vector<Color> TestFrame::pixels()
+{
+    return pixels(Rectangle(0, 0, HAL::FB_WIDTH, HAL::FB_HEIGHT));
+}
+
+std::vector<Color> TestFrame::pixels(const Rectangle& area)
+{
+    std::vector<Color> out;
+    out.reserve(static_cast<size_t>(area.width > 0 ? area.width : 0) * (area.height > 0 ? area.height : 0));
+    for (int16_t y = area.y; y < area.bottom(); y++) {
+        for (int16_t x = area.x; x < area.right(); x++) {
+            out.push_back(at(x, y));
+        }
+    }
+    return out;
+}
+
 int TestFrame::writes(int16_t x, int16_t y) const
 {
     return static_cast<int>(counter.writes()[static_cast<size_t>(y) * HAL::FB_WIDTH + x]);

@@ -9,6 +9,7 @@
 #include <quillon/hal/NoDMA.hpp>
 
 #include <cstdint>
+#include <vector>
 
 namespace quillon
 {
@@ -35,6 +36,9 @@ public:
     Color at(int16_t x, int16_t y) { return hal().pixel(x, y); }
     int count(Color color);
     int count(Color color, const Rectangle& area);
+    // The buffer drawing goes to, top row first: whole, or the rectangle.
+    std::vector<Color> pixels();
+    std::vector<Color> pixels(const Rectangle& area);
     int writes(int16_t x, int16_t y) const;
     int maxWritesPerPixel() const;
     int totalWrites() const;

@@ -40,11 +40,7 @@ Picture drawnAlong(const roads::Road& road, uint32_t touches, uint32_t laterFram
     Picture picture;
     picture.width = 800;
     picture.height = 480;
-    for (int16_t y = 0; y < 480; ++y) {
-        for (int16_t x = 0; x < 800; ++x) {
-            picture.pixels.push_back(shell.bed.frame().at(x, y));
-        }
-    }
+    picture.pixels = shell.bed.frame().pixels();
     return picture;
 }
 

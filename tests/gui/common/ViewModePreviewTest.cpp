@@ -69,12 +69,7 @@ TEST_F(Frame, ViewModePreviews)
             mode.open(view);
             bed.ticks(1);
             EXPECT_EQ(test::overwideTexts(view.getRootContainer()), std::vector<std::string>());
-            std::vector<quillon::Color> pixels;
-            for (int16_t y = 0; y < 480; ++y) {
-                for (int16_t x = 0; x < 800; ++x) {
-                    pixels.push_back(bed.frame().at(x, y));
-                }
-            }
+            std::vector<quillon::Color> pixels = bed.frame().pixels();
             const std::string name = std::string("view-mode-") + mode.name + "-" + std::to_string(language);
             EXPECT_TRUE(guicontrols::test::writeGalleryPng(name, 800, 480, pixels));
         }

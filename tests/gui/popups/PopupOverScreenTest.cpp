@@ -13,13 +13,7 @@ namespace
 {
 std::vector<quillon::Color> pixels(test::AppTestBed& app, const quillon::Rectangle& area)
 {
-    std::vector<quillon::Color> out;
-    for (std::int16_t y = area.y; y < area.bottom(); ++y) {
-        for (std::int16_t x = area.x; x < area.right(); ++x) {
-            out.push_back(app.bed.frame().at(x, y));
-        }
-    }
-    return out;
+    return app.bed.frame().pixels(area);
 }
 
 // Rows of the area holding at least one pixel of the colour.

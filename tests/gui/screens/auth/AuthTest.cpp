@@ -51,13 +51,7 @@ protected:
     // The pixels of the keyboard's edit line, above its keys.
     std::vector<quillon::Color> editLinePixels()
     {
-        std::vector<quillon::Color> pixels;
-        for (int16_t y = GenericView::TOP_BAR_HEIGHT; y < GenericView::TOP_BAR_HEIGHT + 110; ++y) {
-            for (int16_t x = 0; x < 800; ++x) {
-                pixels.push_back(app.bed.frame().at(x, y));
-            }
-        }
-        return pixels;
+        return app.bed.frame().pixels(quillon::Rectangle(0, GenericView::TOP_BAR_HEIGHT, 800, 110));
     }
 
     test::AppTestBed app;
@@ -143,12 +137,7 @@ TEST_F(Password, PreviewsInEveryLanguage)
         type(u"a");
         app.bed.ticks(1);
         EXPECT_EQ(test::overwideTexts(shownView->getRootContainer()), std::vector<std::string>());
-        std::vector<quillon::Color> pixels;
-        for (int16_t y = 0; y < 480; ++y) {
-            for (int16_t x = 0; x < 800; ++x) {
-                pixels.push_back(app.bed.frame().at(x, y));
-            }
-        }
+        std::vector<quillon::Color> pixels = app.bed.frame().pixels();
         EXPECT_TRUE(guicontrols::test::writeGalleryPng("screen-auth-" + std::to_string(language), 800, 480, pixels));
     }
     app.bed.setLanguage(1);

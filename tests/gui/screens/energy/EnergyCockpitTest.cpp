@@ -105,12 +105,7 @@ TEST_F(Cockpit, ArrowsShowOverTheBuffer)
     for (HeatArrows* arrows : {&cockpit.getSolarArrows(), &cockpit.getBoilerArrows()}) {
         const quillon::Rectangle over = arrows->getAbsoluteRect() & cockpit.getBuffer().getAbsoluteRect();
         ASSERT_FALSE(over.isEmpty());
-        std::vector<quillon::Color> shown;
-        for (int16_t y = over.y; y < over.y + over.height; ++y) {
-            for (int16_t x = over.x; x < over.x + over.width; ++x) {
-                shown.push_back(app.bed.frame().at(x, y));
-            }
-        }
+        const std::vector<quillon::Color> shown = app.bed.frame().pixels(over);
         arrows->setVisible(false);
         cockpit.getBuffer().getParent()->invalidate();
         app.bed.ticks(1);

@@ -62,12 +62,7 @@ inline bool writePreview(AppTestBed& app, const std::string& family, const std::
 {
     mkdir("screen-previews", 0755);
     mkdir(("screen-previews/" + family).c_str(), 0755);
-    std::vector<quillon::Color> pixels;
-    for (std::int16_t y = 0; y < 480; ++y) {
-        for (std::int16_t x = 0; x < 800; ++x) {
-            pixels.push_back(app.bed.frame().at(x, y));
-        }
-    }
+    std::vector<quillon::Color> pixels = app.bed.frame().pixels();
     // The gallery writer puts files under its own folder; step out of it.
     mkdir("widget-gallery", 0755);
     return guicontrols::test::writeGalleryPng("../screen-previews/" + family + "/" + name, 800, 480, pixels);

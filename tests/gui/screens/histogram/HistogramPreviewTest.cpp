@@ -26,13 +26,7 @@ const char* const LANGUAGES[10] = {"de", "en", "fr", "da", "nl", "pl", "it", "cs
 
 void writePreview(test::HistogramBed& histogram, const std::string& name)
 {
-    std::vector<quillon::Color> pixels;
-    pixels.reserve(800 * 480);
-    for (std::int16_t y = 0; y < 480; ++y) {
-        for (std::int16_t x = 0; x < 800; ++x) {
-            pixels.push_back(histogram.app.bed.frame().at(x, y));
-        }
-    }
+    std::vector<quillon::Color> pixels = histogram.app.bed.frame().pixels();
     // Beside the widget gallery, in the build tree.
     mkdir("widget-gallery", 0755);
     mkdir("screen-previews", 0755);

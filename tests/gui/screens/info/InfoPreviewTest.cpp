@@ -78,6 +78,7 @@ protected:
 
 TEST_F(InfoPreviews, EveryListInEveryLanguageFitsItsTexts)
 {
+    app.bed.frame().setCounting(false); // pictures and text fits only: no write counts
     sendCommonInfo([](std::uint8_t* bytes) { bytes[2] |= 0x04; });
     app.bed.deviceSends(groups().general.output21.getId(), std::uint8_t{1});
     app.bed.deviceSends(groups().general.internalExtensionOutput.getId(), std::uint8_t{1});

@@ -23,12 +23,7 @@ void keep(test::AppTestBed& app, const std::string& name)
 {
     mkdir("screen-previews", 0755);
     mkdir("screen-previews/main", 0755);
-    std::vector<quillon::Color> pixels;
-    for (int16_t y = 0; y < 480; ++y) {
-        for (int16_t x = 0; x < 800; ++x) {
-            pixels.push_back(app.bed.frame().at(x, y));
-        }
-    }
+    std::vector<quillon::Color> pixels = app.bed.frame().pixels();
     EXPECT_TRUE(guicontrols::test::writeGalleryPng("../screen-previews/main/" + name, 800, 480, pixels));
 }
 

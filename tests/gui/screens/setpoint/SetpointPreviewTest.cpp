@@ -45,12 +45,7 @@ TEST_F(SetpointPreview, EveryScreenFitsItsTextsInAllLanguages)
             app.bed.ticks(2);
             quillon::Screen* screen = app.app.getCurrentScreen();
             ASSERT_NE(screen, nullptr);
-            std::vector<quillon::Color> pixels;
-            for (int16_t y = 0; y < 480; ++y) {
-                for (int16_t x = 0; x < 800; ++x) {
-                    pixels.push_back(app.bed.frame().at(x, y));
-                }
-            }
+            std::vector<quillon::Color> pixels = app.bed.frame().pixels();
             mkdir("screen-previews", 0755);
             mkdir("screen-previews/setpoint", 0755);
             const std::string file = std::string(shown.name) + "-" + std::to_string(language);

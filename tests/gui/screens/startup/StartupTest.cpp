@@ -169,12 +169,7 @@ TEST(SplashPreview, EveryLanguage)
         StartupView* splash = shell.screen<StartupView>();
         ASSERT_NE(splash, nullptr);
         EXPECT_EQ(test::overwideTexts(splash->getRootContainer()), std::vector<std::string>());
-        std::vector<quillon::Color> pixels;
-        for (int16_t y = 0; y < 480; ++y) {
-            for (int16_t x = 0; x < 800; ++x) {
-                pixels.push_back(shell.bed.frame().at(x, y));
-            }
-        }
+        std::vector<quillon::Color> pixels = shell.bed.frame().pixels();
         EXPECT_TRUE(guicontrols::test::writeGalleryPng("screen-startup-" + std::to_string(language), 800, 480, pixels));
     }
 }

@@ -23,6 +23,7 @@ class WizardPreview : public ::testing::Test, public screens::WizardPreviewBed
 
 TEST_F(WizardPreview, EveryScreenFitsItsTextsInAllLanguages)
 {
+    app.bed.frame().setCounting(false); // pictures and text fits only: no write counts
     presentOnly({WizardReportResultView::CALIBRATION_DEVICE});
     const uint32_t languageBefore = groups().settings.language.get();
     for (int language = 0; language < quillon::NUMBER_OF_LANGUAGES; ++language) {
