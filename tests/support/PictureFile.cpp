@@ -51,8 +51,9 @@ bool writePng(const std::string& path, const Picture& picture)
     png_write_info(png, info);
     std::vector<png_byte> row(static_cast<size_t>(picture.width) * 3);
     for (int y = 0; y < picture.height; ++y) {
+        const uint16_t* pixels = &picture.pixels[static_cast<size_t>(y) * picture.width];
         for (int x = 0; x < picture.width; ++x) {
-            const uint16_t c = picture.at(x, y);
+            const uint16_t c = pixels[x];
             row[x * 3 + 0] = widen5(c >> 11);
             row[x * 3 + 1] = widen6((c >> 5) & 0x3F);
             row[x * 3 + 2] = widen5(c & 0x1F);

@@ -58,11 +58,14 @@ std::vector<Color> TestFrame::pixels()
 std::vector<Color> TestFrame::pixels(const Rectangle& area)
 {
     std::vector<Color> out;
-    out.reserve(static_cast<size_t>(area.width > 0 ? area.width : 0) * (area.height > 0 ? area.height : 0));
+    if (area.width <= 0 || area.height <= 0) {
+        return out;
+    }
+    out.reserve(static_cast<size_t>(area.width) * area.height);
+    const Color* buffer = hal().getClientFrameBuffer();
     for (int16_t y = area.y; y < area.bottom(); y++) {
-        for (int16_t x = area.x; x < area.right(); x++) {
-            out.push_back(at(x, y));
-        }
+        const Color* row = buffer + static_cast<int32_t>(y) * HAL::FB_WIDTH;
+        out.insert(out.end(), row + area.x, row + area.right());
     }
     return out;
 }

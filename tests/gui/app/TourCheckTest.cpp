@@ -130,6 +130,31 @@ TEST_F(TourCheckTest, ARoadThatEndsElsewhereFailsNamingItsPage)
     EXPECT_EQ(check.largestPassingPage, "mainMenuPage");
 }
 
+// The stratification chart follows the host's hour: a chart that differs wholly still passes on
+// that page, where the same difference on another page fails.
+TEST_F(TourCheckTest, OnlyTheStratificationChartIsLeftOut)
+{
+    const Picture headless = drawnAlong(roadNamed("mainMenuPage"), roadNamed("mainMenuPage").touchCount, 0);
+    Picture shown = headless;
+    const quillon::test::HostTimeArea& chart = quillon::test::HOST_TIME_AREAS[0];
+    for (int y = chart.top; y < chart.top + chart.height; ++y) {
+        for (int x = chart.left; x < chart.left + chart.width; ++x) {
+            shown.pixels[static_cast<size_t>(y) * shown.width + x] ^= 0xFFFF;
+        }
+    }
+    for (const char* name : {"44-stratificationPage", "42-cylinderHistoryPage"}) {
+        ASSERT_TRUE(quillon::test::writePng((scratch / "headless" / (std::string(name) + ".png")).string(), headless));
+        writeScreenshot(scratch / "tour" / (std::string(name) + ".bmp"), shown);
+    }
+
+    const quillon::test::TourCheck check =
+        quillon::test::checkTour((scratch / "tour").string(), (scratch / "headless").string(), LARGEST_SHARE);
+
+    EXPECT_EQ(check.compared, 3);
+    ASSERT_EQ(check.failures.size(), 1u);
+    EXPECT_NE(check.failures[0].find("cylinderHistoryPage (page id 42)"), std::string::npos) << check.failures[0];
+}
+
 TEST_F(TourCheckTest, APageWithoutItsHeadlessPictureFails)
 {
     writeScreenshot(scratch / "tour/15-tileSelectorPage.bmp", drawnAlong(roadNamed("mainMenuPage"), 1, 0));
