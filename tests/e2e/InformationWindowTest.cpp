@@ -46,15 +46,6 @@ struct Road
     bool complete = false;
 };
 
-Picture pictureOf(test::AppTestBed& shell)
-{
-    Picture picture;
-    picture.width = 800;
-    picture.height = 480;
-    picture.pixels = shell.bed.frame().pixels();
-    return picture;
-}
-
 std::string utf8(const quillon::WideChar* text)
 {
     std::string out;

@@ -110,8 +110,8 @@ Picture headlessScreen(uint32_t frames)
 Picture pictureOf(test::AppTestBed& shell)
 {
     Picture picture;
-    picture.width = 800;
-    picture.height = 480;
+    picture.width = SCREEN_WIDTH;
+    picture.height = SCREEN_HEIGHT;
     picture.pixels = shell.bed.frame().pixels();
     return picture;
 }
